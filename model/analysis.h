@@ -1,0 +1,12 @@
+#pragma once
+
+#include "state/game_state.h"
+
+// The live analysis of board: candidates, conflicts, forced cells, colours.
+// Always computeCandidates first, then computeCellColours.
+void computeCandidates();
+bool isCellInError(CellIndex cell);
+void markHiddenSingles();
+void computeCellColours();
+// Both steps, in their order.
+void analysePosition();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "state/game_state.h"
+
+// Units 0-8 are the rows, 9-17 the columns, 18-26 the boxes in reading
+// order; the cells of each unit are listed in reading order too.
+extern const int kUnitTable[kUnitCount][9];
+// For each cell: its row unit, its column unit and its box unit.
+extern int cellUnitMap[kCellCount][3];
+// Number of set bits of every 9-bit mask.
+extern int bitCountTable[512];
+
+// Builds the tables and copies givens to board.
+void initTables();
+
+inline int rowOf(CellIndex cell) { return cell / 9; }
+inline int columnOf(CellIndex cell) { return cell % 9; }
+inline int boxOf(CellIndex cell) { return (cell / 9) / 3 * 3 + (cell % 9) / 3; }

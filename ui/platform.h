@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+#include "state/game_state.h"
+
+// The narrow door through which the portable program reaches the window
+// system. ui/win32/ implements it for real; tests link a recording fake and
+// vantric-solve links a console stub. Nothing here names a Windows type.
+
+class DrawSurface;
+
+enum TextBox { kMovesBox = 0, kPositionBox = 1 };
+
+// Arguments of beep(): the default sound and the simple beep.
+constexpr unsigned kBeepDefault = 0;
+constexpr unsigned kBeepSimple = 0xFFFFFFFFu;
+
+// Feedback.
+void beep(unsigned kind);
+// An OK/Cancel question owned by the main window; false only for Cancel.
+bool askOkCancel(const char* text, const char* caption);
+void showInformation(const char* text, const char* caption);
+
+// The two text boxes.
+void setTextBoxText(TextBox box, const char* text);
+// Scrolls as far down as the box goes and then back up by one line.
+void scrollTextBoxToEnd(TextBox box);
+// Copies at most size - 1 characters and a terminator into buffer.
+void getTextBoxText(TextBox box, char* buffer, int size);
+
+// The "Enter New Puzzle" checkbox, unchecked again after a refusal.
+void uncheckEntryBox();
+
+// The drawing surface held for the life of the window; drawing on it shows
+// at once.
+DrawSurface& windowSurface();
+// Has statusRect repainted through the normal paint path, without erasing.
+void invalidateStatusLine();
+// The menu's check mark for a command.
+void setMenuCheck(int command, bool checked);
+// Gives the keyboard focus back to the main window.
+void focusMainWindow();
+
+// The message pump used inside a search.
+bool isMessagePending();
+// Waits for one message and dispatches it; a quit request ends the process
+// with exit code 0 and never returns.
+void dispatchNextMessage();
+// Queues a quit request.
+void postQuit();
+
+// Clocks.
+std::int64_t readPerformanceCounter();
+std::int64_t readPerformanceFrequency();
+std::uint32_t readTickCount();
+
+void openWebPage(const char* address);
