@@ -1,0 +1,19 @@
+#pragma once
+
+#include "state/game_state.h"
+#include "ui/draw_surface.h"
+
+constexpr Colour kColourBlack = 0x000000;
+constexpr Colour kColourWhite = 0xFFFFFF;
+constexpr Colour kColourCandidate = 0x808080;
+constexpr Colour kColourEtchDark = 0x808080;
+constexpr Colour kColourEtchLight = 0xFFFFFF;
+
+// Full repaint of the client area; brings the analysis up to date first.
+void paintAll(DrawSurface& surface);
+// Full repaint on the window's held surface, drawn at once.
+void repaintWindow();
+// One cell; nothing for kNoCell.
+void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted);
+void drawCandidates(DrawSurface& surface, CandidateMask mask, int x, int y);
+Colour darkenColour(Colour colour);
