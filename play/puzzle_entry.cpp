@@ -1,0 +1,81 @@
+#include "play/puzzle_entry.h"
+
+#include "play/move_history.h"
+#include "play/position_text.h"
+#include "play/text_panes.h"
+#include "ui/platform.h"
+
+const char kEraseQuestion[] = "Do you want to erase the current puzzle?";
+const char kEraseCaption[] = "Vantric";
+
+namespace {
+
+// Moves are the player's work; anything that throws them away asks first.
+bool mayEraseMoves() {
+  if (game.moveCount == 0) return true;
+  return askOkCancel(kEraseQuestion, kEraseCaption);
+}
+
+bool sameAsBoard(const int cells[kCellCount]) {
+  for (int c = 0; c < kCellCount; ++c) {
+    if (cells[c] != game.board[c]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void onEntryBoxState(bool checked) {
+  const int old = game.entryMode;
+  game.entryMode = checked ? 1 : 0;
+  if (game.entryMode == old) return;
+
+  if (checked) {
+    // entryMode already matches the box, so checkbox messages arriving while
+    // the question is open are not taken for another change.
+    if (!mayEraseMoves()) {
+      game.entryMode = 0;
+      uncheckEntryBox();
+      return;
+    }
+    for (int c = 0; c < kCellCount; ++c) {
+      game.board[c] = 0;
+      game.givens[c] = 0;
+    }
+    game.moveCount = 0;
+    game.redoCount = 0;
+  } else {
+    game.pendingSolve = true;
+  }
+  refreshAfterChange();
+}
+
+void syncPositionText() {
+  // Ticks that arrive while the question below is open must neither read
+  // the box again nor ask a second time.
+  if (game.positionSyncBusy) return;
+  game.positionSyncBusy = true;
+
+  char text[kPositionFetchSize];
+  getTextBoxText(kPositionBox, text, kPositionFetchSize);
+  text[kPositionReadLimit] = '\0';
+
+  int cells[kCellCount];
+  if (parsePositionText(text, cells) && !sameAsBoard(cells)) {
+    if (!mayEraseMoves()) {
+      // Put the board back into the box so the next tick does not ask again.
+      refreshTextPanes();
+    } else {
+      for (int c = 0; c < kCellCount; ++c) {
+        game.board[c] = cells[c];
+        game.givens[c] = cells[c];
+      }
+      game.moveCount = 0;
+      game.redoCount = 0;
+      refreshAfterChange();
+      game.pendingSolve = true;
+    }
+  }
+
+  game.positionSyncBusy = false;
+}
