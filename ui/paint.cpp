@@ -1,0 +1,118 @@
+#include "ui/paint.h"
+
+#include <cstring>
+
+#include "model/analysis.h"
+#include "solver/search.h"
+#include "ui/layout.h"
+#include "ui/platform.h"
+
+namespace {
+
+void drawLine(DrawSurface& surface, Colour colour, int x0, int y0, int x1, int y1) {
+  surface.setPenColour(colour);
+  surface.moveTo(x0, y0);
+  surface.lineTo(x1, y1);
+}
+
+}  // namespace
+
+Colour darkenColour(Colour colour) {
+  Colour result = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int channel = int((colour >> shift) & 0xFF) - 32;
+    result |= Colour(channel < 0 ? 0 : channel) << shift;
+  }
+  return result;
+}
+
+void drawCandidates(DrawSurface& surface, CandidateMask mask, int x, int y) {
+  surface.setTextColour(kColourCandidate);
+  surface.selectFont(kFontGui);
+  // Candidates are packed three to a line, not placed by digit.
+  char line[3];
+  int length = 0;
+  for (int digit = 1; digit <= 9; ++digit) {
+    if (mask & (1 << (digit - 1))) line[length++] = char('0' + digit);
+    if (length == 3) {
+      surface.textOut(x, y, line, length);
+      length = 0;
+      y += game.layout.lineHeight[kFontGui];
+    }
+  }
+  if (length > 0) surface.textOut(x, y, line, length);
+}
+
+void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted) {
+  if (cell == kNoCell) return;
+  surface.usePenAndBrush();
+  int x0 = 0;
+  int y0 = 0;
+  cellOrigin(cell, &x0, &y0);
+  const Colour fill = game.showColors ? game.cellColour[cell] : kColourWhite;
+  surface.setPenColour(kColourBlack);
+  surface.setBrushColour(highlighted ? darkenColour(fill) : fill);
+  surface.rectangle(x0, y0, x0 + game.layout.cellWidth, y0 + game.layout.cellHeight);
+  if (game.showLegalMoves && !game.entryMode)
+    drawCandidates(surface, game.candidates[cell], x0 + 2, y0 + 2);
+  if (game.board[cell] != 0) {
+    // The digit stands four pixels right of the three-digit candidate column.
+    const char digit = char('0' + game.board[cell]);
+    surface.setTextColour(kColourBlack);
+    surface.selectFont(kFontDigit);
+    surface.textOut(x0 + 3 * game.layout.digitWidth[kFontGui] + 6, y0 + 2, &digit, 1);
+  }
+}
+
+void paintAll(DrawSurface& surface) {
+  const LayoutMetrics& m = game.layout;
+  const int left = m.boardRect.left;
+  const int top = m.boardRect.top;
+  const int cw = m.cellWidth;
+  const int ch = m.cellHeight;
+
+  computeCandidates();
+  computeCellColours();
+  for (CellIndex cell = 0; cell < kCellCount; ++cell)
+    drawCell(surface, cell, cell == game.hoverCell);
+
+  surface.selectFont(kFontGui);
+  surface.setTextColour(kColourBlack);
+  surface.textOut(m.movesLabelRect.left, m.movesLabelRect.top, "Moves:", 6);
+  surface.setTextColour(kColourBlack);
+  surface.textOut(m.positionLabelRect.left, m.positionLabelRect.top, "Position:", 9);
+
+  // The separators fill the free pixel columns and rows between the boxes,
+  // so box borders show three pixels thick.
+  surface.setPenColour(kColourBlack);
+  surface.moveTo(left + 3 * cw - 2, top);
+  surface.lineTo(left + 3 * cw - 2, top + 9 * ch - 4);
+  surface.moveTo(left + 6 * cw - 3, top);
+  surface.lineTo(left + 6 * cw - 3, top + 9 * ch - 4);
+  surface.moveTo(left, top + 3 * ch - 2);
+  surface.lineTo(left + 9 * cw - 4, top + 3 * ch - 2);
+  surface.moveTo(left, top + 6 * ch - 3);
+  surface.lineTo(left + 9 * cw - 4, top + 6 * ch - 3);
+
+  // Etched rules under the menu bar and between the board and status line.
+  const int lowerRule = m.boardRect.bottom + 10;
+  drawLine(surface, kColourEtchDark, 0, 0, 1000000, 0);
+  drawLine(surface, kColourEtchLight, 0, 1, 1000000, 1);
+  drawLine(surface, kColourEtchDark, 0, lowerRule, 1000000, lowerRule);
+  drawLine(surface, kColourEtchLight, 0, lowerRule + 1, 1000000, lowerRule + 1);
+
+  formatStatusLine();
+  // Cleared first, so a shorter text leaves nothing of a longer one behind.
+  const Colour face = surface.faceColour();
+  surface.setPenColour(face);
+  surface.setBrushColour(face);
+  surface.rectangle(m.statusRect.left, m.statusRect.top, m.statusRect.right, m.statusRect.bottom);
+  surface.setTextColour(kColourBlack);
+  surface.selectFont(kFontGui);
+  surface.textOut(m.statusRect.left, m.statusRect.top, game.statusText,
+                  int(std::strlen(game.statusText)));
+}
+
+void repaintWindow() {
+  paintAll(windowSurface());
+}
