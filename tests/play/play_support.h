@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "state/game_state.h"
+
+// A complete valid grid: the digit of (r, c) is (3r + r/3 + c) % 9 + 1.
+int solvedDigit(CellIndex cell);
+
+// Starts from process defaults with givens read from 81 characters ('.' for
+// empty), the analysis done and both boxes filled as at window creation;
+// the fake's records are then cleared.
+void startPuzzle(const char* text);
+// The solved grid with the listed cells left empty, as 81 characters.
+std::string solvedGridWithout(std::initializer_list<CellIndex> emptyCells);
+// Makes the solved grid the solver's answer.
+void provideSolvedGridAsSolution();
+// Solves givens by plain backtracking into game.solution; false if none.
+bool solveGivensForTest();
+
+// The 81 cells of board as characters, '.' for empty.
+std::string boardString();
+std::string givensString();
+// What the fake's two boxes hold now.
+std::string movesListText();
+std::string positionBoxText();
+// Nine lines of nine characters, the layout the position box is given.
+std::string ninelineText(const std::string& cells);
+// Forgets what the fake recorded so far.
+void clearRecords();
