@@ -1,0 +1,9 @@
+#include <cstdlib>
+
+#include "ui/win32/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
+  const int failure = startUp(instance, showState);
+  if (failure != 0) std::exit(failure);
+  runMessageLoop();
+}
