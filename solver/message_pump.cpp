@@ -1,0 +1,12 @@
+#include "solver/search.h"
+#include "ui/platform.h"
+
+void pumpMessages(bool blocking) {
+  if (blocking) {
+    dispatchNextMessage();
+    return;
+  }
+  // Messages posted by the handlers themselves are dispatched too: the loop
+  // stops only when the queue is empty.
+  while (isMessagePending()) dispatchNextMessage();
+}
