@@ -54,3 +54,44 @@ TEST_F(Timer, ABusySolverLeavesTheRequestPendingWithoutABeep) {
   EXPECT_EQ(countCalls(PlatformCall::kBeep), 0);
   EXPECT_EQ(game.nodeCount, 0);
 }
+
+namespace {
+
+// No solution, and the search needs about 2600 nodes to find that out, so it
+// reaches the progress step at node 1024.
+const char kLongUnsolvable[] =
+    ".......12.......93..23..4....1....5...6..7.8.9.......4.8..6...1....2.3...5......";
+char pastedPuzzle[kCellCount + 1];
+
+void pasteAndTick() {
+  pastePosition(pastedPuzzle);
+  onTimerTick();
+}
+
+}  // namespace
+
+TEST_F(Timer, APuzzlePastedDuringASearchIsSolvedByTheSameTick) {
+  loadGivens(kLongUnsolvable);
+  std::memcpy(pastedPuzzle, kSolvedGrid, sizeof pastedPuzzle);
+  for (int c = 0; c < kCellCount; c += 3) pastedPuzzle[c] = '.';
+  fake.pendingMessages = 1;
+  fake.onDispatch = pasteAndTick;
+
+  onTimerTick();
+  ASSERT_EQ(countCalls(PlatformCall::kDispatchNextMessage), 1);
+  EXPECT_EQ(lastCall(PlatformCall::kDispatchNextMessage)->nodeCount, 1024);
+  EXPECT_EQ(game.board[0], 0);
+  EXPECT_EQ(game.board[1], 2);
+  EXPECT_FALSE(game.pendingSolve);
+  EXPECT_TRUE(game.solverIdle);
+  EXPECT_TRUE(game.solutionFound);
+  EXPECT_TRUE(solutionMatches(kSolvedGrid));
+  EXPECT_EQ(countCalls(PlatformCall::kBeep), 0);
+  // The abandoned run's verdict never reaches the status line.
+  bool verdictOfOldPuzzle = false;
+  for (int i = 0; i < fake.surface.count; ++i)
+    if (std::strncmp(fake.surface.calls[i].text, "No solution", 11) == 0) verdictOfOldPuzzle = true;
+  EXPECT_FALSE(verdictOfOldPuzzle);
+  EXPECT_EQ(std::strncmp(fake.surface.calls[fake.surface.count - 1].text, "Solution found!", 15),
+            0);
+}
