@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "model/analysis.h"
 #include "model/tables.h"
 #include "tests/fake/fake_platform.h"
@@ -30,6 +32,7 @@ class UiTest : public ::testing::Test {
 
   // Givens from 81 characters, '.' for an empty cell; board follows.
   static void loadGivens(const char* text) {
+    ASSERT_EQ(std::strlen(text), size_t(kCellCount));
     for (int c = 0; c < kCellCount; ++c) game.givens[c] = text[c] == '.' ? 0 : text[c] - '0';
     initTables();
     analysePosition();
