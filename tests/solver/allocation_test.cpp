@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "model/analysis.h"
+#include "model/builtin_puzzles.h"
+#include "model/tables.h"
+#include "solver/search.h"
+#include "tests/fake/fake_platform.h"
+
+namespace {
+
+bool counting;
+int allocations;
+
+void* allocate(std::size_t size) {
+  if (counting) ++allocations;
+  void* memory = std::malloc(size == 0 ? 1 : size);
+  if (memory == nullptr) throw std::bad_alloc();
+  return memory;
+}
+
+// A puzzle of 66774 nodes: progress steps, the pump and status redraws.
+constexpr const char* kLongPuzzle =
+    "................12..3.45.........6.......1....647..8.....2.......8.6.7..1......5.";
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  return allocate(size);
+}
+void* operator new[](std::size_t size) {
+  return allocate(size);
+}
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+
+TEST(Allocation, SolveAndAnalysisAllocateNothing) {
+  resetGameState();
+  resetFake();
+  loadBuiltInPuzzleAt(0);
+  initTables();
+  game.pendingSolve = false;
+  fake.counterStep = 100000;
+  fake.pendingMessages = 1;
+
+  counting = true;
+  allocations = 0;
+  startSolve();
+  const bool firstFound = game.solutionFound;
+  for (int c = 0; c < kCellCount; ++c)
+    game.board[c] = kLongPuzzle[c] == '.' ? 0 : kLongPuzzle[c] - '0';
+  startSolve();
+  computeCandidates();
+  computeCellColours();
+  counting = false;
+
+  EXPECT_TRUE(firstFound);
+  EXPECT_TRUE(game.solutionFound);
+  EXPECT_GT(countCalls(PlatformCall::kInvalidateStatusLine), 0);
+  EXPECT_EQ(allocations, 0);
+}

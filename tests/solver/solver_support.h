@@ -1,0 +1,37 @@
+#pragma once
+
+#include "state/game_state.h"
+
+// A puzzle the search needs 66774 nodes for: long enough for many progress
+// steps.
+constexpr const char* kLongPuzzle =
+    "................12..3.45.........6.......1....647..8.....2.......8.6.7..1......5.";
+constexpr const char* kEmptyBoard =
+    ".................................................................................";
+
+// Puts the game in its start state, builds the tables and writes a board of
+// 81 characters ('.' empty) into board and givens.
+void setUpBoard(const char* text);
+void readCells(const char* text, int cells[kCellCount]);
+// True when grid is full, repeats no digit in a unit and keeps every filled
+// cell of board.
+bool isCompletionOf(const int grid[kCellCount], const int board[kCellCount]);
+
+// What one run of a search reports.
+struct SearchResult {
+  int nodes;
+  int deepestSlot;
+  bool found;
+  int grid[kCellCount];
+};
+
+// The search written step by step from the two passes, over frames of its
+// own; the fast search must agree with it node for node.
+void referenceSolve(const int board[kCellCount], SearchResult& result);
+// The program's own run, on the same board.
+void programSolve(const int board[kCellCount], SearchResult& result);
+
+// Counts the completions of board, stopping at limit; plain backtracking
+// over the cell with the fewest legal digits, sharing nothing with the
+// solver.
+int countCompletions(const int board[kCellCount], int limit);
