@@ -1,0 +1,136 @@
+#include "tests/windows/window_support.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "ui/layout.h"
+#include "ui/win32/front_end.h"
+
+ProbeRecord probeRecord;
+void (*probeAction)() = nullptr;
+BoxWatch boxWatch;
+
+namespace {
+
+WNDPROC programProc = nullptr;
+UINT_PTR boxTimer = 0;
+
+LRESULT CALLBACK probeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kProbeMessage) {
+    ++probeRecord.handled;
+    probeRecord.solverIdle = game.solverIdle;
+    probeRecord.nodeCount = game.nodeCount;
+    if (probeAction) probeAction();
+    return 0;
+  }
+  return CallWindowProcA(programProc, window, message, wParam, lParam);
+}
+
+void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND box = FindWindowA("#32770", boxWatch.caption);
+  if (!box || !IsWindowVisible(box)) return;
+  // A box already answered may still be closing; answer each one once.
+  if (GetPropA(box, "vantric-test-answered")) return;
+  SetPropA(box, "vantric-test-answered", reinterpret_cast<HANDLE>(1));
+  ++boxWatch.seen;
+  GetDlgItemTextA(box, 0xFFFF, boxWatch.lastText, sizeof boxWatch.lastText);
+  PostMessageA(box, WM_COMMAND, WPARAM(boxWatch.answer), 0);
+}
+
+}  // namespace
+
+void installProbe() {
+  programProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(frontEnd.mainWindow, GWLP_WNDPROC));
+  SetWindowLongPtrA(frontEnd.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&probeProc));
+}
+
+bool pumpUntil(bool (*done)(), int timeoutMilliseconds) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > DWORD(timeoutMilliseconds)) return false;
+    MSG message;
+    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    } else {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+  }
+  return true;
+}
+
+std::string windowText(HWND window) {
+  static char text[20000];
+  text[0] = '\0';
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string layoutPosition(const std::string& cells) {
+  std::string text;
+  for (int row = 0; row < 9; ++row) text += cells.substr(size_t(row) * 9, 9) + "\r\n";
+  return text;
+}
+
+std::string boardCells() {
+  std::string cells;
+  for (int c = 0; c < kCellCount; ++c)
+    cells += game.board[c] == 0 ? '.' : char('0' + game.board[c]);
+  return cells;
+}
+
+void pastePosition(const std::string& cells) {
+  game.moveCount = 0;
+  game.redoCount = 0;
+  SetWindowTextA(frontEnd.positionEdit, cells.c_str());
+  send(WM_TIMER, kTimerId);
+}
+
+POINT cellCentre(CellIndex cell) {
+  int x = 0;
+  int y = 0;
+  cellOrigin(cell, &x, &y);
+  return {x + game.layout.cellWidth / 2, y + game.layout.cellHeight / 2};
+}
+
+void hoverOver(CellIndex cell) {
+  const POINT centre = cellCentre(cell);
+  send(WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+}
+
+void hoverOffBoard() {
+  send(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+}
+
+CellIndex firstEmptyCell() {
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    if (game.board[c] == 0) return c;
+  return kNoCell;
+}
+
+CellIndex emptyCellWithCandidate(int digit) {
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    if (game.board[c] == 0 && (game.candidates[c] & (1 << (digit - 1)))) return c;
+  return kNoCell;
+}
+
+void answerBoxes(const char* caption, int answer) {
+  std::snprintf(boxWatch.caption, sizeof boxWatch.caption, "%s", caption);
+  boxWatch.answer = answer;
+  boxWatch.seen = 0;
+  boxWatch.lastText[0] = '\0';
+  boxTimer = SetTimer(nullptr, 0, 30, &answerBox);
+}
+
+void stopAnsweringBoxes() {
+  if (boxTimer) KillTimer(nullptr, boxTimer);
+  boxTimer = 0;
+}
+
+LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessageA(frontEnd.mainWindow, message, wParam, lParam);
+}
+
+COLORREF pixelAt(int x, int y) {
+  return GetPixel(frontEnd.windowDc, x, y);
+}
