@@ -1,202 +1,337 @@
 #include "solver/propagation.h"
 
 #include <bit>
+#include <cstdint>
 
 namespace {
 
+using Word = std::uint64_t;
+
+// Cell (row r, column c) is bit 10r + c of word 0 for rows 0-5 and bit
+// 10(r-6) + c of word 1 for rows 6-8: bits follow cell order, each band of
+// three rows is thirty bits, and bit 9 of every row is a spare guard bit.
+constexpr int kRowBits = 10;
+
 struct Geometry {
-  unsigned char peers[kCellCount][20];
-  unsigned char units[kUnitCount][9];
-  unsigned char rowOf[kCellCount];
-  unsigned char columnOf[kCellCount];
-  unsigned char boxOf[kCellCount];
-  unsigned char bitCount[512];
+  int word[kCellCount];
+  Word bit[kCellCount];
+  // The cell itself, and its twenty peers, in both words.
+  Word self[kCellCount][2];
+  Word peers[kCellCount][2];
+  // Both together.
+  Word reach[kCellCount][2];
+  // Cell index of each bit position, word 0 then word 1.
+  signed char cellAt[128];
+  Word allCells[2];
 };
 
 constexpr Geometry makeGeometry() {
   Geometry g{};
+  for (int i = 0; i < 128; ++i) g.cellAt[i] = -1;
   for (int c = 0; c < kCellCount; ++c) {
-    g.rowOf[c] = static_cast<unsigned char>(c / 9);
-    g.columnOf[c] = static_cast<unsigned char>(c % 9);
-    g.boxOf[c] = static_cast<unsigned char>(c / 27 * 3 + c % 9 / 3);
+    const int row = c / 9;
+    g.word[c] = row < 6 ? 0 : 1;
+    const int position = (row % 6) * kRowBits + c % 9;
+    g.bit[c] = Word{1} << position;
+    g.cellAt[g.word[c] * 64 + position] = static_cast<signed char>(c);
+    g.allCells[g.word[c]] |= g.bit[c];
   }
   for (int c = 0; c < kCellCount; ++c) {
-    int n = 0;
     for (int p = 0; p < kCellCount; ++p) {
-      if (p == c) continue;
-      if (g.rowOf[p] == g.rowOf[c] || g.columnOf[p] == g.columnOf[c] || g.boxOf[p] == g.boxOf[c])
-        g.peers[c][n++] = static_cast<unsigned char>(p);
+      const bool sameBox = c / 27 == p / 27 && c % 9 / 3 == p % 9 / 3;
+      if (c / 9 == p / 9 || c % 9 == p % 9 || sameBox) g.reach[c][g.word[p]] |= g.bit[p];
+      if (c == p)
+        g.self[c][g.word[p]] |= g.bit[p];
+      else if (c / 9 == p / 9 || c % 9 == p % 9 || sameBox)
+        g.peers[c][g.word[p]] |= g.bit[p];
     }
-  }
-  for (int i = 0; i < 9; ++i) {
-    for (int j = 0; j < 9; ++j) {
-      g.units[i][j] = static_cast<unsigned char>(i * 9 + j);
-      g.units[9 + i][j] = static_cast<unsigned char>(j * 9 + i);
-      g.units[18 + i][j] = static_cast<unsigned char>(i / 3 * 27 + i % 3 * 3 + j / 3 * 9 + j % 3);
-    }
-  }
-  for (int m = 0; m < 512; ++m) {
-    int count = 0;
-    for (int rest = m; rest != 0; rest &= rest - 1) ++count;
-    g.bitCount[m] = static_cast<unsigned char>(count);
   }
   return g;
 }
 
 constexpr Geometry kGeometry = makeGeometry();
 
-inline int unitDigits(const SolverFrame& frame, CellIndex cell) {
-  return frame.rowDigits[kGeometry.rowOf[cell]] | frame.columnDigits[kGeometry.columnOf[cell]] |
-         frame.boxDigits[kGeometry.boxOf[cell]];
+// Per-row and per-band constants of one word; word 0 holds six rows (two
+// bands), word 1 three rows (one band).
+struct WordMasks {
+  Word rowFields;     // the nine cell bits of every row
+  Word rowGuards;     // bit 9 of every row
+  Word rowLows;       // bit 0 of every row
+  Word bandFirstRow;  // the first row of every band
+  Word segmentLows;   // bits 0, 3 and 6 of the first row of every band
+  Word columnSpread;  // bit 0 of every row, to copy nine bits to all rows
+};
+
+constexpr WordMasks makeWordMasks(int rows) {
+  WordMasks m{};
+  for (int r = 0; r < rows; ++r) {
+    m.rowFields |= Word{0x1FF} << (r * kRowBits);
+    m.rowGuards |= Word{0x200} << (r * kRowBits);
+    m.rowLows |= Word{1} << (r * kRowBits);
+    m.columnSpread |= Word{1} << (r * kRowBits);
+    if (r % 3 == 0) {
+      m.bandFirstRow |= Word{0x1FF} << (r * kRowBits);
+      m.segmentLows |= Word{0x49} << (r * kRowBits);
+    }
+  }
+  return m;
+}
+
+constexpr WordMasks kWordMasks[2] = {makeWordMasks(6), makeWordMasks(3)};
+
+// The cells of x that are the only place in their row for this digit.
+inline Word rowSingles(Word x, const WordMasks& m) {
+  // Within each row: x & (x - 1), with the guard bit stopping the borrow.
+  const Word rest = x & ((x | m.rowGuards) - m.rowLows);
+  const Word occupied = (x + m.rowFields) & m.rowGuards;
+  const Word crowded = (rest + m.rowFields) & m.rowGuards;
+  const Word single = occupied & ~crowded;
+  return x & ((single >> 9) * 0x1FF);
+}
+
+// The three rows of every band folded onto its first row: columns seen at
+// least once, and at least twice.
+struct BandFold {
+  Word once;
+  Word twice;
+};
+
+inline BandFold foldBands(Word x, const WordMasks& m) {
+  const Word r0 = x & m.bandFirstRow;
+  const Word r1 = (x >> kRowBits) & m.bandFirstRow;
+  const Word r2 = (x >> (2 * kRowBits)) & m.bandFirstRow;
+  return {r0 | r1 | r2, (r0 & r1) | ((r0 | r1) & r2)};
+}
+
+// The cells of x that are the only place in their box for this digit.
+inline Word boxSingles(Word x, const BandFold& fold, const WordMasks& m) {
+  const Word a = fold.once & m.segmentLows;
+  const Word b = (fold.once >> 1) & m.segmentLows;
+  const Word c = (fold.once >> 2) & m.segmentLows;
+  const Word twice = (a & b) | ((a | b) & c) |
+                     ((fold.twice | (fold.twice >> 1) | (fold.twice >> 2)) & m.segmentLows);
+  const Word three = ((a | b | c) & ~twice) * 7;
+  return x & (three | (three << kRowBits) | (three << (2 * kRowBits)));
+}
+
+// The empty cells that are the only place for digit d in some row, column or
+// box.
+inline void findHiddenSingles(const Word x[2], Word hidden[2]) {
+  const WordMasks& m0 = kWordMasks[0];
+  const WordMasks& m1 = kWordMasks[1];
+  const BandFold top = foldBands(x[0], m0);
+  const BandFold bottom = foldBands(x[1], m1);
+  // Columns: the three bands' folds, merged.
+  const Word o0 = top.once & 0x1FF;
+  const Word o1 = top.once >> (3 * kRowBits);
+  const Word o2 = bottom.once;
+  const Word twice = (top.twice & 0x1FF) | (top.twice >> (3 * kRowBits)) | bottom.twice |
+                     (o0 & o1) | ((o0 | o1) & o2);
+  const Word columns = (o0 | o1 | o2) & ~twice;
+  hidden[0] = rowSingles(x[0], m0) | boxSingles(x[0], top, m0) | (x[0] & columns * m0.columnSpread);
+  hidden[1] =
+      rowSingles(x[1], m1) | boxSingles(x[1], bottom, m1) | (x[1] & columns * m1.columnSpread);
+}
+
+inline CellIndex cellAt(int word, int position) {
+  return kGeometry.cellAt[word * 64 + position];
+}
+
+// One naked-single round: finds the cells left with no candidate (a dead
+// end) or with one, and fills the latter in cell order. Sets placed when it
+// filled a cell.
+bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
+  placed = false;
+  Word singles[2];
+  Word zeros = 0;
+  for (int w = 0; w < 2; ++w) {
+    const Word high =
+        frame.candidateCount[1][w] | frame.candidateCount[2][w] | frame.candidateCount[3][w];
+    zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
+    singles[w] = frame.candidateCount[0][w] & ~high;
+  }
+  if (zeros != 0) return false;
+  if ((singles[0] | singles[1]) == 0) return true;
+
+  placed = true;
+  for (int w = 0; w < 2; ++w) {
+    if (singles[w] == 0) continue;
+    // Bit k of each single's digit index, read off the digits' sets before
+    // the first placement changes them.
+    Word indexBits[4] = {0, 0, 0, 0};
+    for (int d = 1; d < 9; ++d) {
+      const Word cells = frame.digitCells[d][w] & singles[w];
+      for (int k = 0; k < 4; ++k)
+        if (d & (1 << k)) indexBits[k] |= cells;
+    }
+    for (Word rest = singles[w]; rest != 0; rest &= rest - 1) {
+      const int position = std::countr_zero(rest);
+      int digit = 1;
+      for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
+      // An earlier single of this round may have taken the cell's only
+      // digit: placeDigit then refuses.
+      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
+    }
+  }
+  return true;
+}
+
+bool fillNakedSingles(SolverFrame& frame, bool& placed) {
+  placed = false;
+  bool placedNow = true;
+  while (placedNow) {
+    if (!fillNakedSinglesOnce(frame, placedNow)) return false;
+    placed = placed || placedNow;
+  }
+  return true;
+}
+
+// One hidden-single pass: every deduction is drawn from the same sets, and
+// they are all written before the next naked round. Sets wrote when it
+// wrote a digit.
+bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
+  Word hidden[9][2];
+  Word any = 0;
+  for (int d = 0; d < 9; ++d) {
+    const Word x[2] = {frame.digitCells[d][0] & frame.emptyCells[0],
+                       frame.digitCells[d][1] & frame.emptyCells[1]};
+    findHiddenSingles(x, hidden[d]);
+    any |= hidden[d][0] | hidden[d][1];
+  }
+  wrote = any != 0;
+  if (!wrote) return true;
+  // A write that the cell no longer allows clashes with an earlier write of
+  // this pass: the same cell with another digit, or the same digit in one
+  // of its units.
+  for (int d = 0; d < 9; ++d)
+    for (int w = 0; w < 2; ++w)
+      for (Word rest = hidden[d][w]; rest != 0; rest &= rest - 1)
+        if (!placeDigit(frame, cellAt(w, std::countr_zero(rest)), d + 1)) return false;
+  return true;
 }
 
 }  // namespace
 
-bool prepareFrame(SolverFrame& frame, SingleQueue& queue) {
-  queue.count = 0;
-  for (int i = 0; i < 9; ++i) frame.rowDigits[i] = frame.columnDigits[i] = frame.boxDigits[i] = 0;
+void prepareFrame(SolverFrame& frame) {
+  frame.emptyCells[0] = frame.emptyCells[1] = 0;
+  for (auto& cells : frame.digitCells) {
+    cells[0] = kGeometry.allCells[0];
+    cells[1] = kGeometry.allCells[1];
+  }
   int empty = 0;
   for (CellIndex c = 0; c < kCellCount; ++c) {
     const int value = frame.values[c];
     if (value == 0) {
       ++empty;
+      frame.emptyCells[kGeometry.word[c]] |= kGeometry.bit[c];
       continue;
     }
-    const int bit = 1 << (value - 1);
-    frame.rowDigits[kGeometry.rowOf[c]] |= bit;
-    frame.columnDigits[kGeometry.columnOf[c]] |= bit;
-    frame.boxDigits[kGeometry.boxOf[c]] |= bit;
+    frame.digitCells[value - 1][0] &= ~kGeometry.reach[c][0];
+    frame.digitCells[value - 1][1] &= ~kGeometry.reach[c][1];
   }
   frame.emptyCount = empty;
   frame.contradiction = false;
-  bool consistent = true;
-  for (CellIndex c = 0; c < kCellCount; ++c) {
-    int mask = 0;
-    if (frame.values[c] == 0) {
-      mask = ~unitDigits(frame, c) & kAllCandidates;
-      if (mask == 0) consistent = false;
-      if ((mask & (mask - 1)) == 0 && mask != 0) queue.cells[queue.count++] = c;
+  // Each empty cell's candidates counted in bit planes, one digit at a time.
+  for (int w = 0; w < 2; ++w) {
+    for (auto& plane : frame.candidateCount) plane[w] = 0;
+    for (const auto& cells : frame.digitCells) {
+      Word carry = cells[w] & frame.emptyCells[w];
+      for (auto& plane : frame.candidateCount) {
+        const Word before = plane[w];
+        plane[w] = before ^ carry;
+        carry &= before;
+      }
     }
-    frame.candidates[c] = mask;
   }
-  return consistent;
 }
 
-bool placeDigit(SolverFrame& frame, CellIndex cell, int digit, SingleQueue& queue) {
-  const int bit = 1 << (digit - 1);
+void copyFrame(SolverFrame& child, const SolverFrame& parent) {
+  for (CellIndex c = 0; c < kCellCount; ++c) child.values[c] = parent.values[c];
+  for (int w = 0; w < 2; ++w) {
+    for (int d = 0; d < 9; ++d) child.digitCells[d][w] = parent.digitCells[d][w];
+    for (int k = 0; k < 4; ++k) child.candidateCount[k][w] = parent.candidateCount[k][w];
+    child.emptyCells[w] = parent.emptyCells[w];
+  }
+  child.emptyCount = parent.emptyCount;
+  child.contradiction = false;
+}
+
+bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
+  const int w = kGeometry.word[cell];
+  Word* cells = frame.digitCells[digit - 1];
+  if ((frame.emptyCells[w] & cells[w] & kGeometry.bit[cell]) == 0) return false;
+  // Both words get the same operations, so that the compiler can treat them
+  // as one pair, without mixing whole-pair and single-word accesses.
+  for (int v = 0; v < 2; ++v) {
+    const Word self = kGeometry.self[cell][v];
+    const Word peers = kGeometry.peers[cell][v];
+    // The empty peers that allowed the digit lose one candidate each: a
+    // subtraction of one in the bit planes. The cell itself has none left.
+    Word borrow = cells[v] & frame.emptyCells[v] & peers;
+    cells[v] &= ~(peers | self);
+    frame.emptyCells[v] &= ~self;
+    for (int k = 0; k < 4; ++k) {
+      const Word before = frame.candidateCount[k][v];
+      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
+      borrow &= ~before;
+    }
+  }
   frame.values[cell] = digit;
-  frame.candidates[cell] = 0;
   --frame.emptyCount;
-  frame.rowDigits[kGeometry.rowOf[cell]] |= bit;
-  frame.columnDigits[kGeometry.columnOf[cell]] |= bit;
-  frame.boxDigits[kGeometry.boxOf[cell]] |= bit;
-  const unsigned char* peers = kGeometry.peers[cell];
-  for (int i = 0; i < 20; ++i) {
-    const int peer = peers[i];
-    const int mask = frame.candidates[peer];
-    if ((mask & bit) == 0) continue;
-    const int rest = mask ^ bit;
-    frame.candidates[peer] = rest;
-    if ((rest & (rest - 1)) == 0) {
-      if (rest == 0) return false;
-      queue.cells[queue.count++] = peer;
-    }
-  }
   return true;
 }
 
-bool fillNakedSingles(SolverFrame& frame, SingleQueue& queue) {
-  while (queue.count > 0) {
-    const CellIndex cell = queue.cells[--queue.count];
-    // A hidden single of the same pass may have filled it meanwhile.
-    if (frame.values[cell] != 0) continue;
-    const int digit = std::countr_zero(unsigned(frame.candidates[cell])) + 1;
-    if (!placeDigit(frame, cell, digit, queue)) return false;
-  }
-  return true;
-}
-
-bool fillHiddenSingles(SolverFrame& frame, SingleQueue& queue) {
-  // Every deduction is drawn from the same masks, so they are all gathered
-  // before the first digit is placed.
-  unsigned char cells[kUnitCount * 9];
-  unsigned char digits[kUnitCount * 9];
-  int count = 0;
-  for (int u = 0; u < kUnitCount; ++u) {
-    const unsigned char* unit = kGeometry.units[u];
-    int once = 0;
-    int twice = 0;
-    for (int i = 0; i < 9; ++i) {
-      const int mask = frame.candidates[unit[i]];
-      twice |= once & mask;
-      once |= mask;
-    }
-    int singles = once & ~twice;
-    while (singles != 0) {
-      const int bit = singles & -singles;
-      singles ^= bit;
-      int i = 0;
-      while ((frame.candidates[unit[i]] & bit) == 0) ++i;
-      cells[count] = unit[i];
-      digits[count] = static_cast<unsigned char>(std::countr_zero(unsigned(bit)) + 1);
-      ++count;
-    }
-  }
-  for (int w = 0; w < count; ++w) {
-    const CellIndex cell = cells[w];
-    const int digit = digits[w];
-    if (frame.values[cell] != 0) {
-      if (frame.values[cell] != digit) return false;
-      continue;
-    }
-    // The digit has gone from the mask only if another write of this pass
-    // put it into one of the cell's units.
-    if ((frame.candidates[cell] & (1 << (digit - 1))) == 0) return false;
-    if (!placeDigit(frame, cell, digit, queue)) return false;
-  }
-  return true;
-}
-
-bool propagateFrame(SolverFrame& frame, SingleQueue& queue) {
-  if (!fillNakedSingles(frame, queue)) return false;
+bool propagateFrame(SolverFrame& frame) {
+  bool placed = false;
+  if (!fillNakedSingles(frame, placed)) return false;
   for (;;) {
-    const int beforeHidden = frame.emptyCount;
-    if (!fillHiddenSingles(frame, queue)) return false;
-    if (frame.emptyCount == beforeHidden) return true;
-    const int afterHidden = frame.emptyCount;
-    if (!fillNakedSingles(frame, queue)) return false;
+    bool wrote = false;
+    if (!fillHiddenSingles(frame, wrote)) return false;
+    if (!wrote) return true;
+    if (!fillNakedSingles(frame, placed)) return false;
     // The hidden digits left no naked single: the search branches now, even
     // if they made new hidden singles.
-    if (frame.emptyCount == afterHidden) return true;
+    if (!placed) return true;
   }
 }
 
 CellIndex chooseBranchCell(const SolverFrame& frame) {
-  CellIndex best = kNoCell;
-  int bestCount = 10;
-  for (CellIndex c = 0; c < kCellCount; ++c) {
-    const int mask = frame.candidates[c];
-    if (mask == 0) continue;
-    const int count = kGeometry.bitCount[mask];
-    if (count < bestCount) {
-      best = c;
-      bestCount = count;
-      if (count == 2) break;
+  for (int k = 2; k <= 9; ++k) {
+    for (int w = 0; w < 2; ++w) {
+      Word match = frame.emptyCells[w];
+      for (int b = 0; b < 4; ++b) {
+        const Word plane = frame.candidateCount[b][w];
+        match &= (k >> b) & 1 ? plane : ~plane;
+      }
+      if (match != 0) return cellAt(w, std::countr_zero(match));
     }
   }
-  return best;
+  return kNoCell;
+}
+
+CandidateMask cellCandidates(const SolverFrame& frame, CellIndex cell) {
+  const int w = kGeometry.word[cell];
+  const Word bit = kGeometry.bit[cell];
+  CandidateMask mask = 0;
+  for (int d = 0; d < 9; ++d)
+    if (frame.digitCells[d][w] & bit) mask |= 1 << d;
+  return mask;
 }
 
 bool repeatsDigit(const int values[kCellCount]) {
-  for (int u = 0; u < kUnitCount; ++u) {
-    int seen = 0;
-    for (int i = 0; i < 9; ++i) {
-      const int value = values[kGeometry.units[u][i]];
-      if (value == 0) continue;
-      const int bit = 1 << (value - 1);
-      if (seen & bit) return true;
-      seen |= bit;
-    }
+  int rows[9] = {};
+  int columns[9] = {};
+  int boxes[9] = {};
+  for (CellIndex c = 0; c < kCellCount; ++c) {
+    if (values[c] == 0) continue;
+    const int bit = 1 << values[c];
+    int& row = rows[c / 9];
+    int& column = columns[c % 9];
+    int& box = boxes[c / 27 * 3 + c % 9 / 3];
+    if ((row | column | box) & bit) return true;
+    row |= bit;
+    column |= bit;
+    box |= bit;
   }
   return false;
 }

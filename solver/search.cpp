@@ -29,11 +29,11 @@ bool isRunOver() {
   return game.solverIdle || game.solveAbandoned;
 }
 
-void searchPreparedFrame(SolverFrame& frame, SingleQueue& queue, bool consistent) {
+void searchPreparedFrame(SolverFrame& frame, bool consistent) {
   ++game.nodeCount;
   if ((game.nodeCount & (kNodesPerProgressStep - 1)) == 0 && !runProgressStep()) return;
 
-  if (!consistent || !propagateFrame(frame, queue)) {
+  if (!consistent || !propagateFrame(frame)) {
     frame.contradiction = true;
     return;
   }
@@ -49,18 +49,16 @@ void searchPreparedFrame(SolverFrame& frame, SingleQueue& queue, bool consistent
   const CellIndex cell = chooseBranchCell(frame);
   if (cell == kNoCell) return;
   // Children never touch their parent, so the mask stays as it is now.
-  int mask = frame.candidates[cell];
+  int mask = cellCandidates(frame, cell);
   for (int digit = 1; mask != 0; ++digit, mask >>= 1) {
     if ((mask & 1) == 0) continue;
     ++frame.branchCount;
     ++game.searchDepth;
     if (game.searchDepth > game.deepestSlot) game.deepestSlot = game.searchDepth;
     SolverFrame& child = game.frameStack[game.searchDepth];
-    child = frame;
-    SingleQueue childQueue;
-    childQueue.count = 0;
-    const bool childConsistent = placeDigit(child, cell, digit, childQueue);
-    searchPreparedFrame(child, childQueue, childConsistent);
+    copyFrame(child, frame);
+    const bool childConsistent = placeDigit(child, cell, digit);
+    searchPreparedFrame(child, childConsistent);
     --game.searchDepth;
     if (isRunOver()) return;
   }
@@ -69,9 +67,8 @@ void searchPreparedFrame(SolverFrame& frame, SingleQueue& queue, bool consistent
 }  // namespace
 
 void searchFrame(SolverFrame& frame) {
-  SingleQueue queue;
-  const bool consistent = prepareFrame(frame, queue);
-  searchPreparedFrame(frame, queue, consistent);
+  prepareFrame(frame);
+  searchPreparedFrame(frame, true);
 }
 
 void runSolve() {

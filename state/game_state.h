@@ -21,11 +21,13 @@ struct SolverFrame {
   int emptyCount;
   bool contradiction;
   int branchCount;
-  // Digits present in each row, column and box (bit d-1 for digit d), kept
-  // in step with values so that a candidate mask costs three reads.
-  int rowDigits[9];
-  int columnDigits[9];
-  int boxDigits[9];
+  // The search's working sets of cells, 81 cells in two 64-bit words (rows
+  // 0-5, then rows 6-8, ten bits a row): for each digit the cells that allow
+  // it (meaningful for empty cells only), the empty cells, and each empty
+  // cell's number of candidates as four bit planes.
+  std::uint64_t digitCells[9][2];
+  std::uint64_t emptyCells[2];
+  std::uint64_t candidateCount[4][2];
 };
 
 constexpr int kMaxMoves = 1000;
