@@ -1,0 +1,130 @@
+# Shared by the end-to-end tests: each run gets its own X display and its
+# own copy of the Wine prefix, starts vantric.exe, and looks at it through
+# the screen, real X input and the probe (which reads what the window shows).
+# Usage in a test: source lib.sh; e2e_begin NAME VANTRIC_EXE PROBE_EXE OUTDIR "$@"
+set -uo pipefail
+
+e2e_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+e2e_screen="$e2e_repo/tests/e2e/screen.py"
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -n "${e2e_out:-}" ] && import -window root "$e2e_out/failure.png" 2>/dev/null
+  exit 1
+}
+
+note() { echo "--- $*"; }
+
+# Polls a command until it succeeds, at most $1 seconds.
+poll() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+}
+
+e2e_begin() {
+  local name=$1
+  vantric_exe=$(realpath "$2")
+  probe_exe=$(realpath "$3")
+  e2e_out=$(realpath -m "$4")/$name
+  # A display of our own, whatever the caller has.
+  if [ -z "${VANTRIC_E2E_OWN_DISPLAY:-}" ]; then
+    export VANTRIC_E2E_OWN_DISPLAY=1
+    exec env -u DISPLAY "$e2e_repo/scripts/with-display" "$0" "${@:2}"
+  fi
+  rm -rf "$e2e_out"
+  mkdir -p "$e2e_out"
+  # The shared prefix is made once; each run works on its own copy, with
+  # the large, read-only system files linked rather than copied.
+  local base=${VANTRIC_WINEPREFIX:-$e2e_repo/build/wineprefix}
+  "$e2e_repo/scripts/wine-run" "$probe_exe" exists >/dev/null 2>&1
+  e2e_prefix="$e2e_out/prefix"
+  if [ -n "${VANTRIC_E2E_SHARED_PREFIX:-}" ]; then
+    e2e_prefix=$base
+    trap e2e_end EXIT
+    xdotool mousemove 0 0
+    return
+  fi
+  cp -al "$base" "$e2e_prefix" || fail "cannot copy the Wine prefix"
+  rm -f "$e2e_prefix"/*.reg
+  cp -a "$base"/*.reg "$e2e_prefix"/
+  rm -rf "$e2e_prefix/drive_c/users" "$e2e_prefix/drive_c/ProgramData"
+  cp -a "$base/drive_c/users" "$base/drive_c/ProgramData" "$e2e_prefix/drive_c/"
+  export VANTRIC_WINEPREFIX=$e2e_prefix
+  trap e2e_end EXIT
+  xdotool mousemove 0 0
+}
+
+e2e_end() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+  if [ "$e2e_prefix" = "$e2e_out/prefix" ]; then
+    WINEPREFIX=$e2e_prefix wineserver -k 2>/dev/null
+    WINEPREFIX=$e2e_prefix wineserver -w 2>/dev/null
+    rm -rf "$e2e_prefix"
+  fi
+}
+
+probe() { "$e2e_repo/scripts/wine-run" "$probe_exe" "$@" | tr -d '\r'; }
+
+main_window_mapped() {
+  main_xid=$(xdotool search --onlyvisible --name '^Vantric$' 2>/dev/null | head -n 1)
+  [ -n "$main_xid" ]
+}
+
+# Starts the program and waits for its window and its first solve.
+start_vantric() {
+  start_ns=$(date +%s%N)
+  "$e2e_repo/scripts/wine-run" "$vantric_exe" &
+  app_pid=$!
+  poll 60 main_window_mapped || fail "no window titled Vantric"
+  mapped_ns=$(date +%s%N)
+  poll 30 probe exists || fail "the probe cannot find the window"
+  read_placement
+  poll 30 is_solved || fail "the status line never showed a solution"
+  solved_ns=$(date +%s%N)
+  note "window mapped $(((mapped_ns - start_ns) / 1000000)) ms and solved $(((solved_ns - start_ns) / 1000000)) ms after launch"
+}
+
+# Outer rectangle, client origin and size, screen size and frame metrics.
+read_placement() {
+  read -r outer_x outer_y outer_w outer_h client_x client_y client_w client_h \
+    screen_w screen_h frame_x frame_y caption_h menu_h < <(probe placement)
+  [ -n "${menu_h:-}" ] || fail "no placement from the probe"
+}
+
+screen() { python3 "$e2e_screen" "$1" "$client_x" "$client_y" "$client_w" "$client_h" "${@:2}"; }
+
+is_solved() { [ "$(screen status 2>/dev/null)" = solved ]; }
+
+# 81 characters from the position box.
+position_cells() { probe position | tr -d '\n' | tr -cd '.1-9'; }
+
+# The screen point at the centre of a cell.
+cell_point() {
+  local cell=$1 cw ch rule
+  read -r cw ch rule < <(screen geometry)
+  local row=$((cell / 9)) column=$((cell % 9))
+  cell_x=$((client_x + 10 + column * (cw - 1) + 2 * (column / 3) + cw / 2))
+  cell_y=$((client_y + 12 + row * (ch - 1) + 2 * (row / 3) + ch / 2))
+}
+
+process_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+# Closes the window as the user would (Alt+F4) and checks the exit code.
+close_and_expect_zero() {
+  xdotool mousemove 0 0
+  xdotool windowfocus --sync "$main_xid" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+  if ! poll 30 process_ended; then
+    fail "the program did not end after Alt+F4"
+  fi
+  wait "$app_pid"
+  local code=$?
+  app_pid=
+  [ "$code" = 0 ] || fail "exit code $code after closing"
+  note "closed with exit code 0"
+}

@@ -1,0 +1,80 @@
+// Looks at the running Vantric window from another process in the same Wine
+// prefix, the way a user sees it: window placement, the text boxes' texts,
+// whether it still answers, and closing it like the caption button does.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+HWND findMainWindow() {
+  return FindWindowA("Sudoku", "Vantric");
+}
+
+struct EditSearch {
+  HWND edits[2];
+  int count;
+};
+
+BOOL CALLBACK collectEdit(HWND child, LPARAM data) {
+  EditSearch* search = reinterpret_cast<EditSearch*>(data);
+  char className[16] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (std::strcmp(className, "Edit") == 0 || std::strcmp(className, "EDIT") == 0) {
+    if (search->count < 2) search->edits[search->count++] = child;
+  }
+  return TRUE;
+}
+
+// The moves list is created before the position box.
+HWND findEdit(HWND window, int which) {
+  EditSearch search = {};
+  EnumChildWindows(window, &collectEdit, reinterpret_cast<LPARAM>(&search));
+  return which < search.count ? search.edits[which] : nullptr;
+}
+
+int printText(HWND edit) {
+  static char text[20000];
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 10000, &length))
+    return 3;
+  std::fwrite(text, 1, std::strlen(text), stdout);
+  return 0;
+}
+
+int printPlacement(HWND window) {
+  RECT outer;
+  RECT client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  HDC screen = GetDC(nullptr);
+  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d %d %d %d %d\n", outer.left, outer.top,
+              outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y, client.right,
+              client.bottom, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES),
+              GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+              GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU));
+  ReleaseDC(nullptr, screen);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const HWND window = findMainWindow();
+  if (std::strcmp(argv[1], "exists") == 0) return window ? 0 : 1;
+  if (!window) return 1;
+  if (std::strcmp(argv[1], "placement") == 0) return printPlacement(window);
+  if (std::strcmp(argv[1], "moves") == 0) return printText(findEdit(window, 0));
+  if (std::strcmp(argv[1], "position") == 0) return printText(findEdit(window, 1));
+  if (std::strcmp(argv[1], "alive") == 0) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result) ? 0 : 3;
+  }
+  if (std::strcmp(argv[1], "close") == 0) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 3;
+  return 2;
+}
