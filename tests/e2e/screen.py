@@ -8,6 +8,7 @@ and works on a fresh screenshot of the root window:
   status CX CY W H                solved | unsolved | blank (status line)
   givens CX CY W H CELLS          cells whose fill is silver, as 81 0/1 flags
   ink CX CY W H CELL              black pixels inside a cell (its digit)
+  candidates CX CY W H CELL       grey pixels inside a cell (its candidates)
   save CX CY W H FILE             the client area as a picture
 """
 import os
@@ -99,6 +100,11 @@ def main():
         x0, y0 = cell_origin(int(sys.argv[6]), cw, ch)
         print(sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
                   if max(screen.at(cx + x, cy + y)) < 64))
+    elif command == "candidates":
+        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
+        x0, y0 = cell_origin(int(sys.argv[6]), cw, ch)
+        print(sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
+                  if screen.at(cx + x, cy + y) == GREY))
     elif command == "save":
         subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{cx}+{cy}", "+repage",
                         sys.argv[6]], check=True)
