@@ -88,6 +88,9 @@ void runSolve() {
   const double now = elapsedSeconds();
   game.solverIdle = true;
   game.solveSeconds = now - game.solveStartTime;
+  // On x87 builds one reading may keep extra precision and the other not,
+  // which turns a zero run time into a tiny negative one.
+  if (game.solveSeconds < 0.0) game.solveSeconds = 0.0;
 }
 
 void startSolve() {
