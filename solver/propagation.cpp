@@ -39,12 +39,12 @@ constexpr Geometry makeGeometry() {
   for (int c = 0; c < kCellCount; ++c) {
     for (int p = 0; p < kCellCount; ++p) {
       const bool sameBox = c / 27 == p / 27 && c % 9 / 3 == p % 9 / 3;
-      if (c / 9 == p / 9 || c % 9 == p % 9 || sameBox) g.reach[c][g.word[p]] |= g.bit[p];
       if (c == p)
         g.self[c][g.word[p]] |= g.bit[p];
       else if (c / 9 == p / 9 || c % 9 == p % 9 || sameBox)
         g.peers[c][g.word[p]] |= g.bit[p];
     }
+    for (int w = 0; w < 2; ++w) g.reach[c][w] = g.self[c][w] | g.peers[c][w];
   }
   return g;
 }
