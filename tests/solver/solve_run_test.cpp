@@ -50,8 +50,11 @@ TEST(SolveRun, ShortRunNeverPumpsAndRepaintsOnceAtItsEnd) {
   EXPECT_EQ(fake.pendingMessages, 5);
 }
 
-TEST(SolveRun, LongRunPumpsEveryProgressStep) {
+TEST(SolveRun, LongRunHasAProgressStepEvery1024Nodes) {
   setUpBoard(kLongPuzzle);
+  // Half a second per step: every step redraws the status line.
+  fake.frequency = 1000;
+  fake.counterStep = 500;
   dispatchCount = 0;
   fake.onDispatch = [] {
     noteDispatch();
@@ -70,6 +73,13 @@ TEST(SolveRun, LongRunPumpsEveryProgressStep) {
   EXPECT_EQ(std::strncmp(textDuringRun, "Searching for the solution. (", 29), 0) << textDuringRun;
   EXPECT_NE(std::strstr(textDuringRun, ", 1024 nodes)"), nullptr) << textDuringRun;
   EXPECT_EQ(statusDraws("Solution found! ("), 1);
+  int steps = 0;
+  for (int i = 0; i < fake.recordCount; ++i) {
+    if (fake.records[i].call != PlatformCall::kInvalidateStatusLine) continue;
+    ++steps;
+    EXPECT_EQ(fake.records[i].nodeCount, steps * kNodesPerProgressStep);
+  }
+  EXPECT_EQ(steps, 66774 / kNodesPerProgressStep);
 }
 
 TEST(SolveRun, StatusLineIsInvalidatedOnlyAfterAQuarterSecond) {
