@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+"""Random real X input for the running Vantric window, for a bounded time.
+
+Mouse moves, left and right clicks, keys and characters, menu commands by
+their mnemonics (never Exit, About or Online Help), checkbox clicks, and
+texts typed over the position box. Any message box that appears is answered,
+OK or Cancel at random. Ends early, with status 1, if the program dies.
+
+Usage: soak.py CX CY W H PID SECONDS ACTIONS SEED DATA_DIR
+"""
+import os
+import random
+import subprocess
+import sys
+import time
+
+KEYS = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "space", "s", "c", "S", "C",
+        "Left", "Right", "BackSpace", "a", "z", "period", "Return", "Escape", "Up", "Down"]
+MENU = ["u", "r", "f", "s", "l", "c"]
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=False, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+
+
+def visible_windows():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Vantric"],
+                           capture_output=True, text=True).stdout.split()
+    return found
+
+
+def main():
+    cx, cy, w, h, pid, seconds, actions, seed = (int(v) for v in sys.argv[1:9])
+    data = sys.argv[9]
+    rng = random.Random(seed)
+    puzzles = []
+    for name in ("top1465.txt", "derived_17clue_nosolution.txt", "serg_benchmark_multi.txt"):
+        with open(os.path.join(data, name)) as f:
+            puzzles += [line.strip() for _, line in zip(range(200), f)]
+    cw = (w - 176) // 9
+    board_bottom = h - 33  # above the status line and the lower rule
+    column = cx + 9 * cw + 16
+    main_windows = set(visible_windows())
+
+    def alive():
+        try:
+            os.kill(pid, 0)
+            return True
+        except OSError:
+            return False
+
+    def answer_boxes():
+        for window in set(visible_windows()) - main_windows:
+            answer = rng.choice(["Return", "Escape"])
+            counts["answer " + answer] = counts.get("answer " + answer, 0) + 1
+            xdotool("windowfocus", window, "key", answer)
+
+    def random_text():
+        kind = rng.random()
+        if kind < 0.5:
+            return rng.choice(puzzles)
+        if kind < 0.7:
+            return "".join(rng.choice("123456789.*| -+\nxX0") for _ in range(rng.randint(0, 120)))
+        if kind < 0.85:
+            return rng.choice(puzzles) + rng.choice(puzzles)[: rng.randint(1, 20)]
+        return rng.choice(puzzles)[: rng.randint(60, 80)]
+
+    deadline = time.monotonic() + seconds
+    done = 0
+    counts = {}
+    while done < actions and time.monotonic() < deadline:
+        batch = []
+        for _ in range(30):
+            kind = rng.choices(["move", "left", "right", "key", "menu", "check", "paste"],
+                               [30, 10, 8, 30, 6, 2, 2])[0]
+            counts[kind] = counts.get(kind, 0) + 1
+            x = cx + rng.randint(0, 9 * cw + 10)
+            y = cy + rng.randint(0, board_bottom)
+            if kind == "move":
+                batch += ["mousemove", str(x), str(y)]
+            elif kind == "left":
+                batch += ["mousemove", str(x), str(y), "click", "1"]
+            elif kind == "right":
+                batch += ["mousemove", str(x), str(y), "click", "3"]
+            elif kind == "key":
+                batch += ["key", rng.choice(KEYS)]
+            elif kind == "menu":
+                batch += ["key", "alt+p", "key", rng.choice(MENU)]
+            else:
+                break
+        if batch:
+            xdotool(*batch)
+        done = sum(v for k, v in counts.items() if not k.startswith("answer"))
+        if kind == "check":
+            xdotool("mousemove", str(column + 8), str(cy + 20), "click", "1")
+        elif kind == "paste":
+            xdotool("mousemove", str(column + 40), str(cy + board_bottom - 40), "click", "1",
+                    "key", "ctrl+Home", "key", "ctrl+shift+End")
+            xdotool("type", "--delay", "1", random_text())
+        answer_boxes()
+        if not alive():
+            print(f"soak: the program died after {done} actions", file=sys.stderr)
+            return 1
+    print(f"soak: {done} actions in {seconds - max(0, deadline - time.monotonic()):.0f} s: "
+          + ", ".join(f"{k} {v}" for k, v in sorted(counts.items())))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
