@@ -6,9 +6,14 @@ their mnemonics (never Exit, About or Online Help), checkbox clicks, and
 texts typed over the position box. Any message box that appears is answered,
 OK or Cancel at random. Ends early, with status 1, if the program dies.
 
-Usage: soak.py CX CY W H PID SECONDS ACTIONS SEED DATA_DIR
+The pasted puzzles are made from the built-in ones: relabelled, transposed,
+thinned out to a few clues (several solutions, longer searches), or spoilt
+with a repeated digit (no solution).
+
+Usage: soak.py CX CY W H PID SECONDS ACTIONS SEED REPO
 """
 import os
+import re
 import random
 import subprocess
 import sys
@@ -30,14 +35,36 @@ def visible_windows():
     return found
 
 
+# Unsolvable; its search takes several thousand nodes.
+LONG_SEARCH = "1...............12..3.45........63...1.2......4.....7....8.....7...1....8.9...5.."
+
+
+def made_puzzles(repo, rng):
+    with open(os.path.join(repo, "model", "builtin_puzzles.cpp")) as f:
+        built_in = re.findall(r'"([1-9.]{81})"', f.read())
+    puzzles = [LONG_SEARCH]
+    for _ in range(200):
+        cells = list(rng.choice(built_in))
+        labels = dict(zip("123456789", rng.sample("123456789", 9)))
+        cells = [labels.get(v, ".") for v in cells]
+        if rng.random() < 0.5:
+            cells = [cells[(i % 9) * 9 + i // 9] for i in range(81)]
+        change = rng.random()
+        if change < 0.2:
+            kept = set(rng.sample(range(81), rng.randint(4, 20)))
+            cells = [v if i in kept else "." for i, v in enumerate(cells)]
+        elif change < 0.35:
+            empty = cells.index(".")
+            row = cells[empty // 9 * 9: empty // 9 * 9 + 9]
+            cells[empty] = next(v for v in row if v != ".")
+        puzzles.append("".join(cells))
+    return puzzles
+
+
 def main():
     cx, cy, w, h, pid, seconds, actions, seed = (int(v) for v in sys.argv[1:9])
-    data = sys.argv[9]
     rng = random.Random(seed)
-    puzzles = []
-    for name in ("top1465.txt", "derived_17clue_nosolution.txt", "serg_benchmark_multi.txt"):
-        with open(os.path.join(data, name)) as f:
-            puzzles += [line.strip() for _, line in zip(range(200), f)]
+    puzzles = made_puzzles(sys.argv[9], rng)
     cw = (w - 176) // 9
     board_bottom = h - 33  # above the status line and the lower rule
     column = cx + 9 * cw + 16
@@ -71,7 +98,7 @@ def main():
     counts = {}
     while done < actions and time.monotonic() < deadline:
         batch = []
-        for _ in range(30):
+        for _ in range(40):
             kind = rng.choices(["move", "left", "right", "key", "menu", "check", "paste"],
                                [30, 10, 8, 30, 6, 2, 2])[0]
             counts[kind] = counts.get(kind, 0) + 1
@@ -84,9 +111,9 @@ def main():
             elif kind == "right":
                 batch += ["mousemove", str(x), str(y), "click", "3"]
             elif kind == "key":
-                batch += ["key", rng.choice(KEYS)]
+                batch += ["key", "--delay", "2", rng.choice(KEYS)]
             elif kind == "menu":
-                batch += ["key", "alt+p", "key", rng.choice(MENU)]
+                batch += ["key", "--delay", "2", "alt+p", rng.choice(MENU)]
             else:
                 break
         if batch:
