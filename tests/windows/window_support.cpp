@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
 
@@ -37,7 +39,28 @@ void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageA(box, WM_COMMAND, WPARAM(boxWatch.answer), 0);
 }
 
+BOOL CALLBACK closeStaleBox(HWND window, LPARAM) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  const auto seen = reinterpret_cast<INT_PTR>(GetPropA(window, "vantric-test-seen")) + 1;
+  SetPropA(window, "vantric-test-seen", reinterpret_cast<HANDLE>(seen));
+  if (seen == 10) {
+    ADD_FAILURE() << "a message box nobody expected stayed open";
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  }
+  return TRUE;
+}
+
+void CALLBACK watchBoxes(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &closeStaleBox, 0);
+}
+
 }  // namespace
+
+void installBoxWatchdog() {
+  SetTimer(nullptr, 0, 1000, &watchBoxes);
+}
 
 void installProbe() {
   programProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(frontEnd.mainWindow, GWLP_WNDPROC));

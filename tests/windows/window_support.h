@@ -57,6 +57,9 @@ struct BoxWatch {
 };
 extern BoxWatch boxWatch;
 void answerBoxes(const char* caption, int answer);
+// Closes, as a test failure, any box left open for ten seconds, so that a
+// box nobody answers fails the test instead of hanging it.
+void installBoxWatchdog();
 void stopAnsweringBoxes();
 
 LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -57,5 +57,6 @@ int main(int argc, char** argv) {
   startState.statusAfterFirstTick = game.statusText;
   startState.solutionFoundAfterFirstTick = game.solutionFound;
   installProbe();
+  installBoxWatchdog();
   return RUN_ALL_TESTS();
 }
