@@ -8,6 +8,7 @@ and works on a fresh screenshot of the root window:
   status CX CY W H                solved | unsolved | blank (status line)
   givens CX CY W H CELLS          cells whose fill is silver, as 81 0/1 flags
   ink CX CY W H CELL              black pixels inside a cell (its digit)
+  filled CX CY W H                cells showing a digit, as 81 0/1 flags
   candidates CX CY W H CELL       grey pixels inside a cell (its candidates)
   save CX CY W H FILE             the client area as a picture
 """
@@ -94,6 +95,15 @@ def main():
         for cell in range(81):
             x0, y0 = cell_origin(cell, cw, ch)
             flags.append("1" if screen.at(cx + x0 + cw - 3, cy + y0 + ch - 3) == SILVER else "0")
+        print("".join(flags))
+    elif command == "filled":
+        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
+        flags = []
+        for cell in range(81):
+            x0, y0 = cell_origin(cell, cw, ch)
+            ink = sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
+                      if max(screen.at(cx + x, cy + y)) < 64)
+            flags.append("1" if ink > 20 else "0")
         print("".join(flags))
     elif command == "ink":
         cw, ch, _ = board_geometry(screen, cx, cy, w, h)

@@ -78,10 +78,16 @@ def main():
             return False
 
     def answer_boxes():
+        answered = False
         for window in set(visible_windows()) - main_windows:
             answer = rng.choice(["Return", "Escape"])
             counts["answer " + answer] = counts.get("answer " + answer, 0) + 1
             xdotool("windowfocus", window, "key", answer)
+            answered = True
+        # Without a window manager the X focus stays with the closed box.
+        if answered:
+            for window in main_windows:
+                xdotool("windowfocus", window)
 
     def random_text():
         kind = rng.random()

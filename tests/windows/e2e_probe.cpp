@@ -61,6 +61,70 @@ int printPlacement(HWND window) {
   return 0;
 }
 
+BOOL CALLBACK printWindow(HWND window, LPARAM) {
+  char className[64] = {};
+  char title[128] = {};
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, title, sizeof title);
+  std::printf("%p class=%s title=\"%s\" visible=%d enabled=%d\n", static_cast<void*>(window),
+              className, title, IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0);
+  return TRUE;
+}
+
+// Every top-level window of the program's thread: message boxes included.
+int printWindows(HWND window) {
+  EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), &printWindow, 0);
+  return 0;
+}
+
+// Which of the program's windows has the keyboard focus.
+int printFocus(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 3;
+  char name[64] = "none";
+  if (info.hwndFocus) GetClassNameA(info.hwndFocus, name, sizeof name);
+  if (info.hwndFocus == window) std::strcpy(name, "main");
+  if (info.hwndFocus && info.hwndFocus == findEdit(window, 0)) std::strcpy(name, "moves");
+  if (info.hwndFocus && info.hwndFocus == findEdit(window, 1)) std::strcpy(name, "position");
+  std::printf("%s\n", name);
+  return 0;
+}
+
+struct BoxAnswer {
+  WPARAM answer;
+  int count;
+};
+
+BOOL CALLBACK answerBox(HWND window, LPARAM data) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  BoxAnswer* answer = reinterpret_cast<BoxAnswer*>(data);
+  PostMessageA(window, WM_COMMAND, answer->answer, 0);
+  ++answer->count;
+  return TRUE;
+}
+
+// Answers every open message box of the program; 1 when there was one.
+int answerBoxes(HWND window, const char* how) {
+  BoxAnswer answer = {std::strcmp(how, "ok") == 0 ? WPARAM(IDOK) : WPARAM(IDCANCEL), 0};
+  EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), &answerBox,
+                    reinterpret_cast<LPARAM>(&answer));
+  return answer.count ? 1 : 0;
+}
+
+// Waits until the program has worked through the input queued for it.
+int waitUntilIdle(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+  if (!process) return 3;
+  const DWORD result = WaitForInputIdle(process, 30000);
+  CloseHandle(process);
+  return result == 0 ? 0 : 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +135,10 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "placement") == 0) return printPlacement(window);
   if (std::strcmp(argv[1], "moves") == 0) return printText(findEdit(window, 0));
   if (std::strcmp(argv[1], "position") == 0) return printText(findEdit(window, 1));
+  if (std::strcmp(argv[1], "windows") == 0) return printWindows(window);
+  if (std::strcmp(argv[1], "focus") == 0) return printFocus(window);
+  if (std::strcmp(argv[1], "idle") == 0) return waitUntilIdle(window);
+  if (std::strcmp(argv[1], "boxes") == 0 && argc > 2) return answerBoxes(window, argv[2]);
   if (std::strcmp(argv[1], "alive") == 0) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result) ? 0 : 3;
