@@ -9,7 +9,7 @@ start_vantric
 seed=${VANTRIC_SOAK_SEED:-$RANDOM}
 note "soak seed $seed"
 python3 "$e2e_repo/tests/e2e/soak.py" "$client_x" "$client_y" "$client_w" "$client_h" \
-  "$app_pid" ${VANTRIC_SOAK_SECONDS:-70} 3000 "$seed" "$e2e_repo" || fail "the program died during the soak (seed $seed)"
+  "$app_pid" ${VANTRIC_SOAK_SECONDS:-55} 3000 "$seed" "$e2e_repo" || fail "the program died during the soak (seed $seed)"
 
 # The program may still be working through queued input, which can open a
 # box late: let it catch up, then close whatever box is open.
