@@ -19,7 +19,8 @@ void computeCandidates() {
       continue;
     }
     const int* units = cellUnitMap[c];
-    game.candidates[c] = ~(present[units[0]] | present[units[1]] | present[units[2]]) & kAllCandidates;
+    game.candidates[c] =
+        ~(present[units[0]] | present[units[1]] | present[units[2]]) & kAllCandidates;
   }
 }
 

@@ -13,6 +13,12 @@ extern int bitCountTable[512];
 // Builds the tables and copies givens to board.
 void initTables();
 
-inline int rowOf(CellIndex cell) { return cell / 9; }
-inline int columnOf(CellIndex cell) { return cell % 9; }
-inline int boxOf(CellIndex cell) { return (cell / 9) / 3 * 3 + (cell % 9) / 3; }
+inline int rowOf(CellIndex cell) {
+  return cell / 9;
+}
+inline int columnOf(CellIndex cell) {
+  return cell % 9;
+}
+inline int boxOf(CellIndex cell) {
+  return (cell / 9) / 3 * 3 + (cell % 9) / 3;
+}

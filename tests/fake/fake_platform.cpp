@@ -11,8 +11,8 @@ namespace {
 PlatformRecord& record(PlatformCall call, unsigned number = 0, int flag = 0,
                        const char* text = nullptr, const char* caption = nullptr) {
   static PlatformRecord overflow;
-  PlatformRecord& r = fake.recordCount < FakePlatform::kMaxRecords ? fake.records[fake.recordCount]
-                                                                     : overflow;
+  PlatformRecord& r =
+      fake.recordCount < FakePlatform::kMaxRecords ? fake.records[fake.recordCount] : overflow;
   if (fake.recordCount < FakePlatform::kMaxRecords) ++fake.recordCount;
   r.call = call;
   r.number = number;
@@ -55,7 +55,9 @@ const PlatformRecord* lastCall(PlatformCall call) {
   return nullptr;
 }
 
-void beep(unsigned kind) { record(PlatformCall::kBeep, kind); }
+void beep(unsigned kind) {
+  record(PlatformCall::kBeep, kind);
+}
 
 bool askOkCancel(const char* text, const char* caption) {
   record(PlatformCall::kAskOkCancel, 0, 0, text, caption);
@@ -82,11 +84,17 @@ void getTextBoxText(TextBox box, char* buffer, int size) {
   std::snprintf(buffer, size_t(size), "%s", fake.boxText[box]);
 }
 
-void uncheckEntryBox() { record(PlatformCall::kUncheckEntryBox); }
+void uncheckEntryBox() {
+  record(PlatformCall::kUncheckEntryBox);
+}
 
-DrawSurface& windowSurface() { return fake.surface; }
+DrawSurface& windowSurface() {
+  return fake.surface;
+}
 
-void invalidateStatusLine() { record(PlatformCall::kInvalidateStatusLine); }
+void invalidateStatusLine() {
+  record(PlatformCall::kInvalidateStatusLine);
+}
 
 void setMenuCheck(int command, bool checked) {
   record(PlatformCall::kSetMenuCheck, unsigned(command), checked ? 1 : 0);
@@ -94,9 +102,13 @@ void setMenuCheck(int command, bool checked) {
   if (slot >= 0 && slot < 16) fake.menuChecks[slot] = checked;
 }
 
-void focusMainWindow() { record(PlatformCall::kFocusMainWindow); }
+void focusMainWindow() {
+  record(PlatformCall::kFocusMainWindow);
+}
 
-bool isMessagePending() { return fake.pendingMessages > 0; }
+bool isMessagePending() {
+  return fake.pendingMessages > 0;
+}
 
 void dispatchNextMessage() {
   record(PlatformCall::kDispatchNextMessage);
@@ -104,15 +116,23 @@ void dispatchNextMessage() {
   if (fake.onDispatch) fake.onDispatch();
 }
 
-void postQuit() { record(PlatformCall::kPostQuit); }
+void postQuit() {
+  record(PlatformCall::kPostQuit);
+}
 
 std::int64_t readPerformanceCounter() {
   fake.counter += fake.counterStep;
   return fake.counter;
 }
 
-std::int64_t readPerformanceFrequency() { return fake.frequency; }
+std::int64_t readPerformanceFrequency() {
+  return fake.frequency;
+}
 
-std::uint32_t readTickCount() { return fake.tickCount; }
+std::uint32_t readTickCount() {
+  return fake.tickCount;
+}
 
-void openWebPage(const char* address) { record(PlatformCall::kOpenWebPage, 0, 0, address); }
+void openWebPage(const char* address) {
+  record(PlatformCall::kOpenWebPage, 0, 0, address);
+}

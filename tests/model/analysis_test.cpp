@@ -18,8 +18,7 @@ void setBoard(const char* text) {
 }  // namespace
 
 TEST(Analysis, EmptyBoardIsAllPlain) {
-  setBoard(
-      ".................................................................................");
+  setBoard(".................................................................................");
   analysePosition();
   for (int c = 0; c < kCellCount; ++c) {
     EXPECT_EQ(game.candidates[c], kAllCandidates);
@@ -31,8 +30,7 @@ TEST(Analysis, EmptyBoardIsAllPlain) {
 TEST(Analysis, ColourPriorities) {
   // Row 0: 1..8 filled, cell 8 empty: a naked single that is also the only
   // place for 9 in its row.
-  setBoard(
-      "12345678.........................................................................");
+  setBoard("12345678.........................................................................");
   game.givens[0] = 1;
   analysePosition();
   EXPECT_EQ(game.candidates[8], 1 << 8);
@@ -63,8 +61,7 @@ TEST(Analysis, ColourPriorities) {
 
 TEST(Analysis, EmptyCellWithoutCandidatesIsAnError) {
   // Cell 0 sees 1..4 in its row, 5..8 in its column and 9 in its box.
-  setBoard(
-      ".................................................................................");
+  setBoard(".................................................................................");
   const int cells[9] = {1, 2, 3, 4, 27, 36, 45, 54, 10};
   for (int i = 0; i < 9; ++i) game.board[cells[i]] = i + 1;
   analysePosition();
@@ -76,8 +73,7 @@ TEST(Analysis, EmptyCellWithoutCandidatesIsAnError) {
 TEST(Analysis, LaterUnitAndHigherDigitWinTheHiddenMark) {
   // Cell 0 is the only place for 1 in row 0 (the rest of the row excludes
   // 1 through columns) and also for other digits in its box.
-  setBoard(
-      ".........1.......................................................................");
+  setBoard(".........1.......................................................................");
   analysePosition();
   // Row 1 holds a 1 at cell 9, so box 0's other cells in row 1 are filled or
   // excluded: the mark on any cell must be the digit of the last unit that
