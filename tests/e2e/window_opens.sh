@@ -14,13 +14,16 @@ expected_y=$((screen_h / 2 - client_h / 2))
 [ "$outer_h" = $((client_h + 2 * frame_y + caption_h + menu_h - 2)) ] || fail "outer height $outer_h"
 note "window at $outer_x,$outer_y, ${outer_w}x$outer_h, client ${client_w}x$client_h"
 
-screen save "$e2e_out/window.png"
 cells=$(position_cells)
 [ ${#cells} = 81 ] || fail "position box reads '$cells'"
 # Every given is drawn silver and nothing else is: the picture is the board.
 expected=$(echo "$cells" | tr '1-9.' '1111111110')
-actual=$(screen givens)
-[ "$actual" = "$expected" ] || fail "silver cells $actual, givens $expected"
+silver_cells_are_givens() {
+  actual=$(screen givens)
+  [ "$actual" = "$expected" ]
+}
+poll 10 silver_cells_are_givens || fail "silver cells $actual, givens $expected"
+screen save "$e2e_out/window.png"
 note "screenshot $e2e_out/window.png shows the board with its givens"
 
 close_and_expect_zero
