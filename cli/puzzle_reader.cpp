@@ -1,5 +1,7 @@
 #include "cli/puzzle_reader.h"
 
+#include "play/position_text.h"
+
 namespace {
 
 // The next byte of the stream, or -1 at its end.
@@ -39,11 +41,8 @@ bool readPuzzleLine(PuzzleReader& reader, int cells[kCellCount], int* cellCount,
       if (comment) continue;
       if (!isBlank(byte)) blank = false;
       if (count == kCellCount) continue;
-      if (byte >= '1' && byte <= '9') {
-        cells[count++] = byte - '0';
-      } else if (byte == '.' || byte == '*') {
-        cells[count++] = 0;
-      }
+      const int value = positionCellValue(byte);
+      if (value >= 0) cells[count++] = value;
     }
     if (comment || blank) continue;
     *cellCount = count;

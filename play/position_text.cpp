@@ -1,14 +1,16 @@
 #include "play/position_text.h"
 
+int positionCellValue(int character) {
+  if (character >= '1' && character <= '9') return character - '0';
+  if (character == '.' || character == '*') return 0;
+  return -1;
+}
+
 bool parsePositionText(const char* text, int cells[kCellCount]) {
   int count = 0;
   for (const char* p = text; *p != '\0' && count < kCellCount; ++p) {
-    const char ch = *p;
-    if (ch >= '1' && ch <= '9') {
-      cells[count++] = ch - '0';
-    } else if (ch == '.' || ch == '*') {
-      cells[count++] = 0;
-    }
+    const int value = positionCellValue(*p);
+    if (value >= 0) cells[count++] = value;
   }
   return count == kCellCount;
 }
