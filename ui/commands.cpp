@@ -2,13 +2,14 @@
 
 #include "play/assisted_fill.h"
 #include "play/move_history.h"
+#include "state/version.h"
 #include "ui/paint.h"
 #include "ui/platform.h"
 
 #define VANTRIC_HELP_ADDRESS "https://en.wikipedia.org/wiki/Sudoku"
 
 const char kOnlineHelpAddress[] = VANTRIC_HELP_ADDRESS;
-const char kAboutCaption[] = "Vantric version 1.2";
+const char kAboutCaption[] = "Vantric version " VANTRIC_VERSION_TEXT;
 const char kAboutText[] =
     "Vantric plays and solves Sudoku puzzles.\r\n"
     "\r\n"
