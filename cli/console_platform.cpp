@@ -1,7 +1,7 @@
 #include <chrono>
 
+#include "state/platform.h"
 #include "ui/draw_surface.h"
-#include "ui/platform.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "state/game_state.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 const char* const kBuiltInPuzzles[kBuiltInPuzzleCount] = {
     ".7...9..2.2.7....9.8..4.63..6...52...1..7..9...2.61.8..96.8..7.8....7.2.1..9...6.",

@@ -6,7 +6,7 @@
 #include "model/colours.h"
 #include "model/tables.h"
 #include "play/move_history.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 namespace {
 

@@ -2,8 +2,7 @@
 
 #include "model/analysis.h"
 #include "play/text_panes.h"
-#include "ui/paint.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 void refreshAfterChange() {
   computeCandidates();

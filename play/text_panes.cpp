@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "play/position_text.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
-#include "solver/search.h"
-#include "ui/platform.h"
+#include "solver/clock.h"
+
+#include "state/game_state.h"
+#include "state/platform.h"
 
 double elapsedSeconds() {
   if (game.clockFrequency == 0.0) {

@@ -1,5 +1,6 @@
-#include "solver/search.h"
-#include "ui/platform.h"
+#include "solver/message_pump.h"
+
+#include "state/platform.h"
 
 void pumpMessages(bool blocking) {
   if (blocking) {

@@ -1,8 +1,9 @@
 #include "solver/search.h"
 
+#include "solver/clock.h"
+#include "solver/message_pump.h"
 #include "solver/propagation.h"
-#include "ui/paint.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 namespace {
 

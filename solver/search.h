@@ -14,9 +14,3 @@ void startSolve();
 void runSolve();
 // One search node on a frame whose values were just written.
 void searchFrame(SolverFrame& frame);
-// Seconds since the first reading of the clock.
-double elapsedSeconds();
-// Rebuilds statusText.
-void formatStatusLine();
-// Dispatches window messages from inside a search.
-void pumpMessages(bool blocking);

@@ -2,9 +2,9 @@
 
 #include "play/assisted_fill.h"
 #include "play/move_history.h"
+#include "state/platform.h"
 #include "state/version.h"
 #include "ui/paint.h"
-#include "ui/platform.h"
 
 #define VANTRIC_HELP_ADDRESS "https://en.wikipedia.org/wiki/Sudoku"
 

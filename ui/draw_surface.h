@@ -23,3 +23,7 @@ class DrawSurface {
  protected:
   ~DrawSurface() = default;
 };
+
+// The surface held for the life of the window; drawing on it shows at once.
+// The front end (or the test fake, or the console stub) provides it.
+DrawSurface& windowSurface();

@@ -4,10 +4,10 @@
 
 #include "model/tables.h"
 #include "play/move_history.h"
+#include "state/platform.h"
 #include "ui/commands.h"
 #include "ui/layout.h"
 #include "ui/paint.h"
-#include "ui/platform.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "model/analysis.h"
-#include "solver/search.h"
+#include "state/platform.h"
 #include "ui/layout.h"
-#include "ui/platform.h"
+#include "ui/status_line.h"
 
 namespace {
 

@@ -11,8 +11,6 @@ constexpr Colour kColourEtchLight = 0xFFFFFF;
 
 // Full repaint of the client area; brings the analysis up to date first.
 void paintAll(DrawSurface& surface);
-// Full repaint on the window's held surface, drawn at once.
-void repaintWindow();
 // One cell; nothing for kNoCell.
 void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted);
 void drawCandidates(DrawSurface& surface, CandidateMask mask, int x, int y);

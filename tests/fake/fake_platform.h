@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "state/platform.h"
 #include "tests/fake/recording_surface.h"
-#include "ui/platform.h"
 
 // What the portable program asked of the window system, in order.
 enum class PlatformCall {

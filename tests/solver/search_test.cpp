@@ -6,6 +6,7 @@
 #include "solver/search.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
+#include "ui/status_line.h"
 
 namespace {
 

@@ -4,9 +4,12 @@
 #include <cstring>
 
 #include "model/builtin_puzzles.h"
+#include "solver/clock.h"
+#include "solver/message_pump.h"
 #include "solver/search.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
+#include "ui/status_line.h"
 
 namespace {
 

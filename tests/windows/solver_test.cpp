@@ -6,8 +6,9 @@
 
 #include "model/builtin_puzzles.h"
 #include "model/tables.h"
+#include "solver/clock.h"
 #include "solver/search.h"
-#include "ui/platform.h"
+#include "state/platform.h"
 
 namespace {
 

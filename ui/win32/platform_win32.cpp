@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "ui/platform.h"
+#include "state/platform.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/gdi_surface.h"
 

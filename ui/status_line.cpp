@@ -1,6 +1,8 @@
 #include <cstdio>
 
-#include "solver/search.h"
+#include "ui/status_line.h"
+
+#include "state/game_state.h"
 
 void formatStatusLine() {
   if (game.entryMode) {

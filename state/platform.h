@@ -5,10 +5,9 @@
 #include "state/game_state.h"
 
 // The narrow door through which the portable program reaches the window
-// system. ui/win32/ implements it for real; tests link a recording fake and
-// vantric-solve links a console stub. Nothing here names a Windows type.
-
-class DrawSurface;
+// system and the view. ui/win32/ implements the window-system calls for
+// real, tests link a recording fake and vantric-solve links a console stub;
+// the repaint is the ui's own. Nothing here names a Windows type.
 
 enum TextBox { kMovesBox = 0, kPositionBox = 1 };
 
@@ -32,9 +31,8 @@ void getTextBoxText(TextBox box, char* buffer, int size);
 // The "Enter New Puzzle" checkbox, unchecked again after a refusal.
 void uncheckEntryBox();
 
-// The drawing surface held for the life of the window; drawing on it shows
-// at once.
-DrawSurface& windowSurface();
+// Full repaint of the client area, drawn at once on the window's held surface.
+void repaintWindow();
 // Has statusRect repainted through the normal paint path, without erasing.
 void invalidateStatusLine();
 // The menu's check mark for a command.
