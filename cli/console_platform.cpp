@@ -1,26 +1,8 @@
 #include <chrono>
 
 #include "state/platform.h"
-#include "ui/draw_surface.h"
 
 namespace {
-
-// Drawing goes nowhere: a console program has no window to show it in.
-class NullSurface final : public DrawSurface {
- public:
-  void usePenAndBrush() override {}
-  void setPenColour(Colour) override {}
-  void setBrushColour(Colour) override {}
-  void setTextColour(Colour) override {}
-  void selectFont(FontId) override {}
-  void rectangle(int, int, int, int) override {}
-  void moveTo(int, int) override {}
-  void lineTo(int, int) override {}
-  void textOut(int, int, const char*, int) override {}
-  Colour faceColour() override { return 0xC0C0C0; }
-};
-
-NullSurface nullSurface;
 
 std::int64_t steadyNanoseconds() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -44,9 +26,8 @@ void getTextBoxText(TextBox, char* buffer, int size) {
 
 void uncheckEntryBox() {}
 
-DrawSurface& windowSurface() {
-  return nullSurface;
-}
+// A console program has no window to show a repaint in.
+void repaintWindow() {}
 void invalidateStatusLine() {}
 void setMenuCheck(int, bool) {}
 void focusMainWindow() {}

@@ -1,15 +1,17 @@
+// The menu commands: what each one does, and the texts of the help boxes.
 #pragma once
 
-// Menu command identifiers (menu resource 101).
-constexpr unsigned kCmdExit = 40001;
-constexpr unsigned kCmdShowLegalMoves = 40002;
-constexpr unsigned kCmdShowColors = 40003;
-constexpr unsigned kCmdUndo = 40005;
-constexpr unsigned kCmdRedo = 40006;
-constexpr unsigned kCmdFillSolution = 40007;
-constexpr unsigned kCmdFillEasy = 40009;
-constexpr unsigned kCmdAbout = 40010;
-constexpr unsigned kCmdOnlineHelp = 40011;
+#include "ui/resource_ids.h"
+
+constexpr unsigned kCmdExit = VANTRIC_CMD_EXIT;
+constexpr unsigned kCmdShowLegalMoves = VANTRIC_CMD_SHOW_LEGAL_MOVES;
+constexpr unsigned kCmdShowColors = VANTRIC_CMD_SHOW_COLORS;
+constexpr unsigned kCmdUndo = VANTRIC_CMD_UNDO;
+constexpr unsigned kCmdRedo = VANTRIC_CMD_REDO;
+constexpr unsigned kCmdFillSolution = VANTRIC_CMD_FILL_SOLUTION;
+constexpr unsigned kCmdFillEasy = VANTRIC_CMD_FILL_EASY;
+constexpr unsigned kCmdAbout = VANTRIC_CMD_ABOUT;
+constexpr unsigned kCmdOnlineHelp = VANTRIC_CMD_ONLINE_HELP;
 
 extern const char kOnlineHelpAddress[];
 extern const char kAboutCaption[];

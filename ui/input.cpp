@@ -64,7 +64,7 @@ void onChar(unsigned character) {
   }
 }
 
-void onKeyDown(unsigned key) {
+void onKeyDown(Key key) {
   if (key == kKeyLeft || key == kKeyBack) {
     onCommand(kCmdUndo);
   } else if (key == kKeyRight) {

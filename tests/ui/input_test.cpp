@@ -165,7 +165,7 @@ TEST_F(Input, KeysAndCommands) {
   EXPECT_EQ(game.board[0], 1);
   onKeyDown(kKeyBack);
   EXPECT_EQ(game.board[0], 0);
-  onKeyDown(0x26);
+  onKeyDown(kKeyOther);
   EXPECT_EQ(game.redoCount, 1);
 
   resetFake();

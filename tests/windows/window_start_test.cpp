@@ -7,6 +7,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/colours.h"
 #include "solver/search.h"
+#include "state/platform.h"
 #include "tests/windows/window_support.h"
 #include "tests/windows/window_test_state.h"
 #include "ui/commands.h"

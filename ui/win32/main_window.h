@@ -4,12 +4,11 @@
 
 constexpr const char kMainClassName[] = "Sudoku";
 constexpr const char kMainTitle[] = "Vantric";
-// WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX: fixed frame, no maximise button.
-constexpr DWORD kMainWindowStyle = 0x00CA0000;
-// WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX.
-constexpr DWORD kEntryButtonStyle = 0x50000003;
-// WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_WANTRETURN | ES_AUTOVSCROLL | ES_MULTILINE.
-constexpr DWORD kTextBoxStyle = 0x50201044;
+// A fixed frame with no maximise button.
+constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kEntryButtonStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+constexpr DWORD kTextBoxStyle =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_WANTRETURN | ES_AUTOVSCROLL | ES_MULTILINE;
 constexpr const char kEntryButtonText[] = "Enter New Puzzle";
 
 // Exit codes of a start-up that could not open the window.
@@ -28,5 +27,7 @@ LRESULT CALLBACK entryButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 // WM_CREATE: the held context, fonts and layout, placement, children, timer.
 void onCreate(HWND window);
+// WM_DESTROY: gives back what WM_CREATE and start-up took, then asks to quit.
+void onDestroy(HWND window);
 // Creates the three fonts and measures them into game.layout.
 void createFonts(HDC dc);

@@ -7,7 +7,6 @@
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/resource.h"
 
 FrontEnd frontEnd;
 
@@ -20,9 +19,9 @@ bool registerMainClass() {
   windowClass.cbClsExtra = 0;
   windowClass.cbWndExtra = 0;
   windowClass.hInstance = frontEnd.appInstance;
-  windowClass.hIcon = LoadIconA(frontEnd.appInstance, MAKEINTRESOURCEA(kIconResource));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = frontEnd.backgroundBrush;
+  windowClass.hIcon = LoadIconA(frontEnd.appInstance, MAKEINTRESOURCEA(VANTRIC_ICON_RESOURCE));
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+                            windowClass.hbrBackground = frontEnd.backgroundBrush;
   windowClass.lpszMenuName = nullptr;
   windowClass.lpszClassName = kMainClassName;
   return RegisterClassA(&windowClass) != 0;
@@ -37,7 +36,7 @@ int startUp(HINSTANCE instance, int showState) {
   frontEnd.appInstance = instance;
   frontEnd.backgroundBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   if (!registerMainClass()) return kExitNoClass;
-  frontEnd.mainMenu = LoadMenuA(frontEnd.appInstance, MAKEINTRESOURCEA(kMenuResource));
+  frontEnd.mainMenu = LoadMenuA(frontEnd.appInstance, MAKEINTRESOURCEA(VANTRIC_MENU_RESOURCE));
   // WM_CREATE runs inside this call, before mainWindow is known.
   frontEnd.mainWindow = CreateWindowExA(0, kMainClassName, kMainTitle, kMainWindowStyle, 0, 0, 0, 0,
                                         nullptr, frontEnd.mainMenu, frontEnd.appInstance, nullptr);

@@ -1,3 +1,7 @@
+// The main window's procedure: each message handed to a short handler.
+#include <windows.h>
+#include <windowsx.h>
+
 #include "ui/commands.h"
 #include "ui/input.h"
 #include "ui/paint.h"
@@ -16,6 +20,19 @@ void onPaint(HWND window) {
   EndPaint(window, &paint);
 }
 
+Key keyFromVirtualKey(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_BACK:
+      return kKeyBack;
+    case VK_LEFT:
+      return kKeyLeft;
+    case VK_RIGHT:
+      return kKeyRight;
+    default:
+      return kKeyOther;
+  }
+}
+
 }  // namespace
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -24,7 +41,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       onCreate(window);
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      onDestroy(window);
       return 0;
     case WM_PAINT:
       onPaint(window);
@@ -33,7 +50,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       onTimerTick();
       return 0;
     case WM_KEYDOWN:
-      onKeyDown(unsigned(wParam));
+      onKeyDown(keyFromVirtualKey(wParam));
       return 0;
     case WM_CHAR:
       onChar(unsigned(wParam));
@@ -42,7 +59,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       onCommand(LOWORD(wParam));
       return 0;
     case WM_MOUSEMOVE:
-      onMouseMove(LOWORD(lParam), HIWORD(lParam));
+      onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       onLeftButtonDown();
