@@ -15,6 +15,12 @@ bool parsePositionText(const char* text, int cells[kCellCount]) {
   return count == kCellCount;
 }
 
+bool parseFetchedPosition(char text[kPositionFetchSize], int cells[kCellCount]) {
+  // A paste far longer than any position is cut rather than read to its end.
+  text[kPositionReadLimit] = '\0';
+  return parsePositionText(text, cells);
+}
+
 void formatPositionText(char text[kPositionTextSize]) {
   int length = 0;
   for (int c = 0; c < kCellCount; ++c) {

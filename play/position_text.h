@@ -15,5 +15,8 @@ int positionCellValue(int character);
 // Reads 81 cells from a zero-terminated text: '1'-'9' a digit, '.' or '*' an
 // empty cell, everything else skipped. False when the text has fewer cells.
 bool parsePositionText(const char* text, int cells[kCellCount]);
+// Reads the text as fetched from the position box, of which only the first
+// kPositionReadLimit characters count.
+bool parseFetchedPosition(char text[kPositionFetchSize], int cells[kCellCount]);
 // Writes board as nine lines of nine characters, each ended by CR LF.
 void formatPositionText(char text[kPositionTextSize]);

@@ -58,10 +58,8 @@ void syncPositionText() {
 
   char text[kPositionFetchSize];
   getTextBoxText(kPositionBox, text, kPositionFetchSize);
-  text[kPositionReadLimit] = '\0';
-
   int cells[kCellCount];
-  if (parsePositionText(text, cells) && !sameAsBoard(cells)) {
+  if (parseFetchedPosition(text, cells) && !sameAsBoard(cells)) {
     if (!mayEraseMoves()) {
       // Put the board back into the box so the next tick does not ask again.
       refreshTextPanes();

@@ -34,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int cells[kCellCount];
   if (parsePositionText(text.data(), cells)) checkPosition(cells);
 
-  // The way the position box is read: a fetch buffer cut at the read limit.
+  // The way the position box is read: what the box hands over, at most a
+  // buffer less its terminator, read by the program's own cut.
   static char fetched[kPositionFetchSize];
   const std::size_t kept = size < sizeof fetched - 1 ? size : sizeof fetched - 1;
   if (kept > 0) std::memcpy(fetched, data, kept);
   fetched[kept] = '\0';
-  fetched[kPositionReadLimit] = '\0';
-  if (parsePositionText(fetched, cells)) checkPosition(cells);
+  if (parseFetchedPosition(fetched, cells)) checkPosition(cells);
   return 0;
 }

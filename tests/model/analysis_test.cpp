@@ -5,14 +5,14 @@
 #include "model/analysis.h"
 #include "model/colours.h"
 #include "model/tables.h"
+#include "tests/support/game_fixture.h"
 
 namespace {
 
+// The player's digits, not givens, from 81 characters.
 void setBoard(const char* text) {
-  resetGameState();
-  for (int c = 0; c < kCellCount; ++c) game.givens[c] = 0;
-  initTables();
-  for (int c = 0; c < kCellCount; ++c) game.board[c] = text[c] == '.' ? 0 : text[c] - '0';
+  startFresh(kEmptyBoard);
+  readCells(text, game.board);
 }
 
 }  // namespace
@@ -71,23 +71,17 @@ TEST(Analysis, EmptyCellWithoutCandidatesIsAnError) {
 }
 
 TEST(Analysis, LaterUnitAndHigherDigitWinTheHiddenMark) {
-  // Cell 0 is the only place for 1 in row 0 (the rest of the row excludes
-  // 1 through columns) and also for other digits in its box.
-  setBoard(".........1.......................................................................");
+  // Cell 0 allows 1 and 2; it is row 0's only place for 2, and column 0's
+  // and box 0's only place for 1: the later units' digit stays.
+  setBoard(kTwoUnitsMarkOneCell);
   analysePosition();
-  // Row 1 holds a 1 at cell 9, so box 0's other cells in row 1 are filled or
-  // excluded: the mark on any cell must be the digit of the last unit that
-  // found it, so recompute by brute force and compare.
-  int expected[kCellCount] = {};
-  for (int u = 0; u < kUnitCount; ++u)
-    for (int d = 0; d < 9; ++d) {
-      int count = 0, first = -1;
-      for (int i = 0; i < 9; ++i)
-        if (game.candidates[kUnitTable[u][i]] & (1 << d)) {
-          if (first < 0) first = kUnitTable[u][i];
-          ++count;
-        }
-      if (count == 1) expected[first] = d + 1;
-    }
-  for (int c = 0; c < kCellCount; ++c) EXPECT_EQ(game.hiddenSingleDigit[c], expected[c]);
+  EXPECT_EQ(game.candidates[0], 0x3);
+  EXPECT_EQ(game.hiddenSingleDigit[0], 1);
+  EXPECT_EQ(game.cellColour[0], kColourHiddenSingle);
+
+  // Cell 7 is row 0's only place for both 8 and 9: the higher digit stays.
+  setBoard(kOneUnitMarksTwoDigits);
+  analysePosition();
+  EXPECT_EQ(game.candidates[7], 0x180);
+  EXPECT_EQ(game.hiddenSingleDigit[7], 9);
 }

@@ -3,6 +3,7 @@
 #include "model/builtin_puzzles.h"
 #include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
+#include "tests/support/grid_text.h"
 
 TEST(BuiltInPuzzles, EachLoadsItsCluesAndTheTickPicksThePuzzle) {
   const int clues[kBuiltInPuzzleCount] = {30, 30, 36, 36, 26, 26};
@@ -29,14 +30,8 @@ TEST(BuiltInPuzzles, EachLoadsItsCluesAndTheTickPicksThePuzzle) {
     for (int c = 0; c < kCellCount; ++c) first[c] = game.givens[c];
     loadBuiltInPuzzle();
     for (int c = 0; c < kCellCount; ++c) ASSERT_EQ(game.givens[c], first[c]);
-    for (int index = 0; index < kBuiltInPuzzleCount; ++index) {
-      bool same = true;
-      for (int c = 0; c < kCellCount; ++c) {
-        char ch = kBuiltInPuzzles[index][c];
-        if (game.givens[c] != (ch == '.' ? 0 : ch - '0')) same = false;
-      }
-      if (same) picked[index] = true;
-    }
+    for (int index = 0; index < kBuiltInPuzzleCount; ++index)
+      if (cellsText(game.givens) == kBuiltInPuzzles[index]) picked[index] = true;
   }
   for (bool p : picked) EXPECT_TRUE(p);
 }

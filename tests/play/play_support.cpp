@@ -3,12 +3,10 @@
 #include "model/analysis.h"
 #include "model/tables.h"
 #include "play/text_panes.h"
-#include "tests/fake/fake_platform.h"
+#include "tests/support/game_fixture.h"
 
 int solvedDigit(CellIndex cell) {
-  const int r = cell / 9;
-  const int c = cell % 9;
-  return (3 * r + r / 3 + c) % 9 + 1;
+  return kSolvedGrid[cell] - '0';
 }
 
 void clearRecords() {
@@ -17,20 +15,9 @@ void clearRecords() {
 }
 
 void startPuzzle(const char* text) {
-  resetGameState();
-  resetFake();
-  for (int c = 0; c < kCellCount; ++c) game.givens[c] = text[c] == '.' ? 0 : text[c] - '0';
-  initTables();
-  analysePosition();
+  startFresh(text);
   refreshTextPanes();
   clearRecords();
-}
-
-std::string solvedGridWithout(std::initializer_list<CellIndex> emptyCells) {
-  std::string text(kCellCount, '.');
-  for (int c = 0; c < kCellCount; ++c) text[c] = char('0' + solvedDigit(c));
-  for (CellIndex c : emptyCells) text[c] = '.';
-  return text;
 }
 
 void provideSolvedGridAsSolution() {
@@ -61,14 +48,6 @@ bool fillFrom(int* grid, CellIndex cell) {
   return false;
 }
 
-std::string cellsString(const int* cells) {
-  std::string text(kCellCount, '.');
-  for (int c = 0; c < kCellCount; ++c) {
-    if (cells[c] != 0) text[c] = char('0' + cells[c]);
-  }
-  return text;
-}
-
 }  // namespace
 
 bool solveGivensForTest() {
@@ -78,10 +57,10 @@ bool solveGivensForTest() {
 }
 
 std::string boardString() {
-  return cellsString(game.board);
+  return cellsText(game.board);
 }
 std::string givensString() {
-  return cellsString(game.givens);
+  return cellsText(game.givens);
 }
 std::string movesListText() {
   return fake.boxText[kMovesBox];

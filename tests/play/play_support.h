@@ -3,16 +3,15 @@
 #include <string>
 
 #include "state/game_state.h"
+#include "tests/support/grid_text.h"
 
-// A complete valid grid: the digit of (r, c) is (3r + r/3 + c) % 9 + 1.
+// The digit of a cell in kSolvedGrid.
 int solvedDigit(CellIndex cell);
 
 // Starts from process defaults with givens read from 81 characters ('.' for
 // empty), the analysis done and both boxes filled as at window creation;
 // the fake's records are then cleared.
 void startPuzzle(const char* text);
-// The solved grid with the listed cells left empty, as 81 characters.
-std::string solvedGridWithout(std::initializer_list<CellIndex> emptyCells);
 // Makes the solved grid the solver's answer.
 void provideSolvedGridAsSolution();
 // Solves givens by plain backtracking into game.solution; false if none.

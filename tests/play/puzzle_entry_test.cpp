@@ -134,6 +134,7 @@ TEST(PositionSync, AdoptsOneLineOrNineLinesOrAGrid) {
     }
     grid += r % 3 == 2 ? "|\n+-----+-----+-----+\n" : "|\n";
   }
+  game.pendingSolve = false;
   typeIntoPositionBox(grid);
   syncPositionText();
   expectAdopted(kOtherPuzzle);

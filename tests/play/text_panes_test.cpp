@@ -14,11 +14,7 @@ const char kPuzzle[] =
 std::string parsed(const std::string& text) {
   int cells[kCellCount];
   if (!parsePositionText(text.c_str(), cells)) return "none";
-  std::string result(kCellCount, '.');
-  for (int c = 0; c < kCellCount; ++c) {
-    if (cells[c] != 0) result[c] = char('0' + cells[c]);
-  }
-  return result;
+  return cellsText(cells);
 }
 
 }  // namespace

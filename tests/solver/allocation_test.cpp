@@ -8,6 +8,7 @@
 #include "model/tables.h"
 #include "solver/search.h"
 #include "tests/fake/fake_platform.h"
+#include "tests/solver/solver_support.h"
 
 namespace {
 
@@ -20,10 +21,6 @@ void* allocate(std::size_t size) {
   if (memory == nullptr) throw std::bad_alloc();
   return memory;
 }
-
-// A puzzle of 66774 nodes: progress steps, the pump and status redraws.
-constexpr const char* kLongPuzzle =
-    "................12..3.45.........6.......1....647..8.....2.......8.6.7..1......5.";
 
 }  // namespace
 
@@ -59,8 +56,7 @@ TEST(Allocation, SolveAndAnalysisAllocateNothing) {
   allocations = 0;
   startSolve();
   const bool firstFound = game.solutionFound;
-  for (int c = 0; c < kCellCount; ++c)
-    game.board[c] = kLongPuzzle[c] == '.' ? 0 : kLongPuzzle[c] - '0';
+  readCells(kLongPuzzle, game.board);
   startSolve();
   computeCandidates();
   computeCellColours();

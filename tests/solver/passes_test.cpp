@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr const char* kSolvedGrid =
-    "123456789456789123789123456231674895875912364694538217317265948542897631968341572";
-
 SolverFrame frame;
 
 void loadFrame(const char* text) {

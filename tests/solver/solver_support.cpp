@@ -5,15 +5,8 @@
 #include "solver/search.h"
 #include "tests/fake/fake_platform.h"
 
-void readCells(const char* text, int cells[kCellCount]) {
-  for (int c = 0; c < kCellCount; ++c) cells[c] = text[c] == '.' ? 0 : text[c] - '0';
-}
-
 void setUpBoard(const char* text) {
-  resetGameState();
-  resetFake();
-  readCells(text, game.givens);
-  initTables();
+  startFresh(text);
   // Nobody here asks for another solve while one runs.
   game.pendingSolve = false;
 }

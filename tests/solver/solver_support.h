@@ -1,18 +1,16 @@
 #pragma once
 
 #include "state/game_state.h"
+#include "tests/support/game_fixture.h"
 
 // A puzzle the search needs 66774 nodes for: long enough for many progress
 // steps.
 constexpr const char* kLongPuzzle =
     "................12..3.45.........6.......1....647..8.....2.......8.6.7..1......5.";
-constexpr const char* kEmptyBoard =
-    ".................................................................................";
 
-// Puts the game in its start state, builds the tables and writes a board of
-// 81 characters ('.' empty) into board and givens.
+// Puts the game in its start state with a puzzle of 81 characters, and no
+// other solve asked for while one runs.
 void setUpBoard(const char* text);
-void readCells(const char* text, int cells[kCellCount]);
 // True when grid is full, repeats no digit in a unit and keeps every filled
 // cell of board.
 bool isCompletionOf(const int grid[kCellCount], const int board[kCellCount]);

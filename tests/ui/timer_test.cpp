@@ -11,12 +11,6 @@ void pastePosition(const char* text) {
   std::snprintf(fake.boxText[kPositionBox], FakePlatform::kBoxSize, "%s", text);
 }
 
-bool solutionMatches(const char* text) {
-  for (int c = 0; c < kCellCount; ++c)
-    if (game.solution[c] != text[c] - '0') return false;
-  return true;
-}
-
 }  // namespace
 
 using Timer = UiTest;
@@ -33,7 +27,7 @@ TEST_F(Timer, ReadsThePositionBoxBeforeSolving) {
   EXPECT_FALSE(game.pendingSolve);
   EXPECT_TRUE(game.solverIdle);
   EXPECT_TRUE(game.solutionFound);
-  EXPECT_TRUE(solutionMatches(kSolvedGrid));
+  EXPECT_EQ(cellsText(game.solution), kSolvedGrid);
   EXPECT_EQ(game.board[0], 0);
   EXPECT_EQ(countCalls(PlatformCall::kBeep), 0);
   EXPECT_EQ(std::strncmp(game.statusText, "Solution found! (", 17), 0);
@@ -71,7 +65,7 @@ void pasteAndTick() {
 }  // namespace
 
 TEST_F(Timer, APuzzlePastedDuringASearchIsSolvedByTheSameTick) {
-  loadGivens(kLongUnsolvable);
+  loadPuzzle(kLongUnsolvable);
   std::memcpy(pastedPuzzle, kSolvedGrid, sizeof pastedPuzzle);
   for (int c = 0; c < kCellCount; c += 3) pastedPuzzle[c] = '.';
   fake.pendingMessages = 1;
@@ -85,7 +79,7 @@ TEST_F(Timer, APuzzlePastedDuringASearchIsSolvedByTheSameTick) {
   EXPECT_FALSE(game.pendingSolve);
   EXPECT_TRUE(game.solverIdle);
   EXPECT_TRUE(game.solutionFound);
-  EXPECT_TRUE(solutionMatches(kSolvedGrid));
+  EXPECT_EQ(cellsText(game.solution), kSolvedGrid);
   EXPECT_EQ(countCalls(PlatformCall::kBeep), 0);
   // The abandoned run's verdict never reaches the status line.
   bool verdictOfOldPuzzle = false;

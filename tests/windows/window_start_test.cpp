@@ -292,23 +292,6 @@ TEST(Painting, PixelsReadBackFromTheWindow) {
   EXPECT_EQ(pixelAt(p.x, p.y), 0x80FF80u);
 }
 
-TEST(Painting, MeasuredTimeOfOneFullPaint) {
-  constexpr int kRounds = 50;
-  LARGE_INTEGER start;
-  LARGE_INTEGER end;
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < kRounds; ++i) {
-    repaintWindow();
-    GdiFlush();
-  }
-  QueryPerformanceCounter(&end);
-  const double seconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-  std::printf("[ measured ] one full paintAll on the window: %.3f ms\n",
-              1000.0 * seconds / kRounds);
-}
-
 TEST(Search, PostedMessageIsHandledWhileTheSearchRuns) {
   probeRecord = {};
   probeAction = nullptr;
