@@ -151,6 +151,27 @@ TEST(FillInEasySquares, StopsWhereNoNakedSingleIsLeft) {
   EXPECT_EQ(game.moveCount, 0);
 }
 
+TEST(AssistedFill, InEntryModeBothCommandsWriteGivensAndRecordNoMove) {
+  startPuzzle(solvedGridWithout(kChain).c_str());
+  game.entryMode = 1;
+  fillInEasySquares();
+  EXPECT_EQ(givensString(), kSolvedGrid);
+  EXPECT_EQ(boardString(), kSolvedGrid);
+  EXPECT_EQ(game.moveCount, 0);
+
+  // The clearing pass erases an entered given that differs from the
+  // solution, and the fills put the right one back as a given.
+  startPuzzle(solvedGridWithout({0, 1, 27, 40}).c_str());
+  provideSolvedGridAsSolution();
+  game.entryMode = 1;
+  setCell(40, solvedDigit(40) == 2 ? 3 : 2);
+  fillInSolution();
+  EXPECT_EQ(givensString(), kSolvedGrid);
+  EXPECT_EQ(boardString(), kSolvedGrid);
+  EXPECT_EQ(game.moveCount, 0);
+  EXPECT_EQ(countCalls(PlatformCall::kBeep), 0);
+}
+
 TEST(AssistedFill, FullHistoryEndsBothCommandsWithOneBeep) {
   startPuzzle(solvedGridWithout({0, 1, 27, 40}).c_str());
   provideSolvedGridAsSolution();

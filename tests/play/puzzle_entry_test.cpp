@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdio>
 
 #include "play/move_history.h"
@@ -42,10 +43,17 @@ void expectAdopted(const char* cells) {
 }  // namespace
 
 TEST(EntryMode, CheckedWithoutMovesClearsThePuzzleWithoutAsking) {
+  // A move made and undone leaves none in effect: no question, and the redo
+  // chain goes with the puzzle.
   startPuzzle(kPuzzle);
+  setCell(0, std::countr_zero(unsigned(game.candidates[0])) + 1);
+  undoMove();
+  ASSERT_EQ(game.redoCount, 1);
+  clearRecords();
   onEntryBoxState(true);
   EXPECT_EQ(game.entryMode, 1);
   EXPECT_EQ(countCalls(PlatformCall::kAskOkCancel), 0);
+  EXPECT_EQ(game.redoCount, 0);
   EXPECT_EQ(boardString(), std::string(kCellCount, '.'));
   EXPECT_EQ(givensString(), std::string(kCellCount, '.'));
   EXPECT_EQ(positionBoxText(), ninelineText(std::string(kCellCount, '.')));

@@ -167,6 +167,16 @@ TEST_F(Input, RightClickFillsFromTheSolution) {
   onRightButtonDown();
   EXPECT_EQ(game.board[2], 3);
   EXPECT_EQ(game.moveCount, 4);
+
+  // While a puzzle is entered the last solution's digit becomes a given.
+  loadSolvedGridWithout({0});
+  game.entryMode = 1;
+  game.moveCount = game.redoCount = 0;
+  game.hoverCell = 0;
+  onRightButtonDown();
+  EXPECT_EQ(game.givens[0], 1);
+  EXPECT_EQ(game.board[0], 1);
+  EXPECT_EQ(game.moveCount, 0);
 }
 
 TEST_F(Input, KeysAndCommands) {
