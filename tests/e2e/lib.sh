@@ -38,10 +38,13 @@ e2e_begin() {
   fi
   rm -rf "$e2e_out"
   mkdir -p "$e2e_out"
-  # The shared prefix is made once; each run works on its own copy, with
-  # the large, read-only system files linked rather than copied.
-  local base=${VANTRIC_WINEPREFIX:-$e2e_repo/build/wineprefix}
-  "$e2e_repo/scripts/wine-run" "$probe_exe" exists >/dev/null 2>&1
+  # The shared prefix of the program's machine (i686 or x86_64) is made
+  # once; each run works on its own copy, with the large, read-only system
+  # files linked rather than copied. When Wine cannot start programs at
+  # all, there is nothing to wait for.
+  local base
+  base=$("$e2e_repo/scripts/wine-run" --ready "$vantric_exe" 2>&1) || fail "${base#wine-run: }"
+  base=${base##*$'\n'}
   e2e_prefix="$e2e_out/prefix"
   if [ -n "${VANTRIC_E2E_SHARED_PREFIX:-}" ]; then
     e2e_prefix=$base
@@ -78,9 +81,15 @@ main_window_mapped() {
 # Starts the program and waits for its window and its first solve.
 start_vantric() {
   start_ns=$(date +%s%N)
-  "$e2e_repo/scripts/wine-run" "$vantric_exe" &
+  "$e2e_repo/scripts/wine-run" "$vantric_exe" >"$e2e_out/vantric.log" 2>&1 &
   app_pid=$!
-  poll 60 main_window_mapped || fail "no window titled Vantric"
+  poll 60 window_or_end || fail "no window titled Vantric"
+  if ! main_window_mapped; then
+    wait "$app_pid"
+    local code=$?
+    app_pid=
+    fail "vantric.exe ended with code $code before its window appeared; see $e2e_out/vantric.log"
+  fi
   mapped_ns=$(date +%s%N)
   poll 30 probe exists || fail "the probe cannot find the window"
   read_placement
@@ -117,6 +126,8 @@ cell_point() {
 }
 
 process_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+window_or_end() { main_window_mapped || process_ended; }
 
 # Closes the window as the user would (Alt+F4) and checks the exit code.
 close_and_expect_zero() {
