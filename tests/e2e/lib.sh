@@ -93,6 +93,7 @@ start_vantric() {
   mapped_ns=$(date +%s%N)
   poll 30 probe exists || fail "the probe cannot find the window"
   read_placement
+  read_layout
   # Wine may place its cursor at the screen's centre, over a cell, before X
   # reports where the pointer is; a move onto the board's margin leaves no
   # cell highlighted.
@@ -109,6 +110,27 @@ read_placement() {
   [ -n "${menu_h:-}" ] || fail "no placement from the probe"
 }
 
+# Where the program draws its cells and status line, and where its children
+# are, in client coordinates, as the running program lays them out.
+read_layout() {
+  export VANTRIC_LAYOUT=$e2e_out/layout.txt
+  probe layout >"$VANTRIC_LAYOUT" || fail "no layout from the probe"
+  [ "$(grep -c '^cell ' "$VANTRIC_LAYOUT")" = 81 ] || fail "the probe's layout has no 81 cells"
+}
+
+# The centre of a named rectangle of the layout (a cell's is "cell N"), on
+# the screen.
+layout_point() {
+  local left top right bottom
+  if [ "$1" = cell ]; then
+    read -r left top right bottom < <(grep '^cell ' "$VANTRIC_LAYOUT" | sed -n "$(($2 + 1))p" | cut -d' ' -f2-)
+  else
+    read -r left top right bottom < <(grep "^$1 " "$VANTRIC_LAYOUT" | cut -d' ' -f2-)
+  fi
+  point_x=$((client_x + (left + right) / 2))
+  point_y=$((client_y + (top + bottom) / 2))
+}
+
 screen() { python3 "$e2e_screen" "$1" "$client_x" "$client_y" "$client_w" "$client_h" "${@:2}"; }
 
 is_solved() { [ "$(screen status 2>/dev/null)" = solved ]; }
@@ -118,11 +140,9 @@ position_cells() { probe position | tr -d '\n' | tr -cd '.1-9'; }
 
 # The screen point at the centre of a cell.
 cell_point() {
-  local cell=$1 cw ch rule
-  read -r cw ch rule < <(screen geometry)
-  local row=$((cell / 9)) column=$((cell % 9))
-  cell_x=$((client_x + 10 + column * (cw - 1) + 2 * (column / 3) + cw / 2))
-  cell_y=$((client_y + 12 + row * (ch - 1) + 2 * (row / 3) + ch / 2))
+  layout_point cell "$1"
+  cell_x=$point_x
+  cell_y=$point_y
 }
 
 process_ended() { ! kill -0 "$app_pid" 2>/dev/null; }

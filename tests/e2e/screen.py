@@ -3,8 +3,9 @@
 (VANTRIC_SCREEN_FILE names a saved screenshot to read instead.)
 
 Every command takes the client area's screen origin and size (from the probe)
-and works on a fresh screenshot of the root window:
-  geometry CX CY W H              cell width, cell height, y of the lower rule
+and works on a fresh screenshot of the root window. Where the cells and the
+status line are comes from the file VANTRIC_LAYOUT names, written by the
+probe's layout command from the running program:
   status CX CY W H                solved | unsolved | blank (status line)
   givens CX CY W H CELLS          cells whose fill is silver, as 81 0/1 flags
   ink CX CY W H CELL              black pixels inside a cell (its digit)
@@ -17,7 +18,6 @@ import subprocess
 import sys
 
 GREY = (128, 128, 128)
-WHITE = (255, 255, 255)
 SILVER = (192, 192, 192)
 
 
@@ -48,29 +48,27 @@ class Screen:
         return tuple(self.pixels[offset:offset + 3])
 
 
-def board_geometry(screen, cx, cy, w, h):
-    """Cell size from the picture: the rule under the board gives the height."""
-    cell_width = (w - 176) // 9
-    x = cx + 5
-    for y in range(cy + 20, cy + h - 1):
-        if screen.at(x, y) == GREY and screen.at(x, y + 1) == WHITE:
-            return cell_width, (y - cy - 18) // 9, y - cy
-    raise SystemExit("no rule under the board")
-
-
-def cell_origin(cell, cw, ch):
-    row, column = divmod(cell, 9)
-    return 10 + column * (cw - 1) + 2 * (column // 3), 12 + row * (ch - 1) + 2 * (row // 3)
+def read_layout():
+    """The probe's rectangles in client coordinates: 81 cells, then by name."""
+    cells, named = [], {}
+    with open(os.environ["VANTRIC_LAYOUT"]) as f:
+        for line in f:
+            name, *rect = line.split()
+            if name == "cell":
+                cells.append(tuple(int(v) for v in rect))
+            else:
+                named[name] = tuple(int(v) for v in rect)
+    return cells, named
 
 
 def status(screen, cx, cy, w, h):
-    _, _, rule = board_geometry(screen, cx, cy, w, h)
-    top, bottom = cy + rule + 5, cy + h - 5
+    left, top, _, bottom = read_layout()[1]["status"]
+    top, bottom = cy + top, cy + bottom
 
     def dark(x, y):
         return max(screen.at(x, y)) < 100
 
-    for x in range(cx + 5, cx + w):
+    for x in range(cx + left, cx + w):
         column = sum(1 for y in range(top, bottom) if dark(x, y))
         if column:
             # "No solution ..." opens with the full-height stem of an N,
@@ -85,36 +83,26 @@ def main():
     command = sys.argv[1]
     cx, cy, w, h = (int(v) for v in sys.argv[2:6])
     screen = Screen()
-    if command == "geometry":
-        print(*board_geometry(screen, cx, cy, w, h))
-    elif command == "status":
+    cells = read_layout()[0] if command in ("givens", "filled", "ink", "candidates") else []
+
+    def inside(cell):
+        left, top, right, bottom = cells[cell]
+        return ((cx + x, cy + y) for x in range(left + 1, right - 1) for y in range(top + 1, bottom - 1))
+
+    def ink(cell):
+        return sum(1 for x, y in inside(cell) if max(screen.at(x, y)) < 64)
+
+    if command == "status":
         print(status(screen, cx, cy, w, h))
     elif command == "givens":
-        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
-        flags = []
-        for cell in range(81):
-            x0, y0 = cell_origin(cell, cw, ch)
-            flags.append("1" if screen.at(cx + x0 + cw - 3, cy + y0 + ch - 3) == SILVER else "0")
-        print("".join(flags))
+        print("".join("1" if screen.at(cx + r - 3, cy + b - 3) == SILVER else "0"
+                      for _, _, r, b in cells))
     elif command == "filled":
-        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
-        flags = []
-        for cell in range(81):
-            x0, y0 = cell_origin(cell, cw, ch)
-            ink = sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
-                      if max(screen.at(cx + x, cy + y)) < 64)
-            flags.append("1" if ink > 20 else "0")
-        print("".join(flags))
+        print("".join("1" if ink(cell) > 20 else "0" for cell in range(81)))
     elif command == "ink":
-        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
-        x0, y0 = cell_origin(int(sys.argv[6]), cw, ch)
-        print(sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
-                  if max(screen.at(cx + x, cy + y)) < 64))
+        print(ink(int(sys.argv[6])))
     elif command == "candidates":
-        cw, ch, _ = board_geometry(screen, cx, cy, w, h)
-        x0, y0 = cell_origin(int(sys.argv[6]), cw, ch)
-        print(sum(1 for x in range(x0 + 1, x0 + cw - 1) for y in range(y0 + 1, y0 + ch - 1)
-                  if screen.at(cx + x, cy + y) == GREY))
+        print(sum(1 for x, y in inside(int(sys.argv[6])) if screen.at(x, y) == GREY))
     elif command == "save":
         subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{cx}+{cy}", "+repage",
                         sys.argv[6]], check=True)

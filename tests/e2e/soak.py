@@ -6,14 +6,15 @@ their mnemonics (never Exit, About or Online Help), checkbox clicks, and
 texts typed over the position box. Any message box that appears is answered,
 OK or Cancel at random. Ends early, with status 1, if the program dies.
 
-The pasted puzzles are made from the built-in ones: relabelled, transposed,
-thinned out to a few clues (several solutions, longer searches), or spoilt
-with a repeated digit (no solution).
+The pasted puzzles are made from the one the program opened with:
+relabelled, transposed, thinned out to a few clues (several solutions, longer
+searches), or spoilt with a repeated digit (no solution). Where the board,
+the checkbox and the position box are comes from the probe's layout, in the
+file VANTRIC_LAYOUT names.
 
-Usage: soak.py CX CY W H PID SECONDS ACTIONS SEED REPO
+Usage: soak.py CX CY W H PID SECONDS ACTIONS SEED PUZZLE
 """
 import os
-import re
 import random
 import subprocess
 import sys
@@ -39,12 +40,10 @@ def visible_windows():
 LONG_SEARCH = "1...............12..3.45........63...1.2......4.....7....8.....7...1....8.9...5.."
 
 
-def made_puzzles(repo, rng):
-    with open(os.path.join(repo, "model", "builtin_puzzles.cpp")) as f:
-        built_in = re.findall(r'"([1-9.]{81})"', f.read())
+def made_puzzles(start, rng):
     puzzles = [LONG_SEARCH]
     for _ in range(200):
-        cells = list(rng.choice(built_in))
+        cells = list(start)
         labels = dict(zip("123456789", rng.sample("123456789", 9)))
         cells = [labels.get(v, ".") for v in cells]
         if rng.random() < 0.5:
@@ -65,9 +64,14 @@ def main():
     cx, cy, w, h, pid, seconds, actions, seed = (int(v) for v in sys.argv[1:9])
     rng = random.Random(seed)
     puzzles = made_puzzles(sys.argv[9], rng)
-    cw = (w - 176) // 9
-    board_bottom = h - 33  # above the status line and the lower rule
-    column = cx + 9 * cw + 16
+    rects = {}
+    with open(os.environ["VANTRIC_LAYOUT"]) as f:
+        for line in f:
+            name, *rect = line.split()
+            rects[name] = [int(v) for v in rect]
+    board = rects["board"]
+    button = rects["button"]
+    position = rects["position"]
     main_windows = set(visible_windows())
 
     def alive():
@@ -108,8 +112,9 @@ def main():
             kind = rng.choices(["move", "left", "right", "key", "menu", "check", "paste"],
                                [30, 10, 8, 30, 6, 2, 2])[0]
             counts[kind] = counts.get(kind, 0) + 1
-            x = cx + rng.randint(0, 9 * cw + 10)
-            y = cy + rng.randint(0, board_bottom)
+            # Over the board and around it, up to the column's edge.
+            x = cx + rng.randint(0, button[0])
+            y = cy + rng.randint(0, board[3] + 5)
             if kind == "move":
                 batch += ["mousemove", str(x), str(y)]
             elif kind == "left":
@@ -126,9 +131,11 @@ def main():
             xdotool(*batch)
         done = sum(v for k, v in counts.items() if not k.startswith("answer"))
         if kind == "check":
-            xdotool("mousemove", str(column + 8), str(cy + 20), "click", "1")
+            xdotool("mousemove", str(cx + button[0] + 8), str(cy + (button[1] + button[3]) // 2),
+                    "click", "1")
         elif kind == "paste":
-            xdotool("mousemove", str(column + 40), str(cy + board_bottom - 40), "click", "1",
+            xdotool("mousemove", str(cx + (position[0] + position[2]) // 2),
+                    str(cy + (position[1] + position[3]) // 2), "click", "1",
                     "key", "ctrl+Home", "key", "ctrl+shift+End")
             xdotool("type", "--delay", "1", random_text())
         answer_boxes()

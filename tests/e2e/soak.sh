@@ -6,10 +6,13 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin soak "$@"
 
 start_vantric
+# The puzzle the program opened with: the pasted ones are made from it.
+start_puzzle=$(position_cells)
+[ ${#start_puzzle} = 81 ] || fail "position box reads '$start_puzzle'"
 seed=${VANTRIC_SOAK_SEED:-$RANDOM}
 note "soak seed $seed"
 python3 "$e2e_repo/tests/e2e/soak.py" "$client_x" "$client_y" "$client_w" "$client_h" \
-  "$app_pid" ${VANTRIC_SOAK_SECONDS:-55} 3000 "$seed" "$e2e_repo" || fail "the program died during the soak (seed $seed)"
+  "$app_pid" ${VANTRIC_SOAK_SECONDS:-55} 3000 "$seed" "$start_puzzle" || fail "the program died during the soak (seed $seed)"
 
 # The program may still be working through queued input, which can open a
 # box late: let it catch up, then close whatever box is open.
@@ -19,14 +22,15 @@ poll 20 probe alive || fail "the program does not answer after the soak"
 
 # A last puzzle typed over the position box must still be adopted (after
 # the question, if moves exist) and shown on the board.
-# A built-in puzzle with its digits relabelled: new to the program.
-puzzle=$(grep -o '"[1-9.]\{81\}"' "$e2e_repo/model/builtin_puzzles.cpp" | sed -n 3p |
-  tr -d '"' | tr 123456789 345678912)
-[ ${#puzzle} = 81 ] || fail "no built-in puzzle to paste"
+# The opening puzzle with its digits relabelled and transposed: new to the
+# program.
+puzzle=$(python3 -c 'import sys; p = sys.argv[1].translate(str.maketrans("123456789", "345678912")); print("".join(p[(i % 9) * 9 + i // 9] for i in range(81)))' "$start_puzzle")
+[ ${#puzzle} = 81 ] || fail "no puzzle to paste"
 # Keys pressed last may have left the menu bar in charge: leave it first,
 # then type the puzzle again whenever it was not taken.
 position_box_focused() {
-  xdotool mousemove $((client_x + client_w - 80)) $((client_y + client_h - 60)) click 1
+  layout_point position
+  xdotool mousemove "$point_x" "$point_y" click 1
   [ "$(probe focus)" = position ]
 }
 position_box_emptied() {

@@ -1,10 +1,14 @@
 // Looks at the running Vantric window from another process in the same Wine
-// prefix, the way a user sees it: window placement, the text boxes' texts,
-// whether it still answers, and closing it like the caption button does.
+// prefix, the way a user sees it: window placement, where the board and its
+// cells are, the text boxes' texts, whether it still answers, and closing it
+// like the caption button does.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+
+#include "ui/layout.h"
+#include "ui/win32/main_window.h"
 
 namespace {
 
@@ -58,6 +62,40 @@ int printPlacement(HWND window) {
               GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
               GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU));
   ReleaseDC(nullptr, screen);
+  return 0;
+}
+
+void printRect(const char* name, const Rect& rect) {
+  std::printf("%s %d %d %d %d\n", name, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void printChildRect(const char* name, HWND window, HWND child) {
+  RECT rect = {};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  printRect(name, Rect{rect.left, rect.top, rect.right, rect.bottom});
+}
+
+// Where the program draws its board, in client coordinates: its own layout
+// over the fonts measured on its own window, so every display and dpi gets
+// the cells the program hit-tests. The children are read off the window.
+int printLayout(HWND window) {
+  const HDC dc = GetDC(window);
+  createFonts(dc);
+  ReleaseDC(window, dc);
+  computeLayout();
+  const LayoutMetrics& m = game.layout;
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    int x = 0;
+    int y = 0;
+    cellOrigin(cell, &x, &y);
+    printRect("cell", Rect{x, y, x + m.cellWidth, y + m.cellHeight});
+  }
+  printRect("board", m.boardRect);
+  printRect("status", m.statusRect);
+  printChildRect("moves", window, findEdit(window, 0));
+  printChildRect("position", window, findEdit(window, 1));
+  printChildRect("button", window, FindWindowExA(window, nullptr, "Button", nullptr));
   return 0;
 }
 
@@ -133,6 +171,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "exists") == 0) return window ? 0 : 1;
   if (!window) return 1;
   if (std::strcmp(argv[1], "placement") == 0) return printPlacement(window);
+  if (std::strcmp(argv[1], "layout") == 0) return printLayout(window);
   if (std::strcmp(argv[1], "moves") == 0) return printText(findEdit(window, 0));
   if (std::strcmp(argv[1], "position") == 0) return printText(findEdit(window, 1));
   if (std::strcmp(argv[1], "windows") == 0) return printWindows(window);
