@@ -6,13 +6,14 @@ namespace {
 
 HFONT createPointFont(HDC dc, int points, const char* face) {
   // A negative height asks for the character height, not the cell height.
-  const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  const int height = -MulDiv(points, game.layout.dpi, 72);
   return CreateFontA(height, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, face);
 }
 
 }  // namespace
 
 void createFonts(HDC dc) {
+  game.layout.dpi = GetDeviceCaps(dc, LOGPIXELSY);
   frontEnd.fonts[kFontGui] = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   frontEnd.fonts[kFontDigit] = createPointFont(dc, 30, "Times New Roman");
   frontEnd.fonts[kFontPosition] = createPointFont(dc, 8, "Courier New");
