@@ -6,7 +6,7 @@ namespace {
 
 HFONT createPointFont(HDC dc, int points, const char* face) {
   // A negative height asks for the character height, not the cell height.
-  const int height = -MulDiv(points, game.layout.dpi, 72);
+  const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
   return CreateFontA(height, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, face);
 }
 
