@@ -1,6 +1,7 @@
 # Builds the download of one Windows build tree and checks the zip: both
 # programs for the tree's processor and README.txt with Windows line ends.
 # cmake -DBUILD_DIR=... -DPACKAGE=vantric-1.2-win32 -DMACHINE=014c -P CheckPackage.cmake
+get_filename_component(BUILD_DIR ${BUILD_DIR} ABSOLUTE)
 if(NOT EXISTS ${BUILD_DIR}/CPackConfig.cmake)
   # The test's SKIP_REGULAR_EXPRESSION.
   message(STATUS "no build tree at ${BUILD_DIR}: package check skipped")
