@@ -130,17 +130,19 @@ TEST_F(Layout, FixedDistancesScaleWithTheDisplayDpi) {
     int gui, digit, guiLine, digitLine, positionLine;
   };
   const Fonts at96 = {6, 20, 14, 48, 12};
-  const auto layOut = [&m](const Fonts& f, int dpi, Rect* rects, int* w, int* h) {
-    m.dpi = dpi;
-    m.digitWidth[kFontGui] = f.gui;
-    m.digitWidth[kFontDigit] = f.digit;
-    m.lineHeight[kFontGui] = f.guiLine;
-    m.lineHeight[kFontDigit] = f.digitLine;
-    m.lineHeight[kFontPosition] = f.positionLine;
+  const auto layOut = [](const Fonts& f, int dpi, Rect* rects, int* w, int* h) {
+    LayoutMetrics& metrics = game.layout;
+    metrics.dpi = dpi;
+    metrics.digitWidth[kFontGui] = f.gui;
+    metrics.digitWidth[kFontDigit] = f.digit;
+    metrics.lineHeight[kFontGui] = f.guiLine;
+    metrics.lineHeight[kFontDigit] = f.digitLine;
+    metrics.lineHeight[kFontPosition] = f.positionLine;
     computeCellSize();
     computeLayout();
-    const Rect all[7] = {m.boardRect,         m.buttonRect,       m.movesLabelRect, m.movesEditRect,
-                         m.positionLabelRect, m.positionEditRect, m.statusRect};
+    const Rect all[7] = {metrics.boardRect,     metrics.buttonRect,        metrics.movesLabelRect,
+                         metrics.movesEditRect, metrics.positionLabelRect, metrics.positionEditRect,
+                         metrics.statusRect};
     for (int i = 0; i < 7; ++i) rects[i] = all[i];
     WindowPlacement placement{};
     placeWindow(4000, 3000, 4, 4, 19, 19, &placement);
