@@ -11,6 +11,7 @@ void resetGameState() {
   game.hoverCell = kNoCell;
   game.showLegalMoves = 1;
   game.showColors = 1;
+  game.layout.dpi = 96;
 }
 
 namespace {

@@ -1,11 +1,29 @@
 #include "ui/layout.h"
 
+#include <cstdint>
+
+int mulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  std::int64_t product = std::int64_t(number) * numerator;
+  std::int64_t divisor = denominator;
+  const bool negative = (product < 0) != (divisor < 0);
+  if (product < 0) product = -product;
+  if (divisor < 0) divisor = -divisor;
+  const std::int64_t quotient = (product + divisor / 2) / divisor;
+  if (quotient > INT32_MAX) return -1;
+  return int(negative ? -quotient : quotient);
+}
+
+int scaleToDpi(int pixels) {
+  return mulDiv(pixels, game.layout.dpi, 96);
+}
+
 void computeCellSize() {
   LayoutMetrics& m = game.layout;
   // Room for three candidate digits and one big digit side by side, and one
   // line of the big digit, with margins around them.
-  m.cellWidth = m.digitWidth[kFontDigit] + 3 * m.digitWidth[kFontGui] + 12;
-  m.cellHeight = m.lineHeight[kFontDigit] + 6;
+  m.cellWidth = m.digitWidth[kFontDigit] + 3 * m.digitWidth[kFontGui] + scaleToDpi(12);
+  m.cellHeight = m.lineHeight[kFontDigit] + scaleToDpi(6);
 }
 
 void computeLayout() {
@@ -14,18 +32,32 @@ void computeLayout() {
   const int ch = m.cellHeight;
   const int g = m.lineHeight[kFontGui];
   const int p = m.lineHeight[kFontPosition];
-  // The right-hand column starts 10 pixels right of the board and is 150
-  // wide; the position box is ten lines high and ends level with the board.
-  const int columnLeft = 9 * cw + 16;
-  const int columnRight = 9 * cw + 166;
+  // The distances between the parts are those of the 96-dpi design scaled;
+  // the board's -4 is its one-pixel structure (shared outlines, box gaps)
+  // and stays as it is.
+  const int boardLeft = scaleToDpi(10);
+  const int boardTop = scaleToDpi(12);
+  const int boardRight = boardLeft + 9 * cw - 4;
+  const int boardBottom = boardTop + 9 * ch - 4;
+  // The right-hand column starts 10 right of the board and is 150 wide; the
+  // position box is ten lines high and ends level with the board.
+  const int columnLeft = boardRight + scaleToDpi(10);
+  const int columnRight = columnLeft + scaleToDpi(150);
+  const int buttonBottom = boardTop + g + scaleToDpi(5);
+  const int movesLabelTop = buttonBottom + scaleToDpi(10);
+  const int movesEditTop = movesLabelTop + g + scaleToDpi(5);
+  const int positionEditTop = boardBottom - 10 * p;
+  const int positionLabelBottom = positionEditTop - scaleToDpi(5);
+  const int movesEditBottom = positionLabelBottom - g - scaleToDpi(10);
+  const int statusTop = boardBottom + scaleToDpi(15);
 
-  m.boardRect = {10, 12, 9 * cw + 6, 9 * ch + 8};
-  m.buttonRect = {columnLeft, 12, columnRight, g + 17};
-  m.movesLabelRect = {columnLeft, g + 27, columnRight, 2 * g + 27};
-  m.movesEditRect = {columnLeft, 2 * g + 32, columnRight, 9 * ch - 7 - 10 * p - g};
-  m.positionLabelRect = {columnLeft, 9 * ch + 3 - 10 * p - g, columnRight, 9 * ch + 3 - 10 * p};
-  m.positionEditRect = {columnLeft, 9 * ch + 8 - 10 * p, columnRight, 9 * ch + 8};
-  m.statusRect = {5, 9 * ch + 23, 1000000, 9 * ch + 23 + g};
+  m.boardRect = {boardLeft, boardTop, boardRight, boardBottom};
+  m.buttonRect = {columnLeft, boardTop, columnRight, buttonBottom};
+  m.movesLabelRect = {columnLeft, movesLabelTop, columnRight, movesLabelTop + g};
+  m.movesEditRect = {columnLeft, movesEditTop, columnRight, movesEditBottom};
+  m.positionLabelRect = {columnLeft, positionLabelBottom - g, columnRight, positionLabelBottom};
+  m.positionEditRect = {columnLeft, positionEditTop, columnRight, boardBottom};
+  m.statusRect = {scaleToDpi(5), statusTop, 1000000, statusTop + g};
 }
 
 void cellOrigin(CellIndex cell, int* x, int* y) {
@@ -41,8 +73,8 @@ void cellOrigin(CellIndex cell, int* x, int* y) {
 void placeWindow(int screenWidth, int screenHeight, int frameWidth, int frameHeight,
                  int captionHeight, int menuHeight, WindowPlacement* placement) {
   const LayoutMetrics& m = game.layout;
-  const int w = m.movesEditRect.right + 10;
-  const int h = m.statusRect.bottom + 5;
+  const int w = m.movesEditRect.right + scaleToDpi(10);
+  const int h = m.statusRect.bottom + scaleToDpi(5);
   placement->clientWidth = w;
   placement->clientHeight = h;
   // Each halving truncates on its own, and nothing is clamped to the screen.

@@ -2,6 +2,13 @@
 
 #include "state/game_state.h"
 
+// number * numerator / denominator in 64 bits, rounded to the nearest
+// integer with halves away from zero, as the Windows MulDiv rounds; -1 when
+// the denominator is 0 or the result does not fit an int, as there too.
+int mulDiv(int number, int numerator, int denominator);
+// A fixed distance of the 96-dpi design at the display's dpi (game.layout).
+int scaleToDpi(int pixels);
+
 // Cell size from the measured fonts in game.layout (lineHeight, digitWidth).
 void computeCellSize();
 // The seven rectangles of game.layout from the cell size and line heights.

@@ -54,13 +54,15 @@ void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted) {
   surface.setBrushColour(highlighted ? darkenColour(fill) : fill);
   surface.rectangle(x0, y0, x0 + game.layout.cellWidth, y0 + game.layout.cellHeight);
   if (game.showLegalMoves && !game.entryMode)
-    drawCandidates(surface, game.candidates[cell], x0 + 2, y0 + 2);
+    drawCandidates(surface, game.candidates[cell], x0 + scaleToDpi(2), y0 + scaleToDpi(2));
   if (game.board[cell] != 0) {
-    // The digit stands four pixels right of the three-digit candidate column.
+    // The digit stands four pixels (at 96 dpi) right of the three-digit
+    // candidate column.
     const char digit = char('0' + game.board[cell]);
     surface.setTextColour(kColourBlack);
     surface.selectFont(kFontDigit);
-    surface.textOut(x0 + 3 * game.layout.digitWidth[kFontGui] + 6, y0 + 2, &digit, 1);
+    surface.textOut(x0 + 3 * game.layout.digitWidth[kFontGui] + scaleToDpi(6), y0 + scaleToDpi(2),
+                    &digit, 1);
   }
 }
 
@@ -95,7 +97,7 @@ void paintAll(DrawSurface& surface) {
   surface.lineTo(left + 9 * cw - 4, top + 6 * ch - 3);
 
   // Etched rules under the menu bar and between the board and status line.
-  const int lowerRule = m.boardRect.bottom + 10;
+  const int lowerRule = m.boardRect.bottom + scaleToDpi(10);
   drawLine(surface, kColourEtchDark, 0, 0, 1000000, 0);
   drawLine(surface, kColourEtchLight, 0, 1, 1000000, 1);
   drawLine(surface, kColourEtchDark, 0, lowerRule, 1000000, lowerRule);

@@ -94,6 +94,19 @@ TEST_F(Paint, CellFillCandidatesAndDigit) {
   EXPECT_EQ(colourBefore(DrawOp::kTextColour, digit), 0);
   EXPECT_EQ(colourBefore(DrawOp::kSelectFont, digit), kFontDigit);
   EXPECT_EQ(countOps(DrawOp::kTextOut), 1);
+
+  // At 144 dpi the insets grow by half (2 -> 3, 6 -> 9): cell 12 at (182, 73).
+  game.layout.dpi = 144;
+  computeCellSize();
+  computeLayout();
+  game.candidates[12] = 1;
+  game.board[12] = 7;
+  surface().clear();
+  drawCell(surface(), 12, false);
+  EXPECT_EQ(surface().calls[findText("1")].a, 185);
+  EXPECT_EQ(surface().calls[findText("1")].b, 76);
+  EXPECT_EQ(surface().calls[findText("7")].a, 182 + 3 * 6 + 9);
+  EXPECT_EQ(surface().calls[findText("7")].b, 76);
 }
 
 TEST_F(Paint, FullMasksAndNoCell) {

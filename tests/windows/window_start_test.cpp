@@ -2,12 +2,15 @@
 // size, painted pixels, the first tick's solve and a responsive search.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "model/builtin_puzzles.h"
 #include "model/colours.h"
 #include "solver/search.h"
 #include "state/platform.h"
+#include "state/version.h"
 #include "tests/windows/window_support.h"
 #include "tests/windows/window_test_state.h"
 #include "ui/commands.h"
@@ -84,6 +87,31 @@ POINT fillPoint(CellIndex cell) {
   int y = 0;
   cellOrigin(cell, &x, &y);
   return {x + game.layout.cellWidth - 3, y + game.layout.cellHeight - 3};
+}
+
+// A path CMake gave at build time, as Wine's Z: drive sees a Unix one.
+std::string programPath(const char* built) {
+  return built[0] == '/' ? std::string("Z:") + built : std::string(built);
+}
+
+std::string versionString(const std::vector<char>& info, const char* name) {
+  char* value = nullptr;
+  UINT length = 0;
+  const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
+  if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+    return "(none)";
+  return std::string(value);
+}
+
+// The pixels across the checkbox's text, measured in its own font.
+int entryLabelWidth() {
+  const HDC dc = GetDC(frontEnd.entryButton);
+  const HGDIOBJ old = SelectObject(dc, frontEnd.fonts[kFontGui]);
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, kEntryButtonText, int(std::strlen(kEntryButtonText)), &size);
+  SelectObject(dc, old);
+  ReleaseDC(frontEnd.entryButton, dc);
+  return size.cx;
 }
 
 CellIndex firstCellColoured(Colour colour) {
@@ -245,6 +273,124 @@ TEST(StartUp, ClientSizeFollowsTheFontsMeasuredHere) {
   GetClientRect(frontEnd.mainWindow, &client);
   EXPECT_EQ(client.right, 9 * cw + 176);
   EXPECT_EQ(client.bottom, 9 * ch + 28 + m.lineHeight[kFontGui]);
+}
+
+TEST(StartUp, LayoutScalesItsFixedDistancesWithTheDisplayDpi) {
+  const int dpi = GetDeviceCaps(frontEnd.windowDc, LOGPIXELSY);
+  // The high-dpi run says which dpi its desktop was given.
+  if (const char* wanted = std::getenv("VANTRIC_EXPECT_DPI")) {
+    EXPECT_EQ(dpi, std::atoi(wanted));
+  }
+  EXPECT_EQ(game.layout.dpi, dpi);
+  const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  for (int pixels : {-7, -5, 2, 5, 6, 10, 12, 15, 150, 1000})
+    EXPECT_EQ(scaleToDpi(pixels), scaled(pixels)) << pixels;
+
+  const Measured m = measureFonts();
+  const int cw = m.digitWidth[kFontDigit] + 3 * m.digitWidth[kFontGui] + scaled(12);
+  const int ch = m.lineHeight[kFontDigit] + scaled(6);
+  const int g = m.lineHeight[kFontGui];
+  EXPECT_EQ(game.layout.cellWidth, cw);
+  EXPECT_EQ(game.layout.cellHeight, ch);
+  WindowPlacement placement = {};
+  placeWindow(0, 0, GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+              GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU), &placement);
+  EXPECT_EQ(placement.clientWidth, scaled(10) + 9 * cw - 4 + scaled(10) + scaled(150) + scaled(10));
+  EXPECT_EQ(placement.clientHeight, scaled(12) + 9 * ch - 4 + scaled(15) + g + scaled(5));
+  // The outer size adds the frame metrics less two pixels, which fits the
+  // frame exactly at 96 dpi; on a larger frame the client area comes out a
+  // pixel or two larger, never smaller.
+  RECT client;
+  GetClientRect(frontEnd.mainWindow, &client);
+  EXPECT_GE(client.right, placement.clientWidth);
+  EXPECT_LE(client.right, placement.clientWidth + 2);
+  EXPECT_GE(client.bottom, placement.clientHeight);
+  EXPECT_LE(client.bottom, placement.clientHeight + 2);
+
+  // The real children: the column beside the board, its width and gaps.
+  const RECT button = childRectInClient(frontEnd.entryButton);
+  const RECT moves = childRectInClient(frontEnd.movesEdit);
+  const RECT position = childRectInClient(frontEnd.positionEdit);
+  EXPECT_EQ(button.left, game.layout.boardRect.right + scaled(10));
+  EXPECT_EQ(button.top, scaled(12));
+  EXPECT_EQ(button.right - button.left, scaled(150));
+  EXPECT_EQ(moves.top - button.bottom, scaled(10) + g + scaled(5));
+  EXPECT_EQ(position.bottom, game.layout.boardRect.bottom);
+  EXPECT_EQ(position.top - moves.bottom, scaled(10) + g + scaled(5));
+
+  // The checkbox's whole label fits beside its box, and the whole window
+  // lies on the screen.
+  RECT buttonClient;
+  GetClientRect(frontEnd.entryButton, &buttonClient);
+  EXPECT_LE(entryLabelWidth() + GetSystemMetrics(SM_CXMENUCHECK) + scaled(4), buttonClient.right)
+      << "label " << entryLabelWidth() << ", box " << GetSystemMetrics(SM_CXMENUCHECK);
+  RECT outer;
+  GetWindowRect(frontEnd.mainWindow, &outer);
+  EXPECT_GE(outer.left, 0);
+  EXPECT_GE(outer.top, 0);
+  EXPECT_LE(outer.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(outer.bottom, GetSystemMetrics(SM_CYSCREEN));
+  std::printf("[ measured ] %d dpi: cell %d x %d, client %ld x %ld, label %d in %ld\n", dpi, cw, ch,
+              client.right, client.bottom, entryLabelWidth(), buttonClient.right);
+}
+
+TEST(StartUp, BothProgramsCarryTheirVersionResourceAndManifest) {
+  struct Program {
+    const char* path;
+    const char* fileName;
+    const char* description;
+  };
+  const Program programs[] = {
+      {VANTRIC_EXE, "vantric.exe", "Vantric Sudoku player and solver"},
+      {VANTRIC_SOLVE_EXE, "vantric-solve.exe", "Vantric Sudoku solver for puzzle lists"}};
+  const char* const supportedOs[] = {
+      "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+      "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+      "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"};
+  for (const Program& program : programs) {
+    SCOPED_TRACE(program.fileName);
+    const std::string path = programPath(program.path);
+    DWORD unused = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &unused);
+    ASSERT_GT(size, 0u) << path;
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              DWORD(MAKELONG(VANTRIC_VERSION_MINOR, VANTRIC_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
+    EXPECT_EQ(versionString(info, "ProductName"), "Vantric");
+    EXPECT_EQ(versionString(info, "FileDescription"), program.description);
+    EXPECT_EQ(versionString(info, "FileVersion"), kVersionText);
+    EXPECT_EQ(versionString(info, "ProductVersion"), "1.2");
+    EXPECT_EQ(versionString(info, "OriginalFilename"), program.fileName);
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x409);
+    EXPECT_EQ(translation[1], 1200);
+
+    const HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                               SizeofResource(module, found));
+    FreeLibrary(module);
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Vantric\" version=\"1.2.0.0\""), std::string::npos);
+    for (const char* os : supportedOs)
+      EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + os + "\"/>"), std::string::npos)
+          << os;
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+    EXPECT_EQ(manifest.find("<dependency"), std::string::npos);
+  }
 }
 
 TEST(StartUp, WindowIsWhereTheCentringPutsIt) {

@@ -13,6 +13,7 @@ HFONT createPointFont(HDC dc, int points, const char* face) {
 }  // namespace
 
 void createFonts(HDC dc) {
+  game.layout.dpi = GetDeviceCaps(dc, LOGPIXELSY);
   frontEnd.fonts[kFontGui] = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   frontEnd.fonts[kFontDigit] = createPointFont(dc, 30, "Times New Roman");
   frontEnd.fonts[kFontPosition] = createPointFont(dc, 8, "Courier New");
