@@ -1,3 +1,4 @@
+// Benchmarks of the solver over the puzzle lists, and of the position analysis.
 #include <benchmark/benchmark.h>
 
 #include <array>

@@ -1,3 +1,4 @@
+// The analysis of the live position: candidates, forced cells, conflicts and colours.
 #include "model/analysis.h"
 
 #include "model/colours.h"

@@ -1,3 +1,4 @@
+// The analysis of the live position: candidates, forced cells, conflicts and colours.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// The six puzzles the program can open with, and the pick of one at start.
 #include "model/builtin_puzzles.h"
 
 #include <cstdlib>

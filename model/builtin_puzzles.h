@@ -1,3 +1,4 @@
+// The six puzzles the program can open with, and the pick of one at start.
 #pragma once
 
 constexpr int kBuiltInPuzzleCount = 6;

@@ -1,3 +1,4 @@
+// The fill colours of the cells, by what the analysis says of them.
 #pragma once
 
 #include "state/game_state.h"

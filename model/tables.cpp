@@ -1,3 +1,4 @@
+// The grid's geometry tables: units, each cell's units, bit counts.
 #include "model/tables.h"
 
 const int kUnitTable[kUnitCount][9] = {

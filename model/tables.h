@@ -1,3 +1,4 @@
+// The grid's geometry tables: units, each cell's units, bit counts; and the cell helpers.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// Fill in Easy Squares and Fill in Solution, one move at a time.
 #include "play/assisted_fill.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// The one operation that changes a cell, and the move history with undo and redo.
 #include "play/move_history.h"
 
 #include "model/analysis.h"

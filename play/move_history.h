@@ -1,3 +1,4 @@
+// The one operation that changes a cell, and the move history with undo and redo.
 #pragma once
 
 #include "state/game_state.h"

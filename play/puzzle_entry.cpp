@@ -1,3 +1,4 @@
+// Entering a new puzzle: the checkbox's entry mode and positions pasted into the box.
 #include "play/puzzle_entry.h"
 
 #include "play/move_history.h"

@@ -1,3 +1,4 @@
+// The moves list and the position box, rewritten from the game state.
 #include "play/text_panes.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The solver's clock: seconds from the high-resolution counter.
 #include "solver/clock.h"
 
 #include "state/game_state.h"

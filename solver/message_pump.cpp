@@ -1,3 +1,4 @@
+// The window messages a search dispatches so that the window stays alive.
 #include "solver/message_pump.h"
 
 #include "state/platform.h"

@@ -1,3 +1,4 @@
+// The two propagation passes written out cell by cell, as the reference for the fast search.
 #include "solver/passes.h"
 
 #include <bit>

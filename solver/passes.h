@@ -1,3 +1,4 @@
+// The two propagation passes written out cell by cell, as the reference for the fast search.
 #pragma once
 
 #include "state/game_state.h"

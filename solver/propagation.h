@@ -1,3 +1,4 @@
+// The search's propagation over per-digit cell sets.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// The one process-wide record and its values at process start.
 #include "state/game_state.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// The one door from the portable program to the window system and the view.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The menu commands and the help boxes.
 #include "ui/commands.h"
 
 #include "play/assisted_fill.h"

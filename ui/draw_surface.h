@@ -1,3 +1,4 @@
+// The small drawing surface painting goes through, and the window's held one.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// What each key, click and mouse move does.
 #include "ui/input.h"
 
 #include <bit>

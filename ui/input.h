@@ -1,3 +1,4 @@
+// What each key, click and mouse move does.
 #pragma once
 
 #include "state/game_state.h"

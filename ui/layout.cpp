@@ -1,3 +1,4 @@
+// Where everything in the window goes, from the measured fonts and the display's dpi.
 #include "ui/layout.h"
 
 #include <cstdint>

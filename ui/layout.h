@@ -1,3 +1,4 @@
+// Where everything in the window goes, from the measured fonts and the display's dpi.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// Painting the board, its candidates and colours, the rules and the status line.
 #include "ui/paint.h"
 
 #include <cstring>

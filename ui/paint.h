@@ -1,3 +1,4 @@
+// Painting the board, its candidates and colours, the rules and the status line.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// The status line's text under the board: the solver's verdict, time and nodes.
 #include <cstdio>
 
 #include "ui/status_line.h"

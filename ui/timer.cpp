@@ -1,3 +1,4 @@
+// The 500 ms timer: reads the position box, then starts a requested solve.
 #include "ui/timer.h"
 
 #include "play/puzzle_entry.h"

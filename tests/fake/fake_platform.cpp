@@ -1,3 +1,4 @@
+// A recording fake of the window system for the native tests.
 #include "tests/fake/fake_platform.h"
 
 #include <cstdio>

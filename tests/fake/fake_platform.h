@@ -1,3 +1,4 @@
+// A recording fake of the window system for the native tests.
 #pragma once
 
 #include <cstdint>

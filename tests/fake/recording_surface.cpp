@@ -1,3 +1,4 @@
+// A drawing surface that records every call, for the painting tests.
 #include "tests/fake/recording_surface.h"
 
 #include <cstring>

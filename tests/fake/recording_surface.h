@@ -1,3 +1,4 @@
+// A drawing surface that records every call, for the painting tests.
 #pragma once
 
 #include "ui/draw_surface.h"

@@ -1,3 +1,4 @@
+// Fuzz target for the reader of the position box's text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// Tests of the position analysis: candidates, marks, conflicts and colours.
 #include <gtest/gtest.h>
 
 #include <cstring>

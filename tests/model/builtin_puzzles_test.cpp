@@ -1,3 +1,4 @@
+// Tests of the built-in puzzles and of the pick at start.
 #include <gtest/gtest.h>
 
 #include "model/builtin_puzzles.h"

@@ -1,3 +1,4 @@
+// Tests of the grid's geometry tables.
 #include <gtest/gtest.h>
 
 #include "model/tables.h"

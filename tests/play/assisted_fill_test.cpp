@@ -1,3 +1,4 @@
+// Tests of Fill in Easy Squares and Fill in Solution.
 #include <gtest/gtest.h>
 
 #include <bit>

@@ -1,3 +1,4 @@
+// Random play against the history's invariants.
 #include <gtest/gtest.h>
 
 #include <random>

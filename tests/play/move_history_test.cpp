@@ -1,3 +1,4 @@
+// Tests of setCell, undo, redo and the history's limit.
 #include <gtest/gtest.h>
 
 #include "play/move_history.h"

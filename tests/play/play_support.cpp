@@ -1,3 +1,4 @@
+// What the game play tests share: the start of a puzzle and readings of the boxes.
 #include "tests/play/play_support.h"
 
 #include "model/analysis.h"

@@ -1,3 +1,4 @@
+// Tests of entry mode and of positions adopted from the position box.
 #include <gtest/gtest.h>
 
 #include <bit>

@@ -1,3 +1,4 @@
+// Tests of the moves list and the position text.
 #include <gtest/gtest.h>
 
 #include "play/move_history.h"

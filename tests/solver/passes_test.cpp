@@ -1,3 +1,4 @@
+// Tests of the reference propagation passes.
 #include <gtest/gtest.h>
 
 #include "solver/passes.h"

@@ -1,3 +1,4 @@
+// Tests of the search's node counts, verdicts and solutions.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Tests of a solve run as the window sees it: pumping, status line, abandoning.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

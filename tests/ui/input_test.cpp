@@ -1,3 +1,4 @@
+// Tests of what each key, click and mouse move does.
 #include <cstring>
 #include <string>
 

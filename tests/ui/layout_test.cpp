@@ -1,3 +1,4 @@
+// Tests of the layout arithmetic and the window's placement.
 #include "tests/ui/ui_fixture.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Tests of painting on the recording surface.
 #include <cstring>
 
 #include "model/colours.h"

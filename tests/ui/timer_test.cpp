@@ -1,3 +1,4 @@
+// Tests of the 500 ms timer tick: reading the box, then solving.
 #include <cstring>
 
 #include "model/builtin_puzzles.h"

@@ -1,3 +1,4 @@
+// The start of every main-window test: the worked example's measurements.
 #pragma once
 
 #include "model/analysis.h"

@@ -1,3 +1,4 @@
+// What the Windows tests of the real window share: messages, pixels, boxes.
 #include "tests/windows/window_support.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// What the Windows tests of the real window share: messages, pixels, boxes.
 #pragma once
 
 #include <windows.h>

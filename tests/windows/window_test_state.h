@@ -1,3 +1,4 @@
+// What the Windows test program recorded of its start-up.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The three fonts, created for the display's dpi and measured into the layout.
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"

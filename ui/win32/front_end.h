@@ -1,3 +1,4 @@
+// The window-system handles of the one window, kept by the Win32 front end.
 #pragma once
 
 #include <windows.h>

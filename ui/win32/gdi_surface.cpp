@@ -1,3 +1,4 @@
+// The drawing surface over a GDI device context.
 #include "ui/win32/gdi_surface.h"
 
 #include "ui/win32/front_end.h"

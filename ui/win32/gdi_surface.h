@@ -1,3 +1,4 @@
+// The drawing surface over a GDI device context.
 #pragma once
 
 #include <windows.h>

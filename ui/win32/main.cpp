@@ -1,3 +1,4 @@
+// The entry point of vantric.exe.
 #include <cstdlib>
 
 #include "ui/win32/main_window.h"

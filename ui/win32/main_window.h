@@ -1,3 +1,4 @@
+// The main window's names, styles and handlers.
 #pragma once
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Start-up: the puzzle, the window class, the window, and the message loop.
 #include <cstdlib>
 
 #include "model/analysis.h"

@@ -1,3 +1,4 @@
+// WM_CREATE: the held context, fonts, layout, placement, children and timer.
 #include "play/puzzle_entry.h"
 #include "play/text_panes.h"
 #include "ui/layout.h"
