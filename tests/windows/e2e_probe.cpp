@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "ui/layout.h"
-#include "ui/win32/main_window.h"
+#include "ui/win32/fonts.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "play/text_panes.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/startup.h"
 
 namespace {
 

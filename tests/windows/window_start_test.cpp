@@ -18,6 +18,7 @@
 #include "ui/paint.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/window_proc.h"
 
 namespace {
 

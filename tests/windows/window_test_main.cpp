@@ -8,6 +8,7 @@
 #include "tests/windows/window_test_state.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/startup.h"
 
 StartState startState;
 

@@ -1,7 +1,7 @@
 // The three fonts, created for the display's dpi and measured into the layout.
+#include "ui/win32/fonts.h"
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
-#include "ui/win32/main_window.h"
 
 namespace {
 

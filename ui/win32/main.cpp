@@ -1,7 +1,7 @@
 // The entry point of vantric.exe.
 #include <cstdlib>
 
-#include "ui/win32/main_window.h"
+#include "ui/win32/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
   const int failure = startUp(instance, showState);

@@ -8,6 +8,8 @@
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/startup.h"
+#include "ui/win32/window_proc.h"
 
 FrontEnd frontEnd;
 
@@ -22,7 +24,7 @@ bool registerMainClass() {
   windowClass.hInstance = frontEnd.appInstance;
   windowClass.hIcon = LoadIconA(frontEnd.appInstance, MAKEINTRESOURCEA(VANTRIC_ICON_RESOURCE));
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-                            windowClass.hbrBackground = frontEnd.backgroundBrush;
+  windowClass.hbrBackground = frontEnd.backgroundBrush;
   windowClass.lpszMenuName = nullptr;
   windowClass.lpszClassName = kMainClassName;
   return RegisterClassA(&windowClass) != 0;

@@ -1,7 +1,9 @@
 // WM_CREATE: the held context, fonts, layout, placement, children and timer.
+#include "ui/win32/window_create.h"
 #include "play/puzzle_entry.h"
 #include "play/text_panes.h"
 #include "ui/layout.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
 

@@ -1,6 +1,6 @@
 // The end of the main window: what its creation and start-up took goes back.
+#include "ui/win32/window_destroy.h"
 #include "ui/win32/front_end.h"
-#include "ui/win32/main_window.h"
 
 void onDestroy(HWND window) {
   KillTimer(window, kTimerId);

@@ -8,7 +8,9 @@
 #include "ui/timer.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/gdi_surface.h"
-#include "ui/win32/main_window.h"
+#include "ui/win32/window_create.h"
+#include "ui/win32/window_destroy.h"
+#include "ui/win32/window_proc.h"
 
 namespace {
 
