@@ -14,12 +14,13 @@ extern int bitCountTable[512];
 // Builds the tables and copies givens to board.
 void initTables();
 
-inline int rowOf(CellIndex cell) {
+// Where a cell lies: its row, column and box, each 0..8.
+constexpr int rowOf(CellIndex cell) {
   return cell / 9;
 }
-inline int columnOf(CellIndex cell) {
+constexpr int columnOf(CellIndex cell) {
   return cell % 9;
 }
-inline int boxOf(CellIndex cell) {
+constexpr int boxOf(CellIndex cell) {
   return (cell / 9) / 3 * 3 + (cell % 9) / 3;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "model/tables.h"
 #include "play/position_text.h"
 #include "state/platform.h"
 
@@ -30,8 +31,8 @@ void buildMovesText() {
   game.movesText[0] = '\0';
   for (int i = 0; i < game.moveCount; ++i) {
     const Move& move = game.moveHistory[i];
-    const int column = move.cell % 9 + 1;
-    const int row = move.cell / 9 + 1;
+    const int column = columnOf(move.cell) + 1;
+    const int row = rowOf(move.cell) + 1;
     if (move.value != 0) {
       appendMoves(length, "%d. (%d, %d) = %d\r\n", i + 1, column, row, move.value);
     } else {

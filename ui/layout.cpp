@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "model/tables.h"
+
 int mulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
   std::int64_t product = std::int64_t(number) * numerator;
@@ -58,13 +60,13 @@ void computeLayout() {
   m.movesEditRect = {columnLeft, movesEditTop, columnRight, movesEditBottom};
   m.positionLabelRect = {columnLeft, positionLabelBottom - g, columnRight, positionLabelBottom};
   m.positionEditRect = {columnLeft, positionEditTop, columnRight, boardBottom};
-  m.statusRect = {scaleToDpi(5), statusTop, 1000000, statusTop + g};
+  m.statusRect = {scaleToDpi(5), statusTop, kToRightEdge, statusTop + g};
 }
 
 void cellOrigin(CellIndex cell, int* x, int* y) {
   const LayoutMetrics& m = game.layout;
-  const int row = cell / 9;
-  const int column = cell % 9;
+  const int row = rowOf(cell);
+  const int column = columnOf(cell);
   // Neighbours in a box share an outline; between boxes one pixel stays free
   // for the separator.
   *x = m.boardRect.left + column * (m.cellWidth - 1) + 2 * (column / 3);

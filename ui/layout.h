@@ -3,6 +3,10 @@
 
 #include "state/game_state.h"
 
+// A right edge past any window's: the status line and the etched rules
+// reach the client area's right edge whatever its width.
+constexpr int kToRightEdge = 1000000;
+
 // number * numerator / denominator in 64 bits, rounded to the nearest
 // integer with halves away from zero, as the Windows MulDiv rounds; -1 when
 // the denominator is 0 or the result does not fit an int, as there too.

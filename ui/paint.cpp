@@ -99,10 +99,10 @@ void paintAll(DrawSurface& surface) {
 
   // Etched rules under the menu bar and between the board and status line.
   const int lowerRule = m.boardRect.bottom + scaleToDpi(10);
-  drawLine(surface, kColourEtchDark, 0, 0, 1000000, 0);
-  drawLine(surface, kColourEtchLight, 0, 1, 1000000, 1);
-  drawLine(surface, kColourEtchDark, 0, lowerRule, 1000000, lowerRule);
-  drawLine(surface, kColourEtchLight, 0, lowerRule + 1, 1000000, lowerRule + 1);
+  drawLine(surface, kColourEtchDark, 0, 0, kToRightEdge, 0);
+  drawLine(surface, kColourEtchLight, 0, 1, kToRightEdge, 1);
+  drawLine(surface, kColourEtchDark, 0, lowerRule, kToRightEdge, lowerRule);
+  drawLine(surface, kColourEtchLight, 0, lowerRule + 1, kToRightEdge, lowerRule + 1);
 
   formatStatusLine();
   // Cleared first, so a shorter text leaves nothing of a longer one behind.

@@ -32,7 +32,7 @@ TEST_F(Layout, WorkedExample) {
   expectRect(m.movesEditRect, 466, 58, 616, 337);
   expectRect(m.positionLabelRect, 466, 347, 616, 360);
   expectRect(m.positionEditRect, 466, 365, 616, 485);
-  expectRect(m.statusRect, 5, 500, 1000000, 513);
+  expectRect(m.statusRect, 5, 500, kToRightEdge, 513);
 
   expectCell(0, 10, 12);
   expectCell(1, 59, 12);
@@ -114,7 +114,7 @@ TEST_F(Layout, FixedDistancesScaleWithTheDisplayDpi) {
   expectRect(m.movesEditRect, 530, 75, 755, 362);
   expectRect(m.positionLabelRect, 530, 377, 755, 390);
   expectRect(m.positionEditRect, 530, 398, 755, 518);
-  expectRect(m.statusRect, 8, 541, 1000000, 554);
+  expectRect(m.statusRect, 8, 541, kToRightEdge, 554);
   expectCell(0, 15, 18);
   expectCell(1, 70, 18);
   expectCell(3, 182, 18);

@@ -183,7 +183,7 @@ TEST_F(Paint, PaintAllOrder) {
 
   const int rules[][2] = {{0, 0x808080}, {1, 0xFFFFFF}, {495, 0x808080}, {496, 0xFFFFFF}};
   for (const auto& rule : rules) {
-    const int line = findLine(0, rule[0], 1000000, rule[0]);
+    const int line = findLine(0, rule[0], kToRightEdge, rule[0]);
     ASSERT_GT(line, previous);
     EXPECT_EQ(colourBefore(DrawOp::kPenColour, line), rule[1]);
     previous = line;
@@ -194,7 +194,7 @@ TEST_F(Paint, PaintAllOrder) {
   EXPECT_GT(clear, previous);
   EXPECT_EQ(surface().calls[clear].a, 5);
   EXPECT_EQ(surface().calls[clear].b, 500);
-  EXPECT_EQ(surface().calls[clear].c, 1000000);
+  EXPECT_EQ(surface().calls[clear].c, kToRightEdge);
   EXPECT_EQ(surface().calls[clear].d, 513);
   EXPECT_EQ(Colour(colourBefore(DrawOp::kPenColour, clear)), RecordingSurface::kFace);
   EXPECT_EQ(Colour(colourBefore(DrawOp::kBrushColour, clear)), RecordingSurface::kFace);
