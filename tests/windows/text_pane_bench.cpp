@@ -184,6 +184,25 @@ void timeRefreshMessages(int listed) {
     drainQueue();
     drain[i] = nowMs() - start;
   }
+  double movesClient[kSamples];
+  double movesFrame[kSamples];
+  double positionClient[kSamples];
+  for (int i = 0; i < kSamples; ++i) {
+    double start = nowMs();
+    RedrawWindow(frontEnd.movesEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    movesClient[i] = nowMs() - start;
+    start = nowMs();
+    RedrawWindow(frontEnd.movesEdit, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    movesFrame[i] = nowMs() - start;
+    start = nowMs();
+    RedrawWindow(frontEnd.positionEdit, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    positionClient[i] = nowMs() - start;
+  }
+  std::printf("  repaint: moves client %.2f, moves with frame %.2f, position client %.2f ms\n",
+              median(movesClient, kSamples), median(movesFrame, kSamples),
+              median(positionClient, kSamples));
   std::printf(
       "  %4d lines: WM_SETTEXT moves %7.2f, EM_LINESCROLL down %7.2f, back %7.2f, WM_SETTEXT "
       "position %7.2f, queued messages %7.2f ms\n",

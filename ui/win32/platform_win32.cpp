@@ -24,17 +24,15 @@ constexpr int kBoxTextSize = 32768;
 // Under Wine a visible box redraws its scroll bar on the spot at every
 // change it makes to itself, and each redraw costs dozens of round trips to
 // the Wine server. So the boxes are changed while hidden and then
-// invalidated: the client area when something changed, the frame with the
-// scroll bar only when its range or position did. Only the style bit is
-// cleared, as WM_SETREDRAW does on Windows (Wine's box ignores that message),
-// so nothing behind the box is repainted.
+// invalidated: the client area when the text or the first line shown
+// changed, the frame with the scroll bar only when its range or position
+// did. Only the style bit is cleared, as WM_SETREDRAW does on Windows (Wine's
+// box ignores that message), so nothing behind the box is repainted.
 struct QuietUpdate {
   SCROLLINFO before;
-  bool clientPending;
+  int firstLine;
+  bool pending;
 };
-
-// A frame repaint asked for and perhaps not yet painted, per box.
-bool framePending[2];
 
 SCROLLINFO scrollState(HWND edit) {
   SCROLLINFO info = {};
@@ -44,35 +42,37 @@ SCROLLINFO scrollState(HWND edit) {
   return info;
 }
 
+int firstLineShown(HWND edit) {
+  return int(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
 void setDrawn(HWND edit, bool drawn) {
   const LONG_PTR style = GetWindowLongPtrA(edit, GWL_STYLE);
   SetWindowLongPtrA(edit, GWL_STYLE, drawn ? style | WS_VISIBLE : style & ~LONG_PTR(WS_VISIBLE));
 }
 
-void beginQuietUpdate(TextBox box, QuietUpdate* update) {
-  const HWND edit = textBox(box);
+void beginQuietUpdate(HWND edit, QuietUpdate* update) {
   update->before = scrollState(edit);
-  update->clientPending = GetUpdateRect(edit, nullptr, FALSE) != 0;
-  // Nothing left to paint means every frame repaint asked for has been done.
-  if (!update->clientPending) framePending[box] = false;
+  update->firstLine = firstLineShown(edit);
+  update->pending = GetUpdateRect(edit, nullptr, FALSE) != 0;
   setDrawn(edit, false);
 }
 
-void endQuietUpdate(TextBox box, const QuietUpdate& update, bool changed) {
-  const HWND edit = textBox(box);
+void endQuietUpdate(HWND edit, const QuietUpdate& update, bool changed) {
   setDrawn(edit, true);
   const SCROLLINFO after = scrollState(edit);
-  const bool scrolled = after.nMin != update.before.nMin || after.nMax != update.before.nMax ||
-                        after.nPage != update.before.nPage || after.nPos != update.before.nPos;
-  if (scrolled || framePending[box]) {
+  if (after.nMin != update.before.nMin || after.nMax != update.before.nMax ||
+      after.nPage != update.before.nPage || after.nPos != update.before.nPos) {
     RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-    framePending[box] = true;
     return;
   }
-  // Showing the box again asks Wine for a frame repaint that would draw the
-  // same scroll bar; it is dropped, and the client asked for again.
-  RedrawWindow(edit, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
-  if (changed || update.clientPending) InvalidateRect(edit, nullptr, TRUE);
+  // Showing the box again leaves Wine a frame repaint to do that would draw
+  // the same scroll bar. It is dropped only when the box had nothing else
+  // to paint, so no repaint asked for by anyone else is lost.
+  if (!update.pending) {
+    RedrawWindow(edit, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+  }
+  if (changed || firstLineShown(edit) != update.firstLine) InvalidateRect(edit, nullptr, TRUE);
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ void setTextBoxText(TextBox box, const char* text) {
   middle[middleLength] = L'\0';
 
   QuietUpdate update;
-  beginQuietUpdate(box, &update);
+  beginQuietUpdate(edit, &update);
   const bool textChanged = prefix + suffix < shownLength || middleLength > 0;
   if (textChanged) {
     SendMessageW(edit, EM_SETSEL, WPARAM(prefix), LPARAM(shownLength - suffix));
@@ -129,17 +129,17 @@ void setTextBoxText(TextBox box, const char* text) {
   SendMessageW(edit, EM_SETSEL, 0, 0);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
-  endQuietUpdate(box, update, textChanged);
+  endQuietUpdate(edit, update, textChanged);
 }
 
 void scrollTextBoxToEnd(TextBox box) {
   const HWND edit = textBox(box);
   QuietUpdate update;
-  beginQuietUpdate(box, &update);
+  beginQuietUpdate(edit, &update);
   // Past the end, then one line back, so the last line is not left alone.
   SendMessageA(edit, EM_LINESCROLL, 0, 1000000);
   SendMessageA(edit, EM_LINESCROLL, 0, -1);
-  endQuietUpdate(box, update, false);
+  endQuietUpdate(edit, update, false);
 }
 
 void getTextBoxText(TextBox box, char* buffer, int size) {
