@@ -170,6 +170,12 @@ TEST_F(Playing, TextTypedIntoTheBoxesIsReplacedAtTheNextRefresh) {
   send(WM_KEYDOWN, VK_RIGHT);
   EXPECT_EQ(windowText(moves), listedMoves());
   EXPECT_EQ(firstVisibleLine(moves), endScrollLine());
+  // A box keeps the keyboard focus through a refresh run from the menu.
+  SetFocus(moves);
+  send(WM_COMMAND, kCmdUndo);
+  EXPECT_EQ(GetFocus(), moves);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  expectFreshlyWritten(moves);
 
   // A position box edited without giving a new position is put back.
   const std::string position = layoutPosition(boardCells());
