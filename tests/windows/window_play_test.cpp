@@ -36,6 +36,37 @@ bool isChecked(UINT command) {
   return (GetMenuState(frontEnd.mainMenu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
+std::string listedMoves() {
+  std::string text;
+  for (int i = 0; i < game.moveCount; ++i)
+    text += moveLine(i + 1, game.moveHistory[i].cell, game.moveHistory[i].value);
+  return text;
+}
+
+int firstVisibleLine(HWND box) {
+  return int(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+// Where scrolling as far down as the box goes and then back one line puts
+// the moves list; the box is left there.
+int endScrollLine() {
+  SendMessageA(frontEnd.movesEdit, EM_LINESCROLL, 0, 1000000);
+  SendMessageA(frontEnd.movesEdit, EM_LINESCROLL, 0, -1);
+  return firstVisibleLine(frontEnd.movesEdit);
+}
+
+// A box as a refresh leaves it: caret at the start, nothing to undo, not
+// marked as modified.
+void expectFreshlyWritten(HWND box) {
+  DWORD start = 1;
+  DWORD end = 1;
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+  EXPECT_EQ(SendMessageA(box, EM_CANUNDO, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(box, EM_GETMODIFY, 0, 0), 0);
+}
+
 CellIndex firstGiven() {
   for (CellIndex c = 0; c < kCellCount; ++c)
     if (game.givens[c]) return c;
@@ -95,6 +126,66 @@ TEST_F(Playing, MovesListIsScrolledToItsEnd) {
   // The last move's line is in view.
   EXPECT_LE(first, lines - 2);
   EXPECT_GT(first + visible, lines - 2);
+  // Exactly where the reference scroll puts it, after a move, after an
+  // undo, and after the user scrolled the box to its top.
+  EXPECT_EQ(endScrollLine(), first);
+  send(WM_KEYDOWN, VK_BACK);
+  const int afterUndo = firstVisibleLine(frontEnd.movesEdit);
+  EXPECT_EQ(afterUndo, first - 1);
+  EXPECT_EQ(endScrollLine(), afterUndo);
+  SendMessageA(frontEnd.movesEdit, EM_LINESCROLL, 0, -1000000);
+  send(WM_KEYDOWN, VK_RIGHT);
+  EXPECT_EQ(firstVisibleLine(frontEnd.movesEdit), first);
+  EXPECT_EQ(windowText(frontEnd.movesEdit), listedMoves());
+  expectFreshlyWritten(frontEnd.movesEdit);
+  expectFreshlyWritten(frontEnd.positionEdit);
+}
+
+TEST_F(Playing, TextTypedIntoTheBoxesIsReplacedAtTheNextRefresh) {
+  for (int filled = 0; filled < 12; ++filled) {
+    hoverOver(firstEmptyCell());
+    send(WM_RBUTTONDOWN);
+  }
+  ASSERT_EQ(game.moveCount, 12);
+  const HWND moves = frontEnd.movesEdit;
+  // Typed at the end, in the middle, over everything, and a list that
+  // only lacks its last line.
+  SendMessageA(moves, EM_SETSEL, 0x7FFF, 0x7FFF);
+  SendMessageA(moves, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("13. (1, 1) = 1"));
+  send(WM_KEYDOWN, VK_BACK);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  expectFreshlyWritten(moves);
+  SendMessageA(moves, EM_SETSEL, 20, 25);
+  SendMessageA(moves, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed\r\nhere"));
+  send(WM_KEYDOWN, VK_RIGHT);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  expectFreshlyWritten(moves);
+  SetWindowTextA(moves, "nothing of the list");
+  send(WM_KEYDOWN, VK_BACK);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  const std::string shortened = listedMoves();
+  send(WM_KEYDOWN, VK_RIGHT);
+  SetWindowTextA(moves, shortened.c_str());
+  send(WM_KEYDOWN, VK_BACK);
+  send(WM_KEYDOWN, VK_RIGHT);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  EXPECT_EQ(firstVisibleLine(moves), endScrollLine());
+  // A box keeps the keyboard focus through a refresh run from the menu.
+  SetFocus(moves);
+  send(WM_COMMAND, kCmdUndo);
+  EXPECT_EQ(GetFocus(), moves);
+  EXPECT_EQ(windowText(moves), listedMoves());
+  expectFreshlyWritten(moves);
+
+  // A position box edited without giving a new position is put back.
+  const std::string position = layoutPosition(boardCells());
+  SendMessageA(frontEnd.positionEdit, EM_SETSEL, 0, 0);
+  SendMessageA(frontEnd.positionEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+  send(WM_KEYDOWN, VK_BACK);
+  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(boardCells()));
+  EXPECT_NE(windowText(frontEnd.positionEdit), position);
+  expectFreshlyWritten(frontEnd.positionEdit);
+  EXPECT_EQ(firstVisibleLine(frontEnd.positionEdit), 0);
 }
 
 TEST_F(Playing, RightClickFillsTheSolutionsDigit) {
