@@ -12,7 +12,7 @@
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"
-#include "ui/win32/main_window.h"
+#include "ui/win32/startup.h"
 
 namespace {
 
