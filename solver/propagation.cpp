@@ -137,6 +137,48 @@ inline CellIndex cellAt(int word, int position) {
   return kGeometry.cellAt[word * 64 + position];
 }
 
+// Writes digit index d into an empty cell that allows it: the cell's peers
+// lose d, and the cell stays in d's set only, as its value.
+inline void fillCell(SolverFrame& frame, CellIndex cell, int d) {
+  Word* cells = frame.digitCells[d];
+  // Both words get the same operations, so that the compiler can treat them
+  // as one pair, without mixing whole-pair and single-word accesses.
+  for (int v = 0; v < 2; ++v) {
+    const Word self = kGeometry.self[cell][v];
+    const Word peers = kGeometry.peers[cell][v];
+    // The empty peers that allowed the digit lose one candidate each: a
+    // subtraction of one in the bit planes. The cell itself has none left.
+    Word borrow = cells[v] & frame.emptyCells[v] & peers;
+    cells[v] &= ~peers;
+    frame.emptyCells[v] &= ~self;
+    for (int k = 0; k < 4; ++k) {
+      const Word before = frame.candidateCount[k][v];
+      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
+      borrow &= ~before;
+    }
+  }
+  --frame.emptyCount;
+}
+
+// Reads a full frame's grid off the digits' sets into values. False when
+// some cell is in no set or in several: a starting grid that repeated a
+// digit, which leaves no true value for the cells around the repeat.
+bool writeValues(SolverFrame& frame) {
+  Word once[2] = {0, 0};
+  Word twice[2] = {0, 0};
+  for (int d = 0; d < 9; ++d) {
+    for (int w = 0; w < 2; ++w) {
+      const Word cells = frame.digitCells[d][w];
+      twice[w] |= once[w] & cells;
+      once[w] |= cells;
+      for (Word rest = cells; rest != 0; rest &= rest - 1)
+        frame.values[cellAt(w, std::countr_zero(rest))] = d + 1;
+    }
+  }
+  return ((twice[0] | twice[1]) == 0 && once[0] == kGeometry.allCells[0] &&
+          once[1] == kGeometry.allCells[1]);
+}
+
 // One naked-single round: finds the cells left with no candidate (a dead
 // end) or with one, and fills the latter in cell order. Sets placed when it
 // filled a cell.
@@ -169,8 +211,11 @@ bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
       int digit = 1;
       for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
       // An earlier single of this round may have taken the cell's only
-      // digit: placeDigit then refuses.
-      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
+      // digit: the frame is then a dead end. Only that digit loses a place.
+      const Word bit = Word{1} << position;
+      if ((frame.digitCells[digit - 1][w] & bit) == 0) return false;
+      frame.changedDigits |= 1 << (digit - 1);
+      fillCell(frame, cellAt(w, position), digit - 1);
     }
   }
   return true;
@@ -190,9 +235,14 @@ bool fillNakedSingles(SolverFrame& frame, bool& placed) {
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
 bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
+  // A digit none of whose cells changed since it was last looked at has no
+  // hidden single now either.
+  const int digits = frame.changedDigits;
+  frame.changedDigits = 0;
   Word hidden[9][2];
   Word any = 0;
-  for (int d = 0; d < 9; ++d) {
+  for (int rest = digits; rest != 0; rest &= rest - 1) {
+    const int d = std::countr_zero(unsigned(rest));
     const Word x[2] = {frame.digitCells[d][0] & frame.emptyCells[0],
                        frame.digitCells[d][1] & frame.emptyCells[1]};
     findHiddenSingles(x, hidden[d]);
@@ -203,10 +253,12 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
   // A write that the cell no longer allows clashes with an earlier write of
   // this pass: the same cell with another digit, or the same digit in one
   // of its units.
-  for (int d = 0; d < 9; ++d)
+  for (int rest = digits; rest != 0; rest &= rest - 1) {
+    const int d = std::countr_zero(unsigned(rest));
     for (int w = 0; w < 2; ++w)
-      for (Word rest = hidden[d][w]; rest != 0; rest &= rest - 1)
-        if (!placeDigit(frame, cellAt(w, std::countr_zero(rest)), d + 1)) return false;
+      for (Word cells = hidden[d][w]; cells != 0; cells &= cells - 1)
+        if (!placeDigit(frame, cellAt(w, std::countr_zero(cells)), d + 1)) return false;
+  }
   return true;
 }
 
@@ -218,19 +270,29 @@ void prepareFrame(SolverFrame& frame) {
     cells[0] = kGeometry.allCells[0];
     cells[1] = kGeometry.allCells[1];
   }
+  // A filled cell stays in its own digit's set only; a repeated digit takes
+  // its cells out of that set too.
+  Word filled[2] = {0, 0};
+  Word filledWith[9][2] = {};
   int empty = 0;
   for (CellIndex c = 0; c < kCellCount; ++c) {
     const int value = frame.values[c];
+    const int w = kGeometry.word[c];
     if (value == 0) {
       ++empty;
-      frame.emptyCells[kGeometry.word[c]] |= kGeometry.bit[c];
+      frame.emptyCells[w] |= kGeometry.bit[c];
       continue;
     }
-    frame.digitCells[value - 1][0] &= ~kGeometry.reach[c][0];
-    frame.digitCells[value - 1][1] &= ~kGeometry.reach[c][1];
+    filled[w] |= kGeometry.bit[c];
+    filledWith[value - 1][w] |= kGeometry.bit[c];
+    frame.digitCells[value - 1][0] &= ~kGeometry.peers[c][0];
+    frame.digitCells[value - 1][1] &= ~kGeometry.peers[c][1];
   }
+  for (int d = 0; d < 9; ++d)
+    for (int w = 0; w < 2; ++w) frame.digitCells[d][w] &= ~filled[w] | filledWith[d][w];
   frame.emptyCount = empty;
   frame.contradiction = false;
+  frame.changedDigits = kAllCandidates;
   // Each empty cell's candidates counted in bit planes, one digit at a time.
   for (int w = 0; w < 2; ++w) {
     for (auto& plane : frame.candidateCount) plane[w] = 0;
@@ -246,38 +308,23 @@ void prepareFrame(SolverFrame& frame) {
 }
 
 void copyFrame(SolverFrame& child, const SolverFrame& parent) {
-  for (CellIndex c = 0; c < kCellCount; ++c) child.values[c] = parent.values[c];
   for (int w = 0; w < 2; ++w) {
     for (int d = 0; d < 9; ++d) child.digitCells[d][w] = parent.digitCells[d][w];
     for (int k = 0; k < 4; ++k) child.candidateCount[k][w] = parent.candidateCount[k][w];
     child.emptyCells[w] = parent.emptyCells[w];
   }
+  child.changedDigits = parent.changedDigits;
   child.emptyCount = parent.emptyCount;
   child.contradiction = false;
 }
 
 bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
   const int w = kGeometry.word[cell];
-  Word* cells = frame.digitCells[digit - 1];
-  if ((frame.emptyCells[w] & cells[w] & kGeometry.bit[cell]) == 0) return false;
-  // Both words get the same operations, so that the compiler can treat them
-  // as one pair, without mixing whole-pair and single-word accesses.
-  for (int v = 0; v < 2; ++v) {
-    const Word self = kGeometry.self[cell][v];
-    const Word peers = kGeometry.peers[cell][v];
-    // The empty peers that allowed the digit lose one candidate each: a
-    // subtraction of one in the bit planes. The cell itself has none left.
-    Word borrow = cells[v] & frame.emptyCells[v] & peers;
-    cells[v] &= ~(peers | self);
-    frame.emptyCells[v] &= ~self;
-    for (int k = 0; k < 4; ++k) {
-      const Word before = frame.candidateCount[k][v];
-      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
-      borrow &= ~before;
-    }
-  }
-  frame.values[cell] = digit;
-  --frame.emptyCount;
+  if ((frame.emptyCells[w] & frame.digitCells[digit - 1][w] & kGeometry.bit[cell]) == 0)
+    return false;
+  // Every digit the cell allowed loses a place.
+  frame.changedDigits |= cellCandidates(frame, cell);
+  fillCell(frame, cell, digit - 1);
   return true;
 }
 
@@ -287,12 +334,13 @@ bool propagateFrame(SolverFrame& frame) {
   for (;;) {
     bool wrote = false;
     if (!fillHiddenSingles(frame, wrote)) return false;
-    if (!wrote) return true;
+    if (!wrote) break;
     if (!fillNakedSingles(frame, placed)) return false;
     // The hidden digits left no naked single: the search branches now, even
     // if they made new hidden singles.
-    if (!placed) return true;
+    if (!placed) break;
   }
+  return frame.emptyCount != 0 || writeValues(frame);
 }
 
 CellIndex chooseBranchCell(const SolverFrame& frame) {
@@ -311,27 +359,27 @@ CellIndex chooseBranchCell(const SolverFrame& frame) {
 
 CandidateMask cellCandidates(const SolverFrame& frame, CellIndex cell) {
   const int w = kGeometry.word[cell];
-  const Word bit = kGeometry.bit[cell];
+  const int position = std::countr_zero(kGeometry.bit[cell]);
   CandidateMask mask = 0;
-  for (int d = 0; d < 9; ++d)
-    if (frame.digitCells[d][w] & bit) mask |= 1 << d;
+  for (int d = 0; d < 9; ++d) mask |= int((frame.digitCells[d][w] >> position) & 1) << d;
   return mask;
 }
 
 bool repeatsDigit(const int values[kCellCount]) {
-  int rows[9] = {};
   int columns[9] = {};
   int boxes[9] = {};
-  for (CellIndex c = 0; c < kCellCount; ++c) {
-    if (values[c] == 0) continue;
-    const int bit = 1 << values[c];
-    int& row = rows[c / 9];
-    int& column = columns[c % 9];
-    int& box = boxes[c / 27 * 3 + c % 9 / 3];
-    if ((row | column | box) & bit) return true;
-    row |= bit;
-    column |= bit;
-    box |= bit;
+  int repeated = 0;
+  // Without a branch per cell: an empty cell's bit is 0 and changes nothing.
+  for (int r = 0; r < 9; ++r) {
+    int row = 0;
+    for (int c = 0; c < 9; ++c) {
+      const int bit = (1 << values[r * 9 + c]) >> 1;
+      int& box = boxes[r / 3 * 3 + c / 3];
+      repeated |= (row | columns[c] | box) & bit;
+      row |= bit;
+      columns[c] |= bit;
+      box |= bit;
+    }
   }
-  return false;
+  return repeated != 0;
 }
