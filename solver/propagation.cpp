@@ -137,27 +137,21 @@ inline CellIndex cellAt(int word, int position) {
   return kGeometry.cellAt[word * 64 + position];
 }
 
-// Writes digit index d into an empty cell that allows it: the cell's peers
-// lose d, and the cell stays in d's set only, as its value.
-inline void fillCell(SolverFrame& frame, CellIndex cell, int d) {
-  Word* cells = frame.digitCells[d];
-  // Both words get the same operations, so that the compiler can treat them
-  // as one pair, without mixing whole-pair and single-word accesses.
-  for (int v = 0; v < 2; ++v) {
-    const Word self = kGeometry.self[cell][v];
-    const Word peers = kGeometry.peers[cell][v];
-    // The empty peers that allowed the digit lose one candidate each: a
-    // subtraction of one in the bit planes. The cell itself has none left.
-    Word borrow = cells[v] & frame.emptyCells[v] & peers;
-    cells[v] &= ~peers;
-    frame.emptyCells[v] &= ~self;
-    for (int k = 0; k < 4; ++k) {
-      const Word before = frame.candidateCount[k][v];
-      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
-      borrow &= ~before;
-    }
+// For each cell of cells, bit k of the index of the one digit set of sets
+// that holds it.
+inline void readDigitIndex(const Word sets[9][2], const Word cells[2], Word indexBits[4][2]) {
+  for (int w = 0; w < 2; ++w) {
+    indexBits[0][w] = (sets[1][w] | sets[3][w] | sets[5][w] | sets[7][w]) & cells[w];
+    indexBits[1][w] = (sets[2][w] | sets[3][w] | sets[6][w] | sets[7][w]) & cells[w];
+    indexBits[2][w] = (sets[4][w] | sets[5][w] | sets[6][w] | sets[7][w]) & cells[w];
+    indexBits[3][w] = sets[8][w] & cells[w];
   }
-  --frame.emptyCount;
+}
+
+inline int digitAt(const Word indexBits[4][2], int w, int position) {
+  int d = 0;
+  for (int k = 0; k < 4; ++k) d += int((indexBits[k][w] >> position) & 1) << k;
+  return d;
 }
 
 // Reads a full frame's grid off the digits' sets into values. False when
@@ -180,10 +174,8 @@ bool writeValues(SolverFrame& frame) {
 }
 
 // One naked-single round: finds the cells left with no candidate (a dead
-// end) or with one, and fills the latter in cell order. Sets placed when it
-// filled a cell.
+// end) or with one, and fills the latter. Sets placed when it filled a cell.
 bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
-  placed = false;
   Word singles[2];
   Word zeros = 0;
   for (int w = 0; w < 2; ++w) {
@@ -192,31 +184,21 @@ bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
     zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
     singles[w] = frame.candidateCount[0][w] & ~high;
   }
+  placed = (singles[0] | singles[1]) != 0;
   if (zeros != 0) return false;
-  if ((singles[0] | singles[1]) == 0) return true;
-
-  placed = true;
-  for (int w = 0; w < 2; ++w) {
-    if (singles[w] == 0) continue;
-    // Bit k of each single's digit index, read off the digits' sets before
-    // the first placement changes them.
-    Word indexBits[4] = {0, 0, 0, 0};
-    for (int d = 1; d < 9; ++d) {
-      const Word cells = frame.digitCells[d][w] & singles[w];
-      for (int k = 0; k < 4; ++k)
-        if (d & (1 << k)) indexBits[k] |= cells;
-    }
-    for (Word rest = singles[w]; rest != 0; rest &= rest - 1) {
-      const int position = std::countr_zero(rest);
-      int digit = 1;
-      for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
-      // An earlier single of this round may have taken the cell's only
-      // digit: the frame is then a dead end. Only that digit loses a place.
-      const Word bit = Word{1} << position;
-      if ((frame.digitCells[digit - 1][w] & bit) == 0) return false;
-      frame.changedDigits |= 1 << (digit - 1);
-      fillCell(frame, cellAt(w, position), digit - 1);
-    }
+  // Bit k of each single's digit index, read off the digits' sets before
+  // the first placement changes them.
+  Word indexBits[4][2];
+  readDigitIndex(frame.digitCells, singles, indexBits);
+  // Both words in one loop, so that it ends once, after the last single.
+  Word rest[2] = {singles[0], singles[1]};
+  while ((rest[0] | rest[1]) != 0) {
+    const int w = rest[0] != 0 ? 0 : 1;
+    const int position = std::countr_zero(rest[w]);
+    rest[w] &= rest[w] - 1;
+    // An earlier single of this round may have taken the cell's only
+    // digit: placeDigit then refuses.
+    if (!placeDigit(frame, cellAt(w, position), digitAt(indexBits, w, position) + 1)) return false;
   }
   return true;
 }
@@ -235,14 +217,9 @@ bool fillNakedSingles(SolverFrame& frame, bool& placed) {
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
 bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
-  // A digit none of whose cells changed since it was last looked at has no
-  // hidden single now either.
-  const int digits = frame.changedDigits;
-  frame.changedDigits = 0;
   Word hidden[9][2];
   Word any = 0;
-  for (int rest = digits; rest != 0; rest &= rest - 1) {
-    const int d = std::countr_zero(unsigned(rest));
+  for (int d = 0; d < 9; ++d) {
     const Word x[2] = {frame.digitCells[d][0] & frame.emptyCells[0],
                        frame.digitCells[d][1] & frame.emptyCells[1]};
     findHiddenSingles(x, hidden[d]);
@@ -250,14 +227,26 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
   }
   wrote = any != 0;
   if (!wrote) return true;
+  // A cell that is the only place for two digits is a dead end.
+  Word once[2] = {0, 0};
+  Word twice[2] = {0, 0};
+  for (const auto& cells : hidden) {
+    for (int w = 0; w < 2; ++w) {
+      twice[w] |= once[w] & cells[w];
+      once[w] |= cells[w];
+    }
+  }
+  if ((twice[0] | twice[1]) != 0) return false;
+  Word indexBits[4][2];
+  readDigitIndex(hidden, once, indexBits);
   // A write that the cell no longer allows clashes with an earlier write of
-  // this pass: the same cell with another digit, or the same digit in one
-  // of its units.
-  for (int rest = digits; rest != 0; rest &= rest - 1) {
-    const int d = std::countr_zero(unsigned(rest));
-    for (int w = 0; w < 2; ++w)
-      for (Word cells = hidden[d][w]; cells != 0; cells &= cells - 1)
-        if (!placeDigit(frame, cellAt(w, std::countr_zero(cells)), d + 1)) return false;
+  // this pass: the same digit in one of its units.
+  Word rest[2] = {once[0], once[1]};
+  while ((rest[0] | rest[1]) != 0) {
+    const int w = rest[0] != 0 ? 0 : 1;
+    const int position = std::countr_zero(rest[w]);
+    rest[w] &= rest[w] - 1;
+    if (!placeDigit(frame, cellAt(w, position), digitAt(indexBits, w, position) + 1)) return false;
   }
   return true;
 }
@@ -292,7 +281,6 @@ void prepareFrame(SolverFrame& frame) {
     for (int w = 0; w < 2; ++w) frame.digitCells[d][w] &= ~filled[w] | filledWith[d][w];
   frame.emptyCount = empty;
   frame.contradiction = false;
-  frame.changedDigits = kAllCandidates;
   // Each empty cell's candidates counted in bit planes, one digit at a time.
   for (int w = 0; w < 2; ++w) {
     for (auto& plane : frame.candidateCount) plane[w] = 0;
@@ -313,18 +301,32 @@ void copyFrame(SolverFrame& child, const SolverFrame& parent) {
     for (int k = 0; k < 4; ++k) child.candidateCount[k][w] = parent.candidateCount[k][w];
     child.emptyCells[w] = parent.emptyCells[w];
   }
-  child.changedDigits = parent.changedDigits;
   child.emptyCount = parent.emptyCount;
   child.contradiction = false;
 }
 
 bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
   const int w = kGeometry.word[cell];
-  if ((frame.emptyCells[w] & frame.digitCells[digit - 1][w] & kGeometry.bit[cell]) == 0)
-    return false;
-  // Every digit the cell allowed loses a place.
-  frame.changedDigits |= cellCandidates(frame, cell);
-  fillCell(frame, cell, digit - 1);
+  Word* cells = frame.digitCells[digit - 1];
+  if ((frame.emptyCells[w] & cells[w] & kGeometry.bit[cell]) == 0) return false;
+  // Both words get the same operations, so that the compiler can treat them
+  // as one pair, without mixing whole-pair and single-word accesses.
+  for (int v = 0; v < 2; ++v) {
+    const Word self = kGeometry.self[cell][v];
+    const Word peers = kGeometry.peers[cell][v];
+    // The empty peers that allowed the digit lose one candidate each: a
+    // subtraction of one in the bit planes. The cell itself has none left,
+    // and stays in the digit's set only, as its value.
+    Word borrow = cells[v] & frame.emptyCells[v] & peers;
+    cells[v] &= ~peers;
+    frame.emptyCells[v] &= ~self;
+    for (int k = 0; k < 4; ++k) {
+      const Word before = frame.candidateCount[k][v];
+      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
+      borrow &= ~before;
+    }
+  }
+  --frame.emptyCount;
   return true;
 }
 

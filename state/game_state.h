@@ -24,9 +24,6 @@ struct SolverFrame {
   std::uint64_t digitCells[9][2];
   std::uint64_t emptyCells[2];
   std::uint64_t candidateCount[4][2];
-  // Bit d-1 set when digit d may have a hidden single the search has not
-  // looked for yet.
-  int changedDigits;
   int emptyCount;
   bool contradiction;
   int branchCount;
