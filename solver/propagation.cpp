@@ -115,22 +115,21 @@ inline Word boxSingles(Word x, const BandFold& fold, const WordMasks& m) {
 }
 
 // The empty cells that are the only place for digit d in some row, column or
-// box.
+// box. Word 1 uses the masks of word 0: its rows 3-5 are empty and change
+// nothing, and the same operations on both words let them run side by side.
 inline void findHiddenSingles(const Word x[2], Word hidden[2]) {
-  const WordMasks& m0 = kWordMasks[0];
-  const WordMasks& m1 = kWordMasks[1];
-  const BandFold top = foldBands(x[0], m0);
-  const BandFold bottom = foldBands(x[1], m1);
+  const WordMasks& m = kWordMasks[0];
+  BandFold fold[2];
+  for (int w = 0; w < 2; ++w) fold[w] = foldBands(x[w], m);
   // Columns: the three bands' folds, merged.
-  const Word o0 = top.once & 0x1FF;
-  const Word o1 = top.once >> (3 * kRowBits);
-  const Word o2 = bottom.once;
-  const Word twice = (top.twice & 0x1FF) | (top.twice >> (3 * kRowBits)) | bottom.twice |
+  const Word o0 = fold[0].once & 0x1FF;
+  const Word o1 = fold[0].once >> (3 * kRowBits);
+  const Word o2 = fold[1].once;
+  const Word twice = (fold[0].twice & 0x1FF) | (fold[0].twice >> (3 * kRowBits)) | fold[1].twice |
                      (o0 & o1) | ((o0 | o1) & o2);
-  const Word columns = (o0 | o1 | o2) & ~twice;
-  hidden[0] = rowSingles(x[0], m0) | boxSingles(x[0], top, m0) | (x[0] & columns * m0.columnSpread);
-  hidden[1] =
-      rowSingles(x[1], m1) | boxSingles(x[1], bottom, m1) | (x[1] & columns * m1.columnSpread);
+  const Word columns = ((o0 | o1 | o2) & ~twice) * m.columnSpread;
+  for (int w = 0; w < 2; ++w)
+    hidden[w] = rowSingles(x[w], m) | boxSingles(x[w], fold[w], m) | (x[w] & columns);
 }
 
 inline CellIndex cellAt(int word, int position) {
@@ -184,21 +183,29 @@ bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
     zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
     singles[w] = frame.candidateCount[0][w] & ~high;
   }
-  placed = (singles[0] | singles[1]) != 0;
+  placed = false;
   if (zeros != 0) return false;
-  // Bit k of each single's digit index, read off the digits' sets before
-  // the first placement changes them.
-  Word indexBits[4][2];
-  readDigitIndex(frame.digitCells, singles, indexBits);
-  // Both words in one loop, so that it ends once, after the last single.
-  Word rest[2] = {singles[0], singles[1]};
-  while ((rest[0] | rest[1]) != 0) {
-    const int w = rest[0] != 0 ? 0 : 1;
-    const int position = std::countr_zero(rest[w]);
-    rest[w] &= rest[w] - 1;
-    // An earlier single of this round may have taken the cell's only
-    // digit: placeDigit then refuses.
-    if (!placeDigit(frame, cellAt(w, position), digitAt(indexBits, w, position) + 1)) return false;
+  if ((singles[0] | singles[1]) == 0) return true;
+
+  placed = true;
+  for (int w = 0; w < 2; ++w) {
+    if (singles[w] == 0) continue;
+    // Bit k of each single's digit index, read off the digits' sets before
+    // the first placement changes them.
+    Word indexBits[4] = {0, 0, 0, 0};
+    for (int d = 1; d < 9; ++d) {
+      const Word cells = frame.digitCells[d][w] & singles[w];
+      for (int k = 0; k < 4; ++k)
+        if (d & (1 << k)) indexBits[k] |= cells;
+    }
+    for (Word rest = singles[w]; rest != 0; rest &= rest - 1) {
+      const int position = std::countr_zero(rest);
+      int digit = 1;
+      for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
+      // An earlier single of this round may have taken the cell's only
+      // digit: placeDigit then refuses.
+      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
+    }
   }
   return true;
 }
