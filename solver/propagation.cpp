@@ -105,12 +105,14 @@ inline BandFold foldBands(Word x, const WordMasks& m) {
 
 // The cells of x that are the only place in their box for this digit.
 inline Word boxSingles(Word x, const BandFold& fold, const WordMasks& m) {
-  const Word a = fold.once & m.segmentLows;
-  const Word b = (fold.once >> 1) & m.segmentLows;
-  const Word c = (fold.once >> 2) & m.segmentLows;
-  const Word twice = (a & b) | ((a | b) & c) |
-                     ((fold.twice | (fold.twice >> 1) | (fold.twice >> 2)) & m.segmentLows);
-  const Word three = ((a | b | c) & ~twice) * 7;
+  // The columns seen in each three-column segment of the folded band, added
+  // up in the segment's two low bits; a box holds exactly one cell when
+  // that sum is 1 and its column was seen once.
+  const Word seen = (fold.once & m.segmentLows) + ((fold.once >> 1) & m.segmentLows) +
+                    ((fold.once >> 2) & m.segmentLows);
+  const Word crowded = (fold.twice | (fold.twice >> 1) | (fold.twice >> 2)) & m.segmentLows;
+  const Word one = seen & ~(seen >> 1) & m.segmentLows & ~crowded;
+  const Word three = one * 7;
   return x & (three | (three << kRowBits) | (three << (2 * kRowBits)));
 }
 
