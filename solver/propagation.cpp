@@ -183,7 +183,7 @@ bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
     const Word high =
         frame.candidateCount[1][w] | frame.candidateCount[2][w] | frame.candidateCount[3][w];
     zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
-    singles[w] = frame.candidateCount[0][w] & ~high;
+    singles[w] = frame.emptyCells[w] & frame.candidateCount[0][w] & ~high;
   }
   placed = false;
   if (zeros != 0) return false;
@@ -324,14 +324,14 @@ bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
     const Word self = kGeometry.self[cell][v];
     const Word peers = kGeometry.peers[cell][v];
     // The empty peers that allowed the digit lose one candidate each: a
-    // subtraction of one in the bit planes. The cell itself has none left,
-    // and stays in the digit's set only, as its value.
+    // subtraction of one in the bit planes. The cell stays in the digit's
+    // set only, as its value; the planes count empty cells only.
     Word borrow = cells[v] & frame.emptyCells[v] & peers;
     cells[v] &= ~peers;
     frame.emptyCells[v] &= ~self;
     for (int k = 0; k < 4; ++k) {
       const Word before = frame.candidateCount[k][v];
-      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
+      frame.candidateCount[k][v] = before ^ borrow;
       borrow &= ~before;
     }
   }
