@@ -263,32 +263,30 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
 }  // namespace
 
 void prepareFrame(SolverFrame& frame) {
-  frame.emptyCells[0] = frame.emptyCells[1] = 0;
-  for (auto& cells : frame.digitCells) {
+  // Indexed by value, 0 standing for the empty cells, so that no cell needs
+  // a branch: the cells holding each value, and each digit's set with the
+  // peers of its cells taken out.
+  Word holding[10][2] = {};
+  Word sets[10][2];
+  for (auto& cells : sets) {
     cells[0] = kGeometry.allCells[0];
     cells[1] = kGeometry.allCells[1];
   }
-  // A filled cell stays in its own digit's set only; a repeated digit takes
-  // its cells out of that set too.
-  Word filled[2] = {0, 0};
-  Word filledWith[9][2] = {};
-  int empty = 0;
   for (CellIndex c = 0; c < kCellCount; ++c) {
     const int value = frame.values[c];
-    const int w = kGeometry.word[c];
-    if (value == 0) {
-      ++empty;
-      frame.emptyCells[w] |= kGeometry.bit[c];
-      continue;
-    }
-    filled[w] |= kGeometry.bit[c];
-    filledWith[value - 1][w] |= kGeometry.bit[c];
-    frame.digitCells[value - 1][0] &= ~kGeometry.peers[c][0];
-    frame.digitCells[value - 1][1] &= ~kGeometry.peers[c][1];
+    holding[value][kGeometry.word[c]] |= kGeometry.bit[c];
+    sets[value][0] &= ~kGeometry.peers[c][0];
+    sets[value][1] &= ~kGeometry.peers[c][1];
   }
-  for (int d = 0; d < 9; ++d)
-    for (int w = 0; w < 2; ++w) frame.digitCells[d][w] &= ~filled[w] | filledWith[d][w];
-  frame.emptyCount = empty;
+  // A filled cell stays in its own digit's set only; a repeated digit takes
+  // its cells out of that set too.
+  for (int w = 0; w < 2; ++w) {
+    frame.emptyCells[w] = holding[0][w];
+    const Word filled = kGeometry.allCells[w] & ~holding[0][w];
+    for (int d = 0; d < 9; ++d)
+      frame.digitCells[d][w] = sets[d + 1][w] & (~filled | holding[d + 1][w]);
+  }
+  frame.emptyCount = std::popcount(holding[0][0]) + std::popcount(holding[0][1]);
   frame.contradiction = false;
   // Each empty cell's candidates counted in bit planes, one digit at a time.
   for (int w = 0; w < 2; ++w) {
