@@ -105,51 +105,87 @@ inline BandFold foldBands(Word x, const WordMasks& m) {
 
 // The cells of x that are the only place in their box for this digit.
 inline Word boxSingles(Word x, const BandFold& fold, const WordMasks& m) {
-  const Word a = fold.once & m.segmentLows;
-  const Word b = (fold.once >> 1) & m.segmentLows;
-  const Word c = (fold.once >> 2) & m.segmentLows;
-  const Word twice = (a & b) | ((a | b) & c) |
-                     ((fold.twice | (fold.twice >> 1) | (fold.twice >> 2)) & m.segmentLows);
-  const Word three = ((a | b | c) & ~twice) * 7;
+  // The columns seen in each three-column segment of the folded band, added
+  // up in the segment's two low bits; a box holds exactly one cell when
+  // that sum is 1 and its column was seen once.
+  const Word seen = (fold.once & m.segmentLows) + ((fold.once >> 1) & m.segmentLows) +
+                    ((fold.once >> 2) & m.segmentLows);
+  const Word crowded = (fold.twice | (fold.twice >> 1) | (fold.twice >> 2)) & m.segmentLows;
+  const Word one = seen & ~(seen >> 1) & m.segmentLows & ~crowded;
+  const Word three = one * 7;
   return x & (three | (three << kRowBits) | (three << (2 * kRowBits)));
 }
 
 // The empty cells that are the only place for digit d in some row, column or
-// box.
+// box. Word 1 uses the masks of word 0: its rows 3-5 are empty and change
+// nothing, and the same operations on both words let them run side by side.
 inline void findHiddenSingles(const Word x[2], Word hidden[2]) {
-  const WordMasks& m0 = kWordMasks[0];
-  const WordMasks& m1 = kWordMasks[1];
-  const BandFold top = foldBands(x[0], m0);
-  const BandFold bottom = foldBands(x[1], m1);
+  const WordMasks& m = kWordMasks[0];
+  BandFold fold[2];
+  for (int w = 0; w < 2; ++w) fold[w] = foldBands(x[w], m);
   // Columns: the three bands' folds, merged.
-  const Word o0 = top.once & 0x1FF;
-  const Word o1 = top.once >> (3 * kRowBits);
-  const Word o2 = bottom.once;
-  const Word twice = (top.twice & 0x1FF) | (top.twice >> (3 * kRowBits)) | bottom.twice |
+  const Word o0 = fold[0].once & 0x1FF;
+  const Word o1 = fold[0].once >> (3 * kRowBits);
+  const Word o2 = fold[1].once;
+  const Word twice = (fold[0].twice & 0x1FF) | (fold[0].twice >> (3 * kRowBits)) | fold[1].twice |
                      (o0 & o1) | ((o0 | o1) & o2);
-  const Word columns = (o0 | o1 | o2) & ~twice;
-  hidden[0] = rowSingles(x[0], m0) | boxSingles(x[0], top, m0) | (x[0] & columns * m0.columnSpread);
-  hidden[1] =
-      rowSingles(x[1], m1) | boxSingles(x[1], bottom, m1) | (x[1] & columns * m1.columnSpread);
+  const Word columns = ((o0 | o1 | o2) & ~twice) * m.columnSpread;
+  for (int w = 0; w < 2; ++w)
+    hidden[w] = rowSingles(x[w], m) | boxSingles(x[w], fold[w], m) | (x[w] & columns);
 }
 
 inline CellIndex cellAt(int word, int position) {
   return kGeometry.cellAt[word * 64 + position];
 }
 
+// For each cell of cells, bit k of the index of the one digit set of sets
+// that holds it.
+inline void readDigitIndex(const Word sets[9][2], const Word cells[2], Word indexBits[4][2]) {
+  for (int w = 0; w < 2; ++w) {
+    indexBits[0][w] = (sets[1][w] | sets[3][w] | sets[5][w] | sets[7][w]) & cells[w];
+    indexBits[1][w] = (sets[2][w] | sets[3][w] | sets[6][w] | sets[7][w]) & cells[w];
+    indexBits[2][w] = (sets[4][w] | sets[5][w] | sets[6][w] | sets[7][w]) & cells[w];
+    indexBits[3][w] = sets[8][w] & cells[w];
+  }
+}
+
+inline int digitAt(const Word indexBits[4][2], int w, int position) {
+  int d = 0;
+  for (int k = 0; k < 4; ++k) d += int((indexBits[k][w] >> position) & 1) << k;
+  return d;
+}
+
+// Reads a full frame's grid off the digits' sets into values. False when
+// some cell is in no set or in several: a starting grid that repeated a
+// digit, which leaves no true value for the cells around the repeat.
+bool writeValues(SolverFrame& frame) {
+  Word once[2] = {0, 0};
+  Word twice[2] = {0, 0};
+  for (int d = 0; d < 9; ++d) {
+    for (int w = 0; w < 2; ++w) {
+      const Word cells = frame.digitCells[d][w];
+      twice[w] |= once[w] & cells;
+      once[w] |= cells;
+      for (Word rest = cells; rest != 0; rest &= rest - 1)
+        frame.values[cellAt(w, std::countr_zero(rest))] = d + 1;
+    }
+  }
+  return ((twice[0] | twice[1]) == 0 && once[0] == kGeometry.allCells[0] &&
+          once[1] == kGeometry.allCells[1]);
+}
+
 // One naked-single round: finds the cells left with no candidate (a dead
-// end) or with one, and fills the latter in cell order. Sets placed when it
-// filled a cell.
+// end) or with one, and fills the latter. Sets placed when it filled a cell.
 bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
-  placed = false;
   Word singles[2];
   Word zeros = 0;
   for (int w = 0; w < 2; ++w) {
     const Word high =
         frame.candidateCount[1][w] | frame.candidateCount[2][w] | frame.candidateCount[3][w];
     zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
-    singles[w] = frame.candidateCount[0][w] & ~high;
+    singles[w] = frame.emptyCells[w] & frame.candidateCount[0][w] & ~high;
   }
+  placed = false;
   if (zeros != 0) return false;
   if ((singles[0] | singles[1]) == 0) return true;
 
@@ -200,36 +236,57 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
   }
   wrote = any != 0;
   if (!wrote) return true;
+  // A cell that is the only place for two digits is a dead end.
+  Word once[2] = {0, 0};
+  Word twice[2] = {0, 0};
+  for (const auto& cells : hidden) {
+    for (int w = 0; w < 2; ++w) {
+      twice[w] |= once[w] & cells[w];
+      once[w] |= cells[w];
+    }
+  }
+  if ((twice[0] | twice[1]) != 0) return false;
+  Word indexBits[4][2];
+  readDigitIndex(hidden, once, indexBits);
   // A write that the cell no longer allows clashes with an earlier write of
-  // this pass: the same cell with another digit, or the same digit in one
-  // of its units.
-  for (int d = 0; d < 9; ++d)
-    for (int w = 0; w < 2; ++w)
-      for (Word rest = hidden[d][w]; rest != 0; rest &= rest - 1)
-        if (!placeDigit(frame, cellAt(w, std::countr_zero(rest)), d + 1)) return false;
+  // this pass: the same digit in one of its units.
+  Word rest[2] = {once[0], once[1]};
+  while ((rest[0] | rest[1]) != 0) {
+    const int w = rest[0] != 0 ? 0 : 1;
+    const int position = std::countr_zero(rest[w]);
+    rest[w] &= rest[w] - 1;
+    if (!placeDigit(frame, cellAt(w, position), digitAt(indexBits, w, position) + 1)) return false;
+  }
   return true;
 }
 
 }  // namespace
 
 void prepareFrame(SolverFrame& frame) {
-  frame.emptyCells[0] = frame.emptyCells[1] = 0;
-  for (auto& cells : frame.digitCells) {
+  // Indexed by value, 0 standing for the empty cells, so that no cell needs
+  // a branch: the cells holding each value, and each digit's set with the
+  // peers of its cells taken out.
+  Word holding[10][2] = {};
+  Word sets[10][2];
+  for (auto& cells : sets) {
     cells[0] = kGeometry.allCells[0];
     cells[1] = kGeometry.allCells[1];
   }
-  int empty = 0;
   for (CellIndex c = 0; c < kCellCount; ++c) {
     const int value = frame.values[c];
-    if (value == 0) {
-      ++empty;
-      frame.emptyCells[kGeometry.word[c]] |= kGeometry.bit[c];
-      continue;
-    }
-    frame.digitCells[value - 1][0] &= ~kGeometry.reach[c][0];
-    frame.digitCells[value - 1][1] &= ~kGeometry.reach[c][1];
+    holding[value][kGeometry.word[c]] |= kGeometry.bit[c];
+    sets[value][0] &= ~kGeometry.peers[c][0];
+    sets[value][1] &= ~kGeometry.peers[c][1];
   }
-  frame.emptyCount = empty;
+  // A filled cell stays in its own digit's set only; a repeated digit takes
+  // its cells out of that set too.
+  for (int w = 0; w < 2; ++w) {
+    frame.emptyCells[w] = holding[0][w];
+    const Word filled = kGeometry.allCells[w] & ~holding[0][w];
+    for (int d = 0; d < 9; ++d)
+      frame.digitCells[d][w] = sets[d + 1][w] & (~filled | holding[d + 1][w]);
+  }
+  frame.emptyCount = std::popcount(holding[0][0]) + std::popcount(holding[0][1]);
   frame.contradiction = false;
   // Each empty cell's candidates counted in bit planes, one digit at a time.
   for (int w = 0; w < 2; ++w) {
@@ -246,7 +303,6 @@ void prepareFrame(SolverFrame& frame) {
 }
 
 void copyFrame(SolverFrame& child, const SolverFrame& parent) {
-  for (CellIndex c = 0; c < kCellCount; ++c) child.values[c] = parent.values[c];
   for (int w = 0; w < 2; ++w) {
     for (int d = 0; d < 9; ++d) child.digitCells[d][w] = parent.digitCells[d][w];
     for (int k = 0; k < 4; ++k) child.candidateCount[k][w] = parent.candidateCount[k][w];
@@ -266,17 +322,17 @@ bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
     const Word self = kGeometry.self[cell][v];
     const Word peers = kGeometry.peers[cell][v];
     // The empty peers that allowed the digit lose one candidate each: a
-    // subtraction of one in the bit planes. The cell itself has none left.
+    // subtraction of one in the bit planes. The cell stays in the digit's
+    // set only, as its value; the planes count empty cells only.
     Word borrow = cells[v] & frame.emptyCells[v] & peers;
-    cells[v] &= ~(peers | self);
+    cells[v] &= ~peers;
     frame.emptyCells[v] &= ~self;
     for (int k = 0; k < 4; ++k) {
       const Word before = frame.candidateCount[k][v];
-      frame.candidateCount[k][v] = (before ^ borrow) & ~self;
+      frame.candidateCount[k][v] = before ^ borrow;
       borrow &= ~before;
     }
   }
-  frame.values[cell] = digit;
   --frame.emptyCount;
   return true;
 }
@@ -287,12 +343,13 @@ bool propagateFrame(SolverFrame& frame) {
   for (;;) {
     bool wrote = false;
     if (!fillHiddenSingles(frame, wrote)) return false;
-    if (!wrote) return true;
+    if (!wrote) break;
     if (!fillNakedSingles(frame, placed)) return false;
     // The hidden digits left no naked single: the search branches now, even
     // if they made new hidden singles.
-    if (!placed) return true;
+    if (!placed) break;
   }
+  return frame.emptyCount != 0 || writeValues(frame);
 }
 
 CellIndex chooseBranchCell(const SolverFrame& frame) {
@@ -311,27 +368,27 @@ CellIndex chooseBranchCell(const SolverFrame& frame) {
 
 CandidateMask cellCandidates(const SolverFrame& frame, CellIndex cell) {
   const int w = kGeometry.word[cell];
-  const Word bit = kGeometry.bit[cell];
+  const int position = std::countr_zero(kGeometry.bit[cell]);
   CandidateMask mask = 0;
-  for (int d = 0; d < 9; ++d)
-    if (frame.digitCells[d][w] & bit) mask |= 1 << d;
+  for (int d = 0; d < 9; ++d) mask |= int((frame.digitCells[d][w] >> position) & 1) << d;
   return mask;
 }
 
 bool repeatsDigit(const int values[kCellCount]) {
-  int rows[9] = {};
   int columns[9] = {};
   int boxes[9] = {};
-  for (CellIndex c = 0; c < kCellCount; ++c) {
-    if (values[c] == 0) continue;
-    const int bit = 1 << values[c];
-    int& row = rows[c / 9];
-    int& column = columns[c % 9];
-    int& box = boxes[c / 27 * 3 + c % 9 / 3];
-    if ((row | column | box) & bit) return true;
-    row |= bit;
-    column |= bit;
-    box |= bit;
+  int repeated = 0;
+  // Without a branch per cell: an empty cell's bit is 0 and changes nothing.
+  for (int r = 0; r < 9; ++r) {
+    int row = 0;
+    for (int c = 0; c < 9; ++c) {
+      const int bit = (1 << values[r * 9 + c]) >> 1;
+      int& box = boxes[r / 3 * 3 + c / 3];
+      repeated |= (row | columns[c] | box) & bit;
+      row |= bit;
+      columns[c] |= bit;
+      box |= bit;
+    }
   }
-  return false;
+  return repeated != 0;
 }

@@ -8,9 +8,9 @@
 // digitCells, emptyCells and candidateCount of the frame), so that a placement
 // is a handful of word operations and a whole pass is a few hundred.
 
-// Sets up the cell sets of a frame whose values were just written.
+// Sets up the cell sets of a frame whose values (0-9) were just written.
 void prepareFrame(SolverFrame& frame);
-// Gives a child the parent's position.
+// Gives a child the parent's position: its cell sets, not its values.
 void copyFrame(SolverFrame& child, const SolverFrame& parent);
 // Places a digit into an empty cell. False when the cell no longer allows
 // it: the frame is then a dead end.
@@ -19,7 +19,8 @@ bool placeDigit(SolverFrame& frame, CellIndex cell, int digit);
 // of one hidden pass and the naked singles its digits cause, ending after a
 // hidden pass that writes nothing or whose digits leave no naked single.
 // False on a dead end: a cell without candidates, or two hidden singles that
-// contradict each other.
+// contradict each other. A frame it leaves full has its grid written into
+// values; one whose prepared values repeated a digit is a dead end instead.
 bool propagateFrame(SolverFrame& frame);
 // The empty cell with the fewest candidates, the lowest index among equals;
 // kNoCell when no cell is empty. Only right after propagateFrame.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "solver/passes.h"
+#include "solver/propagation.h"
 #include "tests/solver/solver_support.h"
 
 namespace {
@@ -148,4 +149,29 @@ TEST(HiddenPass, TheSameDeductionFromSeveralUnitsIsNoConflict) {
   EXPECT_TRUE(applyHiddenSingles(frame));
   EXPECT_FALSE(frame.contradiction);
   EXPECT_EQ(frame.values[0], 1);
+}
+
+// The search's frames carry no grid from parent to child: a full frame reads
+// its grid off its digits' sets, and a grid that repeats a digit has none.
+TEST(Propagation, FullFrameGivesBackItsGrid) {
+  int solved[kCellCount];
+  readCells(kSolvedGrid, solved);
+  loadFrame(kSolvedGrid);
+  frame.values[40] = 0;
+  frame.values[80] = 0;
+  prepareFrame(frame);
+  SolverFrame child{};
+  copyFrame(child, frame);
+  ASSERT_TRUE(placeDigit(child, 40, solved[40]));
+  ASSERT_TRUE(propagateFrame(child));
+  EXPECT_EQ(child.emptyCount, 0);
+  for (int c = 0; c < kCellCount; ++c) EXPECT_EQ(child.values[c], solved[c]) << "cell " << c;
+
+  // The same grid with cells 0 and 1 swapped has every digit once per row
+  // and box, but twice in two columns.
+  loadFrame(kSolvedGrid);
+  frame.values[0] = solved[1];
+  frame.values[1] = solved[0];
+  prepareFrame(frame);
+  EXPECT_FALSE(propagateFrame(frame));
 }
