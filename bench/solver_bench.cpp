@@ -11,6 +11,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/tables.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "model/colours.h"
 #include "model/tables.h"
+#include "state/game_state.h"
 
 void computeCandidates() {
   // Digits present per unit, bit d-1 for digit d: one sweep over the board

@@ -1,7 +1,7 @@
 // The analysis of the live position: candidates, forced cells, conflicts and colours.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 
 // The live analysis of board: candidates, conflicts, forced cells, colours.
 // Always computeCandidates first, then computeCellColours.

@@ -1,7 +1,7 @@
 // The fill colours of the cells, by what the analysis says of them.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 
 // What the analysis says of a cell, as the fill colour painting uses.
 constexpr Colour kColourPlain = 0xFFFFFF;

@@ -1,5 +1,6 @@
 // The grid's geometry tables: units, each cell's units, bit counts.
 #include "model/tables.h"
+#include "state/game_state.h"
 
 const int kUnitTable[kUnitCount][9] = {
     {0, 1, 2, 3, 4, 5, 6, 7, 8},          {9, 10, 11, 12, 13, 14, 15, 16, 17},

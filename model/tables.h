@@ -1,7 +1,7 @@
 // The grid's geometry tables: units, each cell's units, bit counts; and the cell helpers.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 
 // Units 0-8 are the rows, 9-17 the columns, 18-26 the boxes in reading
 // order; the cells of each unit are listed in reading order too.

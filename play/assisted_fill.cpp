@@ -7,6 +7,7 @@
 #include "model/colours.h"
 #include "model/tables.h"
 #include "play/move_history.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "model/analysis.h"
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 
 void refreshAfterChange() {

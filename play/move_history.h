@@ -1,7 +1,7 @@
 // The one operation that changes a cell, and the move history with undo and redo.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 
 // The one operation that changes a cell during play; in entry mode it writes
 // the givens too and records nothing.

@@ -4,6 +4,7 @@
 #include "play/move_history.h"
 #include "play/position_text.h"
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 
 const char kEraseQuestion[] = "Do you want to erase the current puzzle?";

@@ -5,6 +5,7 @@
 
 #include "model/tables.h"
 #include "play/position_text.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 
 namespace {

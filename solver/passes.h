@@ -1,7 +1,7 @@
 // The two propagation passes written out cell by cell, as the reference for the fast search.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/solver_frame.h"
 
 // One naked-single pass in cell order; true when it filled a cell and met no
 // contradiction.

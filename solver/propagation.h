@@ -1,7 +1,7 @@
 // The search's propagation over per-digit cell sets.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/solver_frame.h"
 
 // The search's own propagation. It reaches the same frames as the two passes
 // run in the search's loop, but works on sets of cells per digit (the

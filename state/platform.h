@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "state/game_state.h"
 
 // The narrow door through which the portable program reaches the window
 // system and the view. ui/win32/ implements the window-system calls for

@@ -3,6 +3,7 @@
 
 #include "play/assisted_fill.h"
 #include "play/move_history.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 #include "state/version.h"
 #include "ui/paint.h"

@@ -1,7 +1,8 @@
 // The small drawing surface painting goes through, and the window's held one.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
+#include "state/layout_metrics.h"
 
 // What painting needs of a device context. The pixel rules are GDI's:
 // rectangle() outlines l..r-1 and t..b-1 with the pen and fills the inside

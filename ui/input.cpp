@@ -5,6 +5,7 @@
 
 #include "model/tables.h"
 #include "play/move_history.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 #include "ui/commands.h"
 #include "ui/layout.h"

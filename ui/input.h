@@ -1,7 +1,7 @@
 // What each key, click and mouse move does.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 
 // The keys the program binds, as the front end names them to the core.
 enum Key { kKeyOther = 0, kKeyBack, kKeyLeft, kKeyRight };

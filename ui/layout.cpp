@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/tables.h"
+#include "state/game_state.h"
 
 int mulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;

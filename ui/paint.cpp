@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/analysis.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 #include "ui/layout.h"
 #include "ui/status_line.h"

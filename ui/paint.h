@@ -1,7 +1,7 @@
 // Painting the board, its candidates and colours, the rules and the status line.
 #pragma once
 
-#include "state/game_state.h"
+#include "state/grid.h"
 #include "ui/draw_surface.h"
 
 constexpr Colour kColourBlack = 0x000000;

@@ -9,6 +9,7 @@
 
 #include "model/analysis.h"
 #include "model/builtin_puzzles.h"
+#include "state/game_state.h"
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"

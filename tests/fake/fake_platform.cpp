@@ -1,5 +1,6 @@
 // A recording fake of the window system for the native tests.
 #include "tests/fake/fake_platform.h"
+#include "state/game_state.h"
 
 #include <cstdio>
 #include <cstdlib>

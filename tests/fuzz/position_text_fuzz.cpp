@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "play/position_text.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "model/analysis.h"
 #include "model/colours.h"
 #include "model/tables.h"
+#include "state/game_state.h"
 #include "tests/support/game_fixture.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/tables.h"
+#include "state/game_state.h"
 
 TEST(Tables, UnitsCellMapAndBitCounts) {
   resetGameState();

@@ -6,6 +6,7 @@
 #include "model/builtin_puzzles.h"
 #include "play/assisted_fill.h"
 #include "play/move_history.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/play/play_support.h"
 

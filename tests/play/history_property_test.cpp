@@ -5,6 +5,7 @@
 
 #include "play/move_history.h"
 #include "play/position_text.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/play/play_support.h"
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "play/move_history.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/play/play_support.h"
 

@@ -4,6 +4,7 @@
 #include "model/analysis.h"
 #include "model/tables.h"
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "tests/support/game_fixture.h"
 
 int solvedDigit(CellIndex cell) {

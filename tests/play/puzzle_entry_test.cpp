@@ -6,6 +6,7 @@
 
 #include "play/move_history.h"
 #include "play/puzzle_entry.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/play/play_support.h"
 

@@ -4,6 +4,7 @@
 #include "play/move_history.h"
 #include "play/position_text.h"
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/play/play_support.h"
 

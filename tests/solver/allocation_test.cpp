@@ -7,6 +7,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/tables.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
 

@@ -5,6 +5,7 @@
 
 #include "model/builtin_puzzles.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
 #include "ui/status_line.h"

@@ -8,6 +8,7 @@
 #include "solver/clock.h"
 #include "solver/message_pump.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
 #include "ui/status_line.h"

@@ -3,6 +3,7 @@
 #include "model/tables.h"
 #include "solver/passes.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 
 void setUpBoard(const char* text) {

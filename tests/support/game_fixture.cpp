@@ -3,6 +3,7 @@
 
 #include "model/analysis.h"
 #include "model/tables.h"
+#include "state/game_state.h"
 
 void loadPuzzle(const char* text) {
   readCells(text, game.givens);

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "state/game_state.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/commands.h"
 #include "ui/input.h"

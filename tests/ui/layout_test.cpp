@@ -1,4 +1,5 @@
 // Tests of the layout arithmetic and the window's placement.
+#include "state/game_state.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {

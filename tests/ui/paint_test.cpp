@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "model/colours.h"
+#include "state/game_state.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/paint.h"
 

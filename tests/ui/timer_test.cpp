@@ -3,6 +3,7 @@
 
 #include "model/builtin_puzzles.h"
 #include "play/position_text.h"
+#include "state/game_state.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/timer.h"
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "state/game_state.h"
 #include "ui/layout.h"
 #include "ui/win32/fonts.h"
 

@@ -8,6 +8,7 @@
 #include "model/tables.h"
 #include "solver/clock.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/startup.h"

@@ -3,6 +3,7 @@
 
 #include "model/builtin_puzzles.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/builtin_puzzles.h"
+#include "state/game_state.h"
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"

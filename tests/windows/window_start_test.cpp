@@ -9,6 +9,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/colours.h"
 #include "solver/search.h"
+#include "state/game_state.h"
 #include "state/platform.h"
 #include "state/version.h"
 #include "tests/windows/window_support.h"

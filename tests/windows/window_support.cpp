@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "state/game_state.h"
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
 

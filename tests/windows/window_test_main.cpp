@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "state/game_state.h"
 #include "tests/windows/window_support.h"
 #include "tests/windows/window_test_state.h"
 #include "ui/win32/front_end.h"

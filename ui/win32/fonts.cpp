@@ -1,5 +1,6 @@
 // The three fonts, created for the display's dpi and measured into the layout.
 #include "ui/win32/fonts.h"
+#include "state/game_state.h"
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
 

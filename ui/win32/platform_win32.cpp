@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "state/game_state.h"
 #include "state/platform.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/gdi_surface.h"

@@ -2,6 +2,7 @@
 #include "ui/win32/window_create.h"
 #include "play/puzzle_entry.h"
 #include "play/text_panes.h"
+#include "state/game_state.h"
 #include "ui/layout.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/front_end.h"
