@@ -1,15 +1,11 @@
 #include "play/position_text.h"
 
-int positionCellValue(int character) {
-  if (character >= '1' && character <= '9') return character - '0';
-  if (character == '.' || character == '*') return 0;
-  return -1;
-}
+#include "model/cell_characters.h"
 
 bool parsePositionText(const char* text, int cells[kCellCount]) {
   int count = 0;
   for (const char* p = text; *p != '\0' && count < kCellCount; ++p) {
-    const int value = positionCellValue(*p);
+    const int value = cellCharacterValue(*p);
     if (value >= 0) cells[count++] = value;
   }
   return count == kCellCount;

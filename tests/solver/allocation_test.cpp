@@ -7,6 +7,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/tables.h"
 #include "solver/search.h"
+#include "solver/solution_count.h"
 #include "tests/fake/fake_platform.h"
 
 namespace {
@@ -62,12 +63,14 @@ TEST(Allocation, SolveAndAnalysisAllocateNothing) {
   for (int c = 0; c < kCellCount; ++c)
     game.board[c] = kLongPuzzle[c] == '.' ? 0 : kLongPuzzle[c] - '0';
   startSolve();
+  const int solutions = countSolutions(game);
   computeCandidates();
   computeCellColours();
   counting = false;
 
   EXPECT_TRUE(firstFound);
   EXPECT_TRUE(game.solutionFound);
+  EXPECT_EQ(solutions, 1);
   EXPECT_GT(countCalls(PlatformCall::kInvalidateStatusLine), 0);
   EXPECT_EQ(allocations, 0);
 }
