@@ -31,7 +31,7 @@ const char kUsage[] =
     "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
     "\n"
     "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
-    "  --jobs N   solve on N threads (1 to 64); by default one per core\n"
+    "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
     "  --stats    print a summary line with the wall time on standard error\n"
     "  --version  print the version and exit\n"
     "  --help     print this help and exit\n"
@@ -71,7 +71,8 @@ struct BatchLine {
 };
 
 // Lines are read a batch at a time, solved by every worker at once and then
-// printed in their order.
+// printed in their order; the next batch is read while the workers start on
+// this one.
 struct Batch {
   BatchLine lines[kBatchSize];
   int length;
@@ -81,7 +82,8 @@ struct Batch {
 Options options;
 Totals totals;
 PuzzleReader reader;
-Batch batch;
+Batch batches[2];
+Batch* solvingBatch;
 GameState workerStates[kMaxThreads];
 char outputBuffer[1 << 16];
 
@@ -106,6 +108,7 @@ void formatResult(const GameState& state, int solutions, BatchLine& line) {
 // One worker: takes the batch's next unsolved line until none is left.
 void solveBatchLines(int worker) {
   GameState& state = workerStates[worker];
+  Batch& batch = *solvingBatch;
   for (;;) {
     const int index = batch.nextLine.fetch_add(1, std::memory_order_relaxed);
     if (index >= batch.length) return;
@@ -118,8 +121,8 @@ void solveBatchLines(int worker) {
   }
 }
 
-// Fills the batch from the reader; false when the stream has ended.
-bool readBatch() {
+// Fills a batch from the reader; false when the stream has ended.
+bool readBatch(Batch& batch) {
   batch.length = 0;
   int cells[kCellCount];
   int cellCount = 0;
@@ -134,15 +137,8 @@ bool readBatch() {
   return true;
 }
 
-void solveBatch() {
-  int jobs = options.jobs < batch.length ? options.jobs : batch.length;
-  if (jobs < 1) jobs = 1;
-  batch.nextLine.store(0, std::memory_order_relaxed);
-  runOnThreads(jobs, solveBatchLines);
-}
-
-// Prints the batch in input order; false when some line was not a puzzle.
-bool printBatch(const char* name) {
+// Prints a batch in input order; false when some line was not a puzzle.
+bool printBatch(const Batch& batch, const char* name) {
   bool allPuzzles = true;
   for (int i = 0; i < batch.length; ++i) {
     const BatchLine& line = batch.lines[i];
@@ -171,10 +167,19 @@ bool printBatch(const char* name) {
 bool solveStream(std::FILE* file, const char* name) {
   openPuzzleReader(reader, file);
   bool allPuzzles = true;
-  for (bool more = true; more;) {
-    more = readBatch();
-    solveBatch();
-    if (!printBatch(name)) allPuzzles = false;
+  bool more = readBatch(batches[0]);
+  for (int current = 0; batches[current].length > 0; current ^= 1) {
+    Batch& batch = batches[current];
+    Batch& next = batches[current ^ 1];
+    solvingBatch = &batch;
+    batch.nextLine.store(0, std::memory_order_relaxed);
+    const int jobs = options.jobs < batch.length ? options.jobs : batch.length;
+    startThreads(jobs, solveBatchLines);
+    next.length = 0;
+    if (more) more = readBatch(next);
+    solveBatchLines(0);
+    waitForThreads();
+    if (!printBatch(batch, name)) allPuzzles = false;
   }
   return allPuzzles;
 }

@@ -5,8 +5,10 @@ constexpr int kMaxThreads = 64;
 
 // How many threads the machine runs at once, at least 1.
 int processorCount();
-// Calls work(0) to work(count - 1) at once, each on a thread of its own,
-// work(0) on the calling thread, and returns when every call has returned.
-// count is 1 to kMaxThreads. A thread that cannot be started leaves its call
-// to the calling thread, after its own.
-void runOnThreads(int count, void (*work)(int index));
+// Starts work(1) to work(count - 1), each on a thread of its own, and
+// returns at once; count is 1 to kMaxThreads. The caller usually runs
+// work(0) itself meanwhile.
+void startThreads(int count, void (*work)(int index));
+// Returns when every call that startThreads began has returned. A call whose
+// thread could not be started runs here, on the calling thread.
+void waitForThreads();

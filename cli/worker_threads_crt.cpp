@@ -13,6 +13,9 @@ namespace {
 
 void (*threadWork)(int index);
 std::atomic<int> finishedThreads;
+int startedThreads;
+int leftOver[kMaxThreads];
+int leftOverCount;
 
 void __cdecl runThread(void* argument) {
   threadWork(int(reinterpret_cast<std::intptr_t>(argument)));
@@ -29,22 +32,26 @@ int processorCount() {
   return count < 1 ? 1 : count > kMaxThreads ? kMaxThreads : int(count);
 }
 
-void runOnThreads(int count, void (*work)(int index)) {
+void startThreads(int count, void (*work)(int index)) {
   threadWork = work;
   finishedThreads.store(0, std::memory_order_relaxed);
-  int started = 0;
-  int leftOver[kMaxThreads];
-  int leftOverCount = 0;
+  startedThreads = 0;
+  leftOverCount = 0;
   for (int i = 1; i < count; ++i) {
     // The thread's handle closes itself when the thread ends.
-    if (_beginthread(runThread, 0, reinterpret_cast<void*>(std::intptr_t(i))) ==
-        std::uintptr_t(-1)) {
+    const std::uintptr_t thread =
+        _beginthread(runThread, 0, reinterpret_cast<void*>(std::intptr_t(i)));
+    if (thread == std::uintptr_t(-1)) {
       leftOver[leftOverCount++] = i;
     } else {
-      ++started;
+      ++startedThreads;
     }
   }
-  work(0);
-  for (int i = 0; i < leftOverCount; ++i) work(leftOver[i]);
-  while (finishedThreads.load(std::memory_order_acquire) != started) std::this_thread::yield();
+}
+
+void waitForThreads() {
+  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i]);
+  leftOverCount = 0;
+  while (finishedThreads.load(std::memory_order_acquire) != startedThreads)
+    std::this_thread::yield();
 }

@@ -6,6 +6,7 @@
 namespace {
 
 std::thread threads[kMaxThreads];
+int startedCount;
 
 }  // namespace
 
@@ -14,8 +15,12 @@ int processorCount() {
   return count == 0 ? 1 : int(count);
 }
 
-void runOnThreads(int count, void (*work)(int index)) {
+void startThreads(int count, void (*work)(int index)) {
   for (int i = 1; i < count; ++i) threads[i] = std::thread(work, i);
-  work(0);
-  for (int i = 1; i < count; ++i) threads[i].join();
+  startedCount = count;
+}
+
+void waitForThreads() {
+  for (int i = 1; i < startedCount; ++i) threads[i].join();
+  startedCount = 0;
 }
