@@ -87,6 +87,8 @@ Batch* solvingBatch;
 GameState workerStates[kMaxThreads];
 char outputBuffer[1 << 16];
 
+// The output line of a solved puzzle, written by the worker that solved it;
+// solutions is -1 without --count.
 void formatResult(const GameState& state, int solutions, BatchLine& line) {
   const char* verdict = state.solutionFound ? "found" : state.nodeCount == 0 ? "invalid" : "none";
   char grid[kCellCount + 1];
