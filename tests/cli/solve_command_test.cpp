@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "model/tables.h"
 #include "state/version.h"
 #include "tests/solver/solver_support.h"
 
