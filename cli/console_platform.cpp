@@ -12,6 +12,8 @@ std::int64_t steadyNanoseconds() {
 
 }  // namespace
 
+// vantric-solve's workers call these from several threads at once, so none
+// of them keeps any state.
 void beep(unsigned) {}
 bool askOkCancel(const char*, const char*) {
   return true;

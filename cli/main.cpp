@@ -1,10 +1,16 @@
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "cli/puzzle_reader.h"
+#include "cli/worker_threads.h"
 #include "model/tables.h"
+#include "solver/clock.h"
 #include "solver/search.h"
+#include "solver/solution_count.h"
+#include "state/version.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -14,22 +20,31 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: vantric-solve [--stats] [FILE...]\n"
+    "Usage: vantric-solve [--count] [--jobs N] [--stats] [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
-    "given or FILE is -. One puzzle per line: '1'-'9' a digit, '.' or '*' an\n"
-    "empty cell, other characters skipped, the first 81 cells taken; blank\n"
+    "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
+    "an empty cell, other characters skipped, the first 81 cells taken; blank\n"
     "lines and lines starting with '#' are skipped.\n"
     "\n"
-    "Prints one line per puzzle: VERDICT NODES DEPTH SECONDS GRID, where\n"
-    "VERDICT is found, none or invalid (a digit repeated in a unit), NODES the\n"
-    "search nodes, DEPTH the deepest search level, SECONDS the run time and\n"
-    "GRID the 81 digits of the solution, or 81 dots without one.\n"
+    "Prints one line per puzzle, in input order: VERDICT NODES DEPTH SECONDS\n"
+    "GRID, where VERDICT is found, none or invalid (a digit repeated in a\n"
+    "unit), NODES the search nodes, DEPTH the deepest search level, SECONDS the\n"
+    "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
     "\n"
-    "  --stats  print a summary line on standard error\n"
-    "  --help   print this help and exit\n"
+    "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
+    "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
+    "  --stats    print a summary line with the wall time on standard error\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this help and exit\n"
     "\n"
     "Exit status: 0 when every line was a puzzle, 1 when some line was not,\n"
     "2 when a file could not be opened or the arguments are wrong.\n";
+
+struct Options {
+  bool stats;
+  bool count;
+  int jobs;
+};
 
 struct Totals {
   long long puzzles;
@@ -40,79 +55,190 @@ struct Totals {
   double seconds;
 };
 
+constexpr int kBatchSize = 4096;
+constexpr int kResultTextSize = 160;
+
+// One line of input and, when it is a puzzle, its output line.
+struct BatchLine {
+  long long lineNumber;
+  // Fewer than 81: the line is not a puzzle.
+  int cellCount;
+  signed char board[kCellCount];
+  bool found;
+  int nodes;
+  double seconds;
+  int textLength;
+  char text[kResultTextSize];
+};
+
+// Lines are read a batch at a time, solved by every worker at once and then
+// printed in their order; the next batch is read while the workers start on
+// this one.
+struct Batch {
+  BatchLine lines[kBatchSize];
+  int length;
+  std::atomic<int> nextLine;
+};
+
+Options options;
 Totals totals;
 PuzzleReader reader;
+Batch batches[2];
+Batch* solvingBatch;
+GameState workerStates[kMaxThreads];
 char outputBuffer[1 << 16];
 
-void printResult() {
-  const char* verdict = game.solutionFound ? "found" : game.nodeCount == 0 ? "invalid" : "none";
+// The output line of a solved puzzle, written by the worker that solved it;
+// solutions is -1 without --count.
+void formatResult(const GameState& state, int solutions, BatchLine& line) {
+  const char* verdict = state.solutionFound ? "found" : state.nodeCount == 0 ? "invalid" : "none";
   char grid[kCellCount + 1];
   for (CellIndex c = 0; c < kCellCount; ++c)
-    grid[c] = game.solutionFound ? char('0' + game.solution[c]) : '.';
+    grid[c] = state.solutionFound ? char('0' + state.solution[c]) : '.';
   grid[kCellCount] = '\0';
-  std::printf("%s %d %d %.6f %s\n", verdict, game.nodeCount, game.deepestSlot, game.solveSeconds,
-              grid);
-
-  ++totals.puzzles;
-  if (game.solutionFound)
-    ++totals.found;
-  else if (game.nodeCount == 0)
-    ++totals.invalid;
-  else
-    ++totals.none;
-  totals.nodes += game.nodeCount;
-  totals.seconds += game.solveSeconds;
+  int length = std::snprintf(line.text, kResultTextSize, "%s %d %d %.6f %s", verdict,
+                             state.nodeCount, state.deepestSlot, state.solveSeconds, grid);
+  if (solutions >= 0 && length < kResultTextSize)
+    length += std::snprintf(line.text + length, kResultTextSize - length, " %d", solutions);
+  if (length > kResultTextSize - 2) length = kResultTextSize - 2;
+  line.text[length++] = '\n';
+  line.textLength = length;
+  line.found = state.solutionFound;
+  line.nodes = state.nodeCount;
+  line.seconds = state.solveSeconds;
 }
 
-// Solves every puzzle of one stream; false when some line was not a puzzle.
-bool solveStream(std::FILE* file, const char* name) {
-  bool allPuzzles = true;
-  openPuzzleReader(reader, file);
+// One worker: takes the batch's next unsolved line until none is left.
+void solveBatchLines(int worker) {
+  GameState& state = workerStates[worker];
+  Batch& batch = *solvingBatch;
+  for (;;) {
+    const int index = batch.nextLine.fetch_add(1, std::memory_order_relaxed);
+    if (index >= batch.length) return;
+    BatchLine& line = batch.lines[index];
+    if (line.cellCount < kCellCount) continue;
+    for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
+    runSolve(state);
+    const int solutions = options.count ? countSolutions(state) : -1;
+    formatResult(state, solutions, line);
+  }
+}
+
+// Fills a batch from the reader; false when the stream has ended.
+bool readBatch(Batch& batch) {
+  batch.length = 0;
   int cells[kCellCount];
   int cellCount = 0;
   long long lineNumber = 0;
-  while (readPuzzleLine(reader, cells, &cellCount, &lineNumber)) {
-    if (cellCount < kCellCount) {
+  while (batch.length < kBatchSize) {
+    if (!readPuzzleLine(reader, cells, &cellCount, &lineNumber)) return false;
+    BatchLine& line = batch.lines[batch.length++];
+    line.lineNumber = lineNumber;
+    line.cellCount = cellCount;
+    for (CellIndex c = 0; c < cellCount; ++c) line.board[c] = static_cast<signed char>(cells[c]);
+  }
+  return true;
+}
+
+// Prints a batch in input order; false when some line was not a puzzle.
+bool printBatch(const Batch& batch, const char* name) {
+  bool allPuzzles = true;
+  for (int i = 0; i < batch.length; ++i) {
+    const BatchLine& line = batch.lines[i];
+    if (line.cellCount < kCellCount) {
       std::fflush(stdout);
-      std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name, lineNumber,
-                   cellCount);
+      std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
+                   line.lineNumber, line.cellCount);
       allPuzzles = false;
       continue;
     }
-    for (CellIndex c = 0; c < kCellCount; ++c) game.board[c] = cells[c];
-    runSolve();
-    printResult();
+    std::fwrite(line.text, 1, size_t(line.textLength), stdout);
+    ++totals.puzzles;
+    if (line.found)
+      ++totals.found;
+    else if (line.nodes == 0)
+      ++totals.invalid;
+    else
+      ++totals.none;
+    totals.nodes += line.nodes;
+    totals.seconds += line.seconds;
   }
   return allPuzzles;
 }
 
-void printStats() {
+// Solves every puzzle of one stream; false when some line was not a puzzle.
+bool solveStream(std::FILE* file, const char* name) {
+  openPuzzleReader(reader, file);
+  bool allPuzzles = true;
+  bool more = readBatch(batches[0]);
+  for (int current = 0; batches[current].length > 0; current ^= 1) {
+    Batch& batch = batches[current];
+    Batch& next = batches[current ^ 1];
+    solvingBatch = &batch;
+    batch.nextLine.store(0, std::memory_order_relaxed);
+    const int jobs = options.jobs < batch.length ? options.jobs : batch.length;
+    startThreads(jobs, solveBatchLines);
+    next.length = 0;
+    if (more) more = readBatch(next);
+    solveBatchLines(0);
+    waitForThreads();
+    if (!printBatch(batch, name)) allPuzzles = false;
+  }
+  return allPuzzles;
+}
+
+void printStats(double wallSeconds) {
   const double perSecond = totals.seconds > 0.0 ? double(totals.puzzles) / totals.seconds : 0.0;
   const double perNode = totals.nodes > 0 ? totals.seconds * 1e9 / double(totals.nodes) : 0.0;
   std::fprintf(stderr,
                "vantric-solve: %lld puzzles, %lld found, %lld none, %lld invalid, %lld nodes, "
-               "%.6f seconds, %.1f puzzles/s, %.1f ns/node\n",
+               "%.6f seconds, %.1f puzzles/s, %.1f ns/node, %.6f seconds wall on %d jobs\n",
                totals.puzzles, totals.found, totals.none, totals.invalid, totals.nodes,
-               totals.seconds, perSecond, perNode);
+               totals.seconds, perSecond, perNode, wallSeconds, options.jobs);
+}
+
+// Reads the N of --jobs N; more than the threads kept for workers is capped.
+bool readJobCount(const char* text, int* jobs) {
+  char* end = nullptr;
+  errno = 0;
+  const long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || value < 1) return false;
+  *jobs = value > kMaxThreads ? kMaxThreads : int(value);
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool stats = false;
-  bool optionsEnded = false;
+  int jobs = processorCount();
+  options.jobs = jobs < kMaxThreads ? jobs : kMaxThreads;
+  // The file names are moved to the front of argv in the same walk, so that
+  // argv[1] to argv[fileCount] name the inputs in their order.
   int fileCount = 0;
+  bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     if (optionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
-      ++fileCount;
+      argv[1 + fileCount++] = argv[i];
     } else if (std::strcmp(arg, "--") == 0) {
       optionsEnded = true;
     } else if (std::strcmp(arg, "--help") == 0) {
       std::fputs(kUsage, stdout);
       return 0;
+    } else if (std::strcmp(arg, "--version") == 0) {
+      std::printf("vantric-solve version %s\n", kVersionText);
+      return 0;
     } else if (std::strcmp(arg, "--stats") == 0) {
-      stats = true;
+      options.stats = true;
+    } else if (std::strcmp(arg, "--count") == 0) {
+      options.count = true;
+    } else if (std::strcmp(arg, "--jobs") == 0) {
+      if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs)) {
+        std::fprintf(stderr, "vantric-solve: --jobs wants a number of threads, 1 or more\n%s",
+                     kUsage);
+        return 2;
+      }
+      ++i;
     } else {
       std::fprintf(stderr, "vantric-solve: unknown option '%s'\n%s", arg, kUsage);
       return 2;
@@ -125,35 +251,31 @@ int main(int argc, char** argv) {
 #endif
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
-  // Nothing else asks for a solve here, so no run is ever given up.
-  game.pendingSolve = false;
+  // The clock starts on its first reading; taking it here, before any worker
+  // runs, keeps the workers to reading it.
+  const double startSeconds = elapsedSeconds();
 
   int status = 0;
-  optionsEnded = false;
-  for (int i = 1; i < argc || fileCount == 0; ++i) {
-    const char* arg = fileCount == 0 ? "-" : argv[i];
-    if (fileCount != 0 && !optionsEnded && arg[0] == '-' && std::strcmp(arg, "-") != 0) {
-      if (std::strcmp(arg, "--") == 0) optionsEnded = true;
-      continue;
-    }
+  const int inputCount = fileCount == 0 ? 1 : fileCount;
+  for (int i = 1; i <= inputCount; ++i) {
+    const char* name = fileCount == 0 ? "-" : argv[i];
     bool allPuzzles = true;
-    if (std::strcmp(arg, "-") == 0) {
+    if (std::strcmp(name, "-") == 0) {
       allPuzzles = solveStream(stdin, "-");
     } else {
-      std::FILE* file = std::fopen(arg, "rb");
+      std::FILE* file = std::fopen(name, "rb");
       if (file == nullptr) {
         std::fflush(stdout);
-        std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", arg, std::strerror(errno));
+        std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", name, std::strerror(errno));
         status = 2;
       } else {
-        allPuzzles = solveStream(file, arg);
+        allPuzzles = solveStream(file, name);
         std::fclose(file);
       }
     }
     if (!allPuzzles && status == 0) status = 1;
-    if (fileCount == 0) break;
   }
   std::fflush(stdout);
-  if (stats) printStats();
+  if (options.stats) printStats(elapsedSeconds() - startSeconds);
   return status;
 }

@@ -1,6 +1,6 @@
 #include "cli/puzzle_reader.h"
 
-#include "play/position_text.h"
+#include "model/cell_characters.h"
 
 namespace {
 
@@ -13,6 +13,12 @@ int nextByte(PuzzleReader& reader) {
     if (reader.length == 0) return -1;
   }
   return reader.buffer[reader.position++];
+}
+
+// Puzzle lists often write an empty cell as '0'; the position box of the
+// window skips it instead.
+int lineCellValue(int byte) {
+  return byte == '0' ? 0 : cellCharacterValue(byte);
 }
 
 bool isBlank(int byte) {
@@ -41,7 +47,7 @@ bool readPuzzleLine(PuzzleReader& reader, int cells[kCellCount], int* cellCount,
       if (comment) continue;
       if (!isBlank(byte)) blank = false;
       if (count == kCellCount) continue;
-      const int value = positionCellValue(byte);
+      const int value = lineCellValue(byte);
       if (value >= 0) cells[count++] = value;
     }
     if (comment || blank) continue;

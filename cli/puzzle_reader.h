@@ -4,10 +4,9 @@
 
 #include "state/game_state.h"
 
-// Reads puzzles one line at a time from a stream, with the position-text
-// rules: '1'-'9' a digit, '.' or '*' an empty cell, every other byte skipped,
-// the first 81 cells taken. Lines of any length and any bytes are read
-// through a fixed buffer.
+// Reads puzzles one line at a time from a stream: '1'-'9' a digit, '0', '.'
+// or '*' an empty cell, every other byte skipped, the first 81 cells taken.
+// Lines of any length and any bytes are read through a fixed buffer.
 struct PuzzleReader {
   static constexpr int kBufferSize = 1 << 16;
   std::FILE* file;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "model/cell_characters.h"
 #include "state/game_state.h"
 #include "state/platform.h"
 
@@ -17,7 +18,7 @@ const char* const kBuiltInPuzzles[kBuiltInPuzzleCount] = {
 
 void loadBuiltInPuzzleAt(int index) {
   const char* text = kBuiltInPuzzles[index];
-  for (int i = 0; i < kCellCount; ++i) game.givens[i] = text[i] == '.' ? 0 : text[i] - '0';
+  for (CellIndex c = 0; c < kCellCount; ++c) game.givens[c] = cellCharacterValue(text[c]);
 }
 
 void loadBuiltInPuzzle() {

@@ -1,15 +1,12 @@
 #include "play/position_text.h"
 
-int positionCellValue(int character) {
-  if (character >= '1' && character <= '9') return character - '0';
-  if (character == '.' || character == '*') return 0;
-  return -1;
-}
+#include "model/cell_characters.h"
+#include "model/tables.h"
 
 bool parsePositionText(const char* text, int cells[kCellCount]) {
   int count = 0;
   for (const char* p = text; *p != '\0' && count < kCellCount; ++p) {
-    const int value = positionCellValue(*p);
+    const int value = cellCharacterValue(*p);
     if (value >= 0) cells[count++] = value;
   }
   return count == kCellCount;
@@ -26,7 +23,7 @@ void formatPositionText(char text[kPositionTextSize]) {
   for (int c = 0; c < kCellCount; ++c) {
     const int value = game.board[c];
     text[length++] = value == 0 ? '.' : static_cast<char>('0' + value);
-    if (c % 9 == 8) {
+    if (columnOf(c) == 8) {
       text[length++] = '\r';
       text[length++] = '\n';
     }

@@ -9,9 +9,6 @@ constexpr int kPositionReadLimit = 9000;
 // Nine lines of nine cells with CR LF, and a terminator.
 constexpr int kPositionTextSize = 100;
 
-// What one character of a position text stands for: its digit for '1'-'9',
-// 0 (an empty cell) for '.' or '*', and -1 for a character that is skipped.
-int positionCellValue(int character);
 // Reads 81 cells from a zero-terminated text: '1'-'9' a digit, '.' or '*' an
 // empty cell, everything else skipped. False when the text has fewer cells.
 bool parsePositionText(const char* text, int cells[kCellCount]);

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "model/tables.h"
+
 namespace {
 
 using Word = std::uint64_t;
@@ -29,19 +31,18 @@ constexpr Geometry makeGeometry() {
   Geometry g{};
   for (int i = 0; i < 128; ++i) g.cellAt[i] = -1;
   for (int c = 0; c < kCellCount; ++c) {
-    const int row = c / 9;
+    const int row = rowOf(c);
     g.word[c] = row < 6 ? 0 : 1;
-    const int position = (row % 6) * kRowBits + c % 9;
+    const int position = (row % 6) * kRowBits + columnOf(c);
     g.bit[c] = Word{1} << position;
     g.cellAt[g.word[c] * 64 + position] = static_cast<signed char>(c);
     g.allCells[g.word[c]] |= g.bit[c];
   }
   for (int c = 0; c < kCellCount; ++c) {
     for (int p = 0; p < kCellCount; ++p) {
-      const bool sameBox = c / 27 == p / 27 && c % 9 / 3 == p % 9 / 3;
       if (c == p)
         g.self[c][g.word[p]] |= g.bit[p];
-      else if (c / 9 == p / 9 || c % 9 == p % 9 || sameBox)
+      else if (rowOf(c) == rowOf(p) || columnOf(c) == columnOf(p) || boxOf(c) == boxOf(p))
         g.peers[c][g.word[p]] |= g.bit[p];
     }
     for (int w = 0; w < 2; ++w) g.reach[c][w] = g.self[c][w] | g.peers[c][w];

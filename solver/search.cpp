@@ -10,29 +10,29 @@ namespace {
 // Every kNodesPerProgressStep nodes: the run time, a status-line redraw at
 // most every kStatusRedrawInterval, and the window's queued messages. False
 // when the run is to be given up because a newer puzzle is waiting.
-bool runProgressStep() {
-  game.solveSeconds = elapsedSeconds() - game.solveStartTime;
-  if (game.solveSeconds > game.nextStatusRedraw) {
+bool runProgressStep(GameState& state) {
+  state.solveSeconds = elapsedSeconds() - state.solveStartTime;
+  if (state.solveSeconds > state.nextStatusRedraw) {
     invalidateStatusLine();
-    game.nextStatusRedraw = game.solveSeconds + kStatusRedrawInterval;
+    state.nextStatusRedraw = state.solveSeconds + kStatusRedrawInterval;
   }
   pumpMessages(false);
-  if (game.pendingSolve) {
+  if (state.pendingSolve) {
     // The board no longer holds this run's puzzle; its verdict would
     // describe something the player cannot see.
-    game.solveAbandoned = true;
+    state.solveAbandoned = true;
     return false;
   }
   return true;
 }
 
-bool isRunOver() {
-  return game.solverIdle || game.solveAbandoned;
+bool isRunOver(const GameState& state) {
+  return state.solverIdle || state.solveAbandoned;
 }
 
-void searchPreparedFrame(SolverFrame& frame, bool consistent) {
-  ++game.nodeCount;
-  if ((game.nodeCount & (kNodesPerProgressStep - 1)) == 0 && !runProgressStep()) return;
+void searchPreparedFrame(GameState& state, SolverFrame& frame, bool consistent) {
+  ++state.nodeCount;
+  if ((state.nodeCount & (kNodesPerProgressStep - 1)) == 0 && !runProgressStep(state)) return;
 
   if (!consistent || !propagateFrame(frame)) {
     frame.contradiction = true;
@@ -40,58 +40,60 @@ void searchPreparedFrame(SolverFrame& frame, bool consistent) {
   }
   if (frame.emptyCount == 0) {
     if (repeatsDigit(frame.values)) return;
-    for (CellIndex c = 0; c < kCellCount; ++c) game.solution[c] = frame.values[c];
-    game.solutionFound = true;
-    game.solverIdle = true;
+    for (CellIndex c = 0; c < kCellCount; ++c) state.solution[c] = frame.values[c];
+    state.solutionFound = true;
+    state.solverIdle = true;
     return;
   }
 
-  frame.branchCount = 0;
   const CellIndex cell = chooseBranchCell(frame);
   if (cell == kNoCell) return;
   // Children never touch their parent, so the mask stays as it is now.
   int mask = cellCandidates(frame, cell);
   for (int digit = 1; mask != 0; ++digit, mask >>= 1) {
     if ((mask & 1) == 0) continue;
-    ++frame.branchCount;
-    ++game.searchDepth;
-    if (game.searchDepth > game.deepestSlot) game.deepestSlot = game.searchDepth;
-    SolverFrame& child = game.frameStack[game.searchDepth];
+    ++state.searchDepth;
+    if (state.searchDepth > state.deepestSlot) state.deepestSlot = state.searchDepth;
+    SolverFrame& child = state.frameStack[state.searchDepth];
     copyFrame(child, frame);
     const bool childConsistent = placeDigit(child, cell, digit);
-    searchPreparedFrame(child, childConsistent);
-    --game.searchDepth;
-    if (isRunOver()) return;
+    searchPreparedFrame(state, child, childConsistent);
+    --state.searchDepth;
+    if (isRunOver(state)) return;
   }
 }
 
 }  // namespace
 
-void searchFrame(SolverFrame& frame) {
+void searchFrame(GameState& state, SolverFrame& frame) {
   prepareFrame(frame);
-  searchPreparedFrame(frame, true);
+  searchPreparedFrame(state, frame, true);
+}
+
+void runSolve(GameState& state) {
+  state.solveAbandoned = false;
+  state.solverIdle = false;
+  state.solveStartTime = elapsedSeconds();
+  SolverFrame& root = state.frameStack[0];
+  for (CellIndex c = 0; c < kCellCount; ++c) root.values[c] = state.board[c];
+  state.nextStatusRedraw = kStatusRedrawInterval;
+  state.searchDepth = 0;
+  state.deepestSlot = 0;
+  state.nodeCount = 0;
+  state.solutionFound = false;
+  // A board that already repeats a digit has no solution; searching it would
+  // only fill the cells around the repeat.
+  if (!repeatsDigit(root.values)) searchFrame(state, root);
+  const double now = elapsedSeconds();
+  state.solverIdle = true;
+  state.solveSeconds = now - state.solveStartTime;
+  // On x87 builds one reading may keep extra precision and the other not,
+  // which turns a zero run time into a tiny negative one.
+  if (state.solveSeconds < 0.0) state.solveSeconds = 0.0;
 }
 
 void runSolve() {
-  game.solveAbandoned = false;
-  game.solverIdle = false;
-  game.solveStartTime = elapsedSeconds();
-  SolverFrame& root = game.frameStack[0];
-  for (CellIndex c = 0; c < kCellCount; ++c) root.values[c] = game.board[c];
-  game.nextStatusRedraw = kStatusRedrawInterval;
-  game.searchDepth = 0;
-  game.deepestSlot = 0;
-  game.nodeCount = 0;
-  game.solutionFound = false;
-  // A board that already repeats a digit has no solution; searching it would
-  // only fill the cells around the repeat.
-  if (!repeatsDigit(root.values)) searchFrame(root);
-  const double now = elapsedSeconds();
-  game.solverIdle = true;
-  game.solveSeconds = now - game.solveStartTime;
-  // On x87 builds one reading may keep extra precision and the other not,
-  // which turns a zero run time into a tiny negative one.
-  if (game.solveSeconds < 0.0) game.solveSeconds = 0.0;
+  runSolve(game);
 }
 
 void startSolve() {

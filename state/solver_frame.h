@@ -16,7 +16,6 @@ struct SolverFrame {
   std::uint64_t candidateCount[4][2];
   int emptyCount;
   bool contradiction;
-  int branchCount;
   // The grid: the search writes it at the root and when a frame is full.
   int values[kCellCount];
   int candidates[kCellCount];

@@ -7,6 +7,7 @@
 #include "model/builtin_puzzles.h"
 #include "model/tables.h"
 #include "solver/search.h"
+#include "solver/solution_count.h"
 #include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 #include "tests/solver/solver_support.h"
@@ -59,12 +60,14 @@ TEST(Allocation, SolveAndAnalysisAllocateNothing) {
   const bool firstFound = game.solutionFound;
   readCells(kLongPuzzle, game.board);
   startSolve();
+  const int solutions = countSolutions(game);
   computeCandidates();
   computeCellColours();
   counting = false;
 
   EXPECT_TRUE(firstFound);
   EXPECT_TRUE(game.solutionFound);
+  EXPECT_EQ(solutions, 1);
   EXPECT_GT(countCalls(PlatformCall::kInvalidateStatusLine), 0);
   EXPECT_EQ(allocations, 0);
 }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
 
 #include "model/builtin_puzzles.h"
+#include "solver/solution_count.h"
 #include "tests/solver/solver_support.h"
 
 namespace {
@@ -25,9 +25,21 @@ bool repeats(const int board[kCellCount]) {
 }
 
 // The program's search agrees node for node with the passes run step by
-// step, and its verdict with an exhaustive count.
+// step, and its verdict and its solution count with an exhaustive count.
 void checkBoard(const int board[kCellCount], int completions, const std::string& label) {
   programSolve(board, fast);
+  // The count searches on past the first solution, but the run's results
+  // stay as the run left them.
+  const int solutions = countSolutions(game);
+  EXPECT_EQ(game.nodeCount, fast.nodes) << label;
+  EXPECT_EQ(game.solutionFound, fast.found) << label;
+  if (fast.found) {
+    for (int c = 0; c < kCellCount; ++c) ASSERT_EQ(game.solution[c], fast.grid[c]) << label;
+  }
+  EXPECT_EQ(solutions > 0, fast.found) << label;
+  if (completions >= 0) {
+    EXPECT_EQ(solutions, completions) << label;
+  }
   referenceSolve(board, reference);
   EXPECT_EQ(fast.nodes, reference.nodes) << label;
   EXPECT_EQ(fast.deepestSlot, reference.deepestSlot) << label;
@@ -47,28 +59,6 @@ void checkBoard(const int board[kCellCount], int completions, const std::string&
   }
 }
 
-// A random full grid: a known one with its digits relabelled and its rows,
-// bands, columns and stacks shuffled, which keeps every unit whole.
-void makeRandomGrid(int grid[kCellCount], std::mt19937& random) {
-  int known[kCellCount];
-  readCells(kSolvedGrid, known);
-  int digits[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-  std::shuffle(digits + 1, digits + 10, random);
-  int rows[9];
-  int columns[9];
-  for (int* lines : {rows, columns}) {
-    int bands[3] = {0, 1, 2};
-    std::shuffle(bands, bands + 3, random);
-    for (int b = 0; b < 3; ++b) {
-      int within[3] = {0, 1, 2};
-      std::shuffle(within, within + 3, random);
-      for (int i = 0; i < 3; ++i) lines[b * 3 + i] = bands[b] * 3 + within[i];
-    }
-  }
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c) grid[r * 9 + c] = digits[known[rows[r] * 9 + columns[c]]];
-}
-
 }  // namespace
 
 TEST(CrossCheck, GeneratedPositions) {
@@ -79,32 +69,8 @@ TEST(CrossCheck, GeneratedPositions) {
   int invalid = 0;
   int several = 0;
   for (int round = 0; round < 400; ++round) {
-    int grid[kCellCount];
-    makeRandomGrid(grid, random);
     int board[kCellCount];
-    // Between 18 and 45 clues: from many solutions to a unique one.
-    const int clues = 18 + int(random() % 28);
-    int order[kCellCount];
-    for (int c = 0; c < kCellCount; ++c) order[c] = c;
-    std::shuffle(order, order + kCellCount, random);
-    for (int c = 0; c < kCellCount; ++c) board[c] = 0;
-    for (int i = 0; i < clues; ++i) board[order[i]] = grid[order[i]];
-
-    const int kind = round % 4;
-    if (kind == 2) {
-      // A wrong clue that clashes with no other clue: usually no solution.
-      const int cell = order[clues];
-      for (int d = 1; d <= 9; ++d) {
-        board[cell] = d;
-        if (d != grid[cell] && !repeats(board)) break;
-        board[cell] = 0;
-      }
-    } else if (kind == 3) {
-      // A clue copied into another cell of its row.
-      const int cell = order[0];
-      const int other = cell / 9 * 9 + (cell % 9 + 1 + int(random() % 8)) % 9;
-      board[other] = board[cell];
-    }
+    makeRandomBoard(board, round % 4, random);
     const int completions = countCompletions(board, 2);
     if (repeats(board))
       ++invalid;
@@ -131,21 +97,27 @@ TEST(CrossCheck, BuiltInPuzzlesAndTheEmptyBoard) {
   }
   readCells(kEmptyBoard, board);
   checkBoard(board, -1, "empty board");
+  EXPECT_EQ(countSolutions(game), 2);
 }
 
-// Every 41st line of each puzzle list, where the lists are present.
+// Every 41st line of each puzzle list, where the lists are present, with
+// the number of solutions (up to two) every puzzle of the list has.
 TEST(CrossCheck, SampleOfThePuzzleLists) {
   setUpBoard(kEmptyBoard);
-  const char* lists[] = {"17clue.txt",
-                         "top1465.txt",
-                         "forum_hardest_1106.txt",
-                         "forum_hardest_1905_11plus_sample.txt",
-                         "serg_benchmark_multi.txt",
-                         "derived_17clue_nosolution.txt",
-                         "derived_17clue_16clue_multi.txt"};
+  struct PuzzleList {
+    const char* name;
+    int solutions;
+  };
+  const PuzzleList lists[] = {{"17clue.txt", 1},
+                              {"top1465.txt", 1},
+                              {"forum_hardest_1106.txt", 1},
+                              {"forum_hardest_1905_11plus_sample.txt", 1},
+                              {"serg_benchmark_multi.txt", 2},
+                              {"derived_17clue_nosolution.txt", 0},
+                              {"derived_17clue_16clue_multi.txt", 2}};
   int checked = 0;
-  for (const char* name : lists) {
-    const std::string path = std::string(VANTRIC_DATA_DIR) + "/" + name;
+  for (const PuzzleList& list : lists) {
+    const std::string path = std::string(VANTRIC_DATA_DIR) + "/" + list.name;
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (file == nullptr) continue;
     char line[256];
@@ -153,7 +125,7 @@ TEST(CrossCheck, SampleOfThePuzzleLists) {
       if (number % 41 != 0) continue;
       int board[kCellCount];
       readCells(line, board);
-      checkBoard(board, -1, path + ":" + std::to_string(number + 1));
+      checkBoard(board, list.solutions, path + ":" + std::to_string(number + 1));
       ++checked;
     }
     std::fclose(file);

@@ -1,5 +1,7 @@
 #include "tests/solver/solver_support.h"
 
+#include <algorithm>
+
 #include "model/tables.h"
 #include "solver/passes.h"
 #include "solver/search.h"
@@ -160,4 +162,47 @@ int countCompletions(const int board[kCellCount], int limit) {
   }
   countFrom(b);
   return b.count;
+}
+
+void makeRandomGrid(int grid[kCellCount], std::mt19937& random) {
+  int known[kCellCount];
+  readCells(kSolvedGrid, known);
+  int digits[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+  std::shuffle(digits + 1, digits + 10, random);
+  int rows[9];
+  int columns[9];
+  for (int* lines : {rows, columns}) {
+    int bands[3] = {0, 1, 2};
+    std::shuffle(bands, bands + 3, random);
+    for (int b = 0; b < 3; ++b) {
+      int within[3] = {0, 1, 2};
+      std::shuffle(within, within + 3, random);
+      for (int i = 0; i < 3; ++i) lines[b * 3 + i] = bands[b] * 3 + within[i];
+    }
+  }
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) grid[r * 9 + c] = digits[known[rows[r] * 9 + columns[c]]];
+}
+
+void makeRandomBoard(int board[kCellCount], int kind, std::mt19937& random) {
+  int grid[kCellCount];
+  makeRandomGrid(grid, random);
+  const int clues = 18 + int(random() % 28);
+  int order[kCellCount];
+  for (int c = 0; c < kCellCount; ++c) order[c] = c;
+  std::shuffle(order, order + kCellCount, random);
+  for (int c = 0; c < kCellCount; ++c) board[c] = 0;
+  for (int i = 0; i < clues; ++i) board[order[i]] = grid[order[i]];
+  if (kind == 2) {
+    const int cell = order[clues];
+    for (int d = 1; d <= 9; ++d) {
+      board[cell] = d;
+      if (d != grid[cell] && !repeatsInUnit(board)) break;
+      board[cell] = 0;
+    }
+  } else if (kind == 3) {
+    const int cell = order[0];
+    const int other = cell / 9 * 9 + (cell % 9 + 1 + int(random() % 8)) % 9;
+    board[other] = board[cell];
+  }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <random>
+
 #include "state/game_state.h"
 #include "tests/support/game_fixture.h"
 
@@ -33,3 +35,12 @@ void programSolve(const int board[kCellCount], SearchResult& result);
 // over the cell with the fewest legal digits, sharing nothing with the
 // solver.
 int countCompletions(const int board[kCellCount], int limit);
+
+// A random full grid: a known one with its digits relabelled and its rows,
+// bands, columns and stacks shuffled, which keeps every unit whole.
+void makeRandomGrid(int grid[kCellCount], std::mt19937& random);
+// A random board of 18 to 45 clues of a random grid, from many solutions to a
+// unique one. Kind 2 adds a wrong clue that clashes with no other clue
+// (usually no solution left), kind 3 copies a clue into another cell of its
+// row; other kinds add nothing. The tables must be built.
+void makeRandomBoard(int board[kCellCount], int kind, std::mt19937& random);

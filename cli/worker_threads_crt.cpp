@@ -1,0 +1,57 @@
+// Worker threads from the Windows C runtime, for MinGW-w64 builds whose C++
+// library has no std::thread.
+#include <process.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <thread>
+
+#include "cli/worker_threads.h"
+
+namespace {
+
+void (*threadWork)(int index);
+std::atomic<int> finishedThreads;
+int startedThreads;
+int leftOver[kMaxThreads];
+int leftOverCount;
+
+void __cdecl runThread(void* argument) {
+  threadWork(int(reinterpret_cast<std::intptr_t>(argument)));
+  finishedThreads.fetch_add(1, std::memory_order_release);
+}
+
+}  // namespace
+
+int processorCount() {
+  // Windows sets this for every process; the C runtime offers nothing else
+  // that tells.
+  const char* text = std::getenv("NUMBER_OF_PROCESSORS");
+  const long count = text == nullptr ? 1 : std::strtol(text, nullptr, 10);
+  return count < 1 ? 1 : count > kMaxThreads ? kMaxThreads : int(count);
+}
+
+void startThreads(int count, void (*work)(int index)) {
+  threadWork = work;
+  finishedThreads.store(0, std::memory_order_relaxed);
+  startedThreads = 0;
+  leftOverCount = 0;
+  for (int i = 1; i < count; ++i) {
+    // The thread's handle closes itself when the thread ends.
+    const std::uintptr_t thread =
+        _beginthread(runThread, 0, reinterpret_cast<void*>(std::intptr_t(i)));
+    if (thread == std::uintptr_t(-1)) {
+      leftOver[leftOverCount++] = i;
+    } else {
+      ++startedThreads;
+    }
+  }
+}
+
+void waitForThreads() {
+  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i]);
+  leftOverCount = 0;
+  while (finishedThreads.load(std::memory_order_acquire) != startedThreads)
+    std::this_thread::yield();
+}

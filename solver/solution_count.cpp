@@ -1,0 +1,40 @@
+// The counting search behind vantric-solve --count.
+#include "solver/solution_count.h"
+
+#include "solver/propagation.h"
+
+namespace {
+
+// Adds the solutions below the frame in slot depth, just written, to count.
+void countBelow(GameState& state, int depth, bool consistent, int& count) {
+  SolverFrame& frame = state.frameStack[depth];
+  if (!consistent || !propagateFrame(frame)) return;
+  if (frame.emptyCount == 0) {
+    if (!repeatsDigit(frame.values)) ++count;
+    return;
+  }
+  const CellIndex cell = chooseBranchCell(frame);
+  if (cell == kNoCell) return;
+  // Each digit of the branch cell leads to other grids, so no solution is
+  // counted twice.
+  int mask = cellCandidates(frame, cell);
+  for (int digit = 1; mask != 0 && count < kSolutionCountLimit; ++digit, mask >>= 1) {
+    if ((mask & 1) == 0) continue;
+    SolverFrame& child = state.frameStack[depth + 1];
+    copyFrame(child, frame);
+    const bool childConsistent = placeDigit(child, cell, digit);
+    countBelow(state, depth + 1, childConsistent, count);
+  }
+}
+
+}  // namespace
+
+int countSolutions(GameState& state) {
+  SolverFrame& root = state.frameStack[0];
+  for (CellIndex c = 0; c < kCellCount; ++c) root.values[c] = state.board[c];
+  if (repeatsDigit(root.values)) return 0;
+  prepareFrame(root);
+  int count = 0;
+  countBelow(state, 0, true, count);
+  return count;
+}

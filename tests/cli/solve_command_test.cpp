@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "state/version.h"
+#include "tests/solver/solver_support.h"
+
+namespace {
+
+// The search fills the empty board with the tests' solved grid.
+constexpr const char* kEmptyBoardLine = kSolvedGrid;
+
+struct Outcome {
+  int status;
+  std::vector<std::string> out;
+  std::string err;
+};
+
+std::string scratch(const char* name) {
+  return testing::TempDir() + "vantric_solve_" + name;
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs vantric-solve with arguments and standard input; collects the lines
+// of standard output, the whole of standard error and the exit status. With
+// mergeErrors, standard error goes into the lines of standard output.
+Outcome run(const std::string& arguments, const std::string& input, bool mergeErrors = false) {
+  const std::string in = scratch("in");
+  const std::string out = scratch("out");
+  const std::string err = scratch("err");
+  writeFile(in, input);
+  const std::string command = std::string("'") + VANTRIC_SOLVE_PATH + "' " + arguments + " < '" +
+                              in + "' > '" + out + "' " +
+                              (mergeErrors ? std::string("2>&1") : "2> '" + err + "'");
+  const int raw = std::system(command.c_str());
+  Outcome outcome;
+  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::istringstream lines(readFile(out));
+  for (std::string line; std::getline(lines, line);) outcome.out.push_back(line);
+  outcome.err = mergeErrors ? "" : readFile(err);
+  return outcome;
+}
+
+// Splits "VERDICT NODES DEPTH SECONDS GRID".
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> parts;
+  std::istringstream words(line);
+  for (std::string word; words >> word;) parts.push_back(word);
+  return parts;
+}
+
+// An output line without its SECONDS field, which differs from run to run;
+// messages stay whole.
+std::string withoutSeconds(const std::string& line) {
+  if (line.rfind("vantric-solve:", 0) == 0) return line;
+  std::vector<std::string> parts = fields(line);
+  if (parts.size() > 3) parts.erase(parts.begin() + 3);
+  std::string joined;
+  for (const std::string& part : parts) joined += (joined.empty() ? "" : " ") + part;
+  return joined;
+}
+
+std::string boardText(const int board[kCellCount], char empty) {
+  std::string text(kCellCount, empty);
+  for (int c = 0; c < kCellCount; ++c)
+    if (board[c] != 0) text[c] = char('0' + board[c]);
+  return text;
+}
+
+}  // namespace
+
+TEST(SolveCommand, OneLinePerPuzzle) {
+  const Outcome o = run(
+      "",
+      std::string(kEmptyBoard) + "\n" +
+          "55...............................................................................\n" +
+          ".23456789"
+          "1........" +
+          std::string(63, '.') + "\n");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.err, "");
+  ASSERT_EQ(o.out.size(), 3u);
+  const std::vector<std::string> empty = fields(o.out[0]);
+  ASSERT_EQ(empty.size(), 5u);
+  EXPECT_EQ(empty[0], "found");
+  EXPECT_EQ(empty[1], "48");
+  EXPECT_EQ(empty[2], "47");
+  // Seconds with six decimals; how many depends on the machine.
+  ASSERT_GE(empty[3].size(), 8u);
+  EXPECT_EQ(empty[3].find_first_not_of("0123456789."), std::string::npos) << empty[3];
+  EXPECT_EQ(empty[3][empty[3].size() - 7], '.') << empty[3];
+  EXPECT_EQ(empty[4], kEmptyBoardLine);
+  EXPECT_EQ(o.out[0], "found 48 47 " + empty[3] + " " + kEmptyBoardLine);
+  EXPECT_EQ(o.out[1].substr(0, 11), "invalid 0 0");
+  EXPECT_EQ(fields(o.out[1])[4], std::string(81, '.'));
+  EXPECT_EQ(o.out[2].substr(0, 9), "none 1 0 ");
+}
+
+TEST(SolveCommand, LinesThatAreNotPuzzles) {
+  const std::string puzzle = kEmptyBoard;
+  const Outcome o = run("", "# a comment with 81 dots " + puzzle + "\n\n   \r\n12345\n" + puzzle +
+                                "\n" + puzzle.substr(0, 80));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err,
+            "vantric-solve: -:4: not a puzzle (5 cells)\n"
+            "vantric-solve: -:6: not a puzzle (80 cells)\n");
+  ASSERT_EQ(o.out.size(), 1u);
+  EXPECT_EQ(fields(o.out[0])[4], kEmptyBoardLine);
+}
+
+TEST(SolveCommand, PositionTextRulesOnLongBinaryLines) {
+  // Grid drawn with separators, '*' for empty cells, binary bytes, a NUL,
+  // and a megabyte of noise after the 81st cell.
+  std::string line = "|*";
+  line += std::string("\0\xff\x01", 3);
+  line += std::string(80, '.');
+  line += std::string(1 << 20, '7');
+  const Outcome o = run("", line + "\n" + std::string(1 << 20, 'x') + "\n");
+  EXPECT_EQ(o.status, 1);
+  ASSERT_EQ(o.out.size(), 1u);
+  EXPECT_EQ(fields(o.out[0])[4], kEmptyBoardLine);
+  EXPECT_EQ(o.err, "vantric-solve: -:2: not a puzzle (0 cells)\n");
+}
+
+TEST(SolveCommand, FilesInTurnAndStandardInputAsDash) {
+  const std::string file = scratch("puzzles.txt");
+  writeFile(file, "12345\n" + std::string(kEmptyBoard) + "\n");
+  const Outcome o = run("--stats '" + file + "' - '" + file + "'", std::string(kEmptyBoard));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out.size(), 3u);
+  EXPECT_NE(o.err.find(file + ":1: not a puzzle (5 cells)\n"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("3 puzzles, 3 found, 0 none, 0 invalid, 144 nodes"), std::string::npos)
+      << o.err;
+  EXPECT_NE(o.err.find("ns/node"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("seconds wall on"), std::string::npos) << o.err;
+}
+
+TEST(SolveCommand, MissingFileEndsWithStatusTwo) {
+  const Outcome o = run("/nonexistent/puzzles.txt", "");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_NE(o.err.find("/nonexistent/puzzles.txt"), std::string::npos) << o.err;
+  EXPECT_TRUE(o.out.empty());
+}
+
+TEST(SolveCommand, HelpAndUnknownOptions) {
+  const Outcome help = run("--help", "");
+  EXPECT_EQ(help.status, 0);
+  ASSERT_FALSE(help.out.empty());
+  EXPECT_EQ(help.out[0], "Usage: vantric-solve [--count] [--jobs N] [--stats] [FILE...]");
+
+  // The version the About box shows.
+  const Outcome version = run("--stats --version", "");
+  EXPECT_EQ(version.status, 0);
+  ASSERT_EQ(version.out.size(), 1u);
+  EXPECT_EQ(version.out[0], std::string("vantric-solve version ") + kVersionText);
+  EXPECT_EQ(version.err, "");
+
+  const Outcome wrong = run("--fast", "");
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_NE(wrong.err.find("--fast"), std::string::npos);
+
+  for (const char* jobs : {"--jobs 0", "--jobs -3", "--jobs two", "--jobs 2x", "--jobs"}) {
+    const Outcome bad = run(jobs, kEmptyBoard);
+    EXPECT_EQ(bad.status, 2) << jobs;
+    EXPECT_TRUE(bad.out.empty()) << jobs;
+    EXPECT_NE(bad.err.find("--jobs wants a number"), std::string::npos) << jobs << bad.err;
+  }
+}
+
+TEST(SolveCommand, ZerosAreEmptyCells) {
+  // A puzzle and its solution on one line: the first 81 cells are the puzzle.
+  const std::string solution =
+      "864371259325849761971265843436192587198657432257483916689734125713528694542916378";
+  const Outcome o = run("",
+                        "004300209005009001070060043006002087190007400050083000600000105003508690"
+                        "042910300," +
+                            solution + "\n" + std::string(kCellCount, '0') + "\n");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.err, "");
+  ASSERT_EQ(o.out.size(), 2u);
+  EXPECT_EQ(fields(o.out[0])[0], "found");
+  EXPECT_EQ(fields(o.out[0])[4], solution);
+  EXPECT_EQ(withoutSeconds(o.out[1]), std::string("found 48 47 ") + kEmptyBoardLine);
+}
+
+TEST(SolveCommand, CountAddsTheNumberOfSolutions) {
+  // No solution, one, several, and a repeated digit.
+  const std::string boards =
+      "1................1.....2.3......3.2...1.4......5....6..3......4.7..8...962...7...\n"
+      ".................1.....2.3......3.2...1.4......5....6..3......4.7..8...962...7...\n" +
+      std::string(kEmptyBoard) + "\n" + "55" + std::string(79, '.') + "\n";
+  const Outcome plain = run("", boards);
+  const Outcome counted = run("--count", boards);
+  EXPECT_EQ(counted.status, 0);
+  ASSERT_EQ(plain.out.size(), 4u);
+  ASSERT_EQ(counted.out.size(), 4u);
+  const char* expected[] = {"0", "1", "2", "0"};
+  for (int i = 0; i < 4; ++i) {
+    // The other fields are those of a run without the count.
+    std::vector<std::string> parts = fields(counted.out[i]);
+    ASSERT_EQ(parts.size(), 6u) << counted.out[i];
+    EXPECT_EQ(parts[5], expected[i]) << counted.out[i];
+    EXPECT_EQ(withoutSeconds(counted.out[i]), withoutSeconds(plain.out[i]) + " " + parts[5]);
+  }
+  EXPECT_EQ(fields(counted.out[0])[0], "none");
+  EXPECT_EQ(fields(counted.out[3])[0], "invalid");
+
+  // Against plain backtracking, on random boards of every kind.
+  setUpBoard(kEmptyBoard);
+  std::mt19937 random(811);
+  std::string input;
+  int completions[200];
+  for (int i = 0; i < 200; ++i) {
+    int board[kCellCount];
+    makeRandomBoard(board, i % 4, random);
+    completions[i] = countCompletions(board, 2);
+    input += boardText(board, '0') + "\n";
+  }
+  const Outcome randomBoards = run("--count", input);
+  ASSERT_EQ(randomBoards.out.size(), 200u);
+  int seen[3] = {0, 0, 0};
+  for (int i = 0; i < 200; ++i) {
+    EXPECT_EQ(fields(randomBoards.out[i])[5], std::to_string(completions[i])) << i;
+    ++seen[completions[i]];
+  }
+  EXPECT_GT(seen[0], 10);
+  EXPECT_GT(seen[1], 10);
+  EXPECT_GT(seen[2], 10);
+}
+
+TEST(SolveCommand, JobsKeepTheOutputOfOneJob) {
+  // Found, none, invalid and lines that are not puzzles, with comments and
+  // blank lines, written with both kinds of empty cell; repeated past the
+  // size of one batch.
+  setUpBoard(kEmptyBoard);
+  std::mt19937 random(1208);
+  std::string lines;
+  for (int i = 0; i < 300; ++i) {
+    int board[kCellCount];
+    makeRandomBoard(board, i % 4, random);
+    const std::string text = boardText(board, i % 3 == 0 ? '0' : '.');
+    if (i % 29 == 0) {
+      lines += text.substr(0, 40 + i % 41) + "\n";
+    } else if (i % 31 == 0) {
+      lines += "# " + text + "\n\n";
+    } else {
+      lines += text + "\n";
+    }
+  }
+  std::string input;
+  for (int copy = 0; copy < 15; ++copy) input += lines;
+
+  for (const char* count : {"", "--count "}) {
+    const Outcome one = run(std::string(count) + "--jobs 1", input, true);
+    const Outcome four = run(std::string(count) + "--jobs 4", input, true);
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(four.status, 1);
+    ASSERT_EQ(one.out.size(), four.out.size());
+    int kinds[4] = {0, 0, 0, 0};
+    for (size_t i = 0; i < one.out.size(); ++i) {
+      ASSERT_EQ(withoutSeconds(four.out[i]), withoutSeconds(one.out[i])) << "line " << i;
+      const std::string first = fields(one.out[i])[0];
+      ++kinds[first == "found" ? 0 : first == "none" ? 1 : first == "invalid" ? 2 : 3];
+    }
+    EXPECT_GT(kinds[0], 1000) << count;
+    EXPECT_GT(kinds[1], 300) << count;
+    EXPECT_GT(kinds[2], 800) << count;
+    EXPECT_EQ(kinds[3], 15 * 11) << count;
+  }
+}
