@@ -1,3 +1,4 @@
+// The window-system door as a console program has it: no window, a steady clock.
 #include <chrono>
 
 #include "state/platform.h"

@@ -1,3 +1,4 @@
+// vantric-solve: solves every puzzle of its input lists, on one or more threads.
 #include <atomic>
 #include <cerrno>
 #include <cstdio>

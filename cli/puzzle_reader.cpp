@@ -1,3 +1,4 @@
+// Reads a puzzle list one line at a time, lines of any length and any bytes.
 #include "cli/puzzle_reader.h"
 
 #include "model/cell_characters.h"

@@ -1,3 +1,4 @@
+// Reads a puzzle list one line at a time, lines of any length and any bytes.
 #pragma once
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The position text: nine lines of nine cells written, any 81 cells read back.
 #include "play/position_text.h"
 
 #include "model/cell_characters.h"

@@ -1,3 +1,4 @@
+// The position text: nine lines of nine cells written, any 81 cells read back.
 #pragma once
 
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// Entering a new puzzle: the checkbox's entry mode and positions pasted into the box.
 #pragma once
 
 // Reaction to the entry checkbox's state as read back after a message it

@@ -1,3 +1,4 @@
+// The search's propagation over per-digit cell sets.
 #include "solver/propagation.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// The backtracking search and the solve run that the timer starts.
 #include "solver/search.h"
 
 #include "solver/clock.h"

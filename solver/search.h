@@ -1,3 +1,4 @@
+// The backtracking search and the solve run that the timer starts.
 #pragma once
 
 #include "state/game_state.h"

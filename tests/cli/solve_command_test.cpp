@@ -1,3 +1,4 @@
+// Tests of vantric-solve run as a process.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 

@@ -1,3 +1,4 @@
+// A solve run and the analysis allocate nothing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

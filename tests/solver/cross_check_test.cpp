@@ -1,3 +1,4 @@
+// The fast search against the passes run literally and a brute-force counter.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// What the solver tests share: boards, a literal search, a completion counter.
 #include "tests/solver/solver_support.h"
 
 #include <algorithm>

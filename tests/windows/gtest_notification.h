@@ -1,3 +1,4 @@
+// GoogleTest's Notification over a Win32 event, for MinGW's win32 threads.
 #pragma once
 
 // GoogleTest's own Notification needs std::mutex, which the win32 thread

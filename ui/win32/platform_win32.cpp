@@ -1,3 +1,4 @@
+// The window-system door over the real window, its boxes and the Win32 clock.
 #include <windows.h>
 
 #include <shellapi.h>
