@@ -208,19 +208,18 @@ bool readJobCount(const char* text, int* jobs) {
   return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  int jobs = processorCount();
-  options.jobs = jobs < kMaxThreads ? jobs : kMaxThreads;
-  // The file names are moved to the front of argv in the same walk, so that
-  // argv[1] to argv[fileCount] name the inputs in their order.
-  int fileCount = 0;
+// Reads the options, moving the file names to the front of argv in the same
+// walk, so that argv[1] to argv[fileCount] name the inputs in their order.
+// -1 when the run goes on, otherwise the exit code: help, version or a wrong
+// argument.
+int readArguments(int argc, char** argv, int* fileCount) {
+  const int processors = processorCount();
+  options.jobs = processors < kMaxThreads ? processors : kMaxThreads;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     if (optionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
-      argv[1 + fileCount++] = argv[i];
+      argv[1 + (*fileCount)++] = argv[i];
     } else if (std::strcmp(arg, "--") == 0) {
       optionsEnded = true;
     } else if (std::strcmp(arg, "--help") == 0) {
@@ -245,21 +244,15 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  return -1;
+}
 
-#ifdef _WIN32
-  // Every byte of the input counts; text mode would end it at a Ctrl-Z.
-  _setmode(_fileno(stdin), _O_BINARY);
-#endif
-  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-  initTables();
-  // The clock starts on its first reading; taking it here, before any worker
-  // runs, keeps the workers to reading it.
-  const double startSeconds = elapsedSeconds();
-
+// Solves the named inputs in turn, or standard input when none is named;
+// the exit status.
+int solveInputs(char* const* names, int count) {
   int status = 0;
-  const int inputCount = fileCount == 0 ? 1 : fileCount;
-  for (int i = 1; i <= inputCount; ++i) {
-    const char* name = fileCount == 0 ? "-" : argv[i];
+  for (int i = 0; i < (count == 0 ? 1 : count); ++i) {
+    const char* name = count == 0 ? "-" : names[i];
     bool allPuzzles = true;
     if (std::strcmp(name, "-") == 0) {
       allPuzzles = solveStream(stdin, "-");
@@ -276,6 +269,26 @@ int main(int argc, char** argv) {
     }
     if (!allPuzzles && status == 0) status = 1;
   }
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int fileCount = 0;
+  const int early = readArguments(argc, argv, &fileCount);
+  if (early >= 0) return early;
+
+#ifdef _WIN32
+  // Every byte of the input counts; text mode would end it at a Ctrl-Z.
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+  initTables();
+  // The clock starts on its first reading; taking it here, before any worker
+  // runs, keeps the workers to reading it.
+  const double startSeconds = elapsedSeconds();
+  const int status = solveInputs(argv + 1, fileCount);
   std::fflush(stdout);
   if (options.stats) printStats(elapsedSeconds() - startSeconds);
   return status;

@@ -68,13 +68,53 @@ void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted) {
   }
 }
 
-void paintAll(DrawSurface& surface) {
+namespace {
+
+// The separators fill the free pixel columns and rows between the boxes, so
+// box borders show three pixels thick.
+void drawBoxSeparators(DrawSurface& surface) {
   const LayoutMetrics& m = game.layout;
   const int left = m.boardRect.left;
   const int top = m.boardRect.top;
   const int cw = m.cellWidth;
   const int ch = m.cellHeight;
+  surface.setPenColour(kColourBlack);
+  surface.moveTo(left + 3 * cw - 2, top);
+  surface.lineTo(left + 3 * cw - 2, top + 9 * ch - 4);
+  surface.moveTo(left + 6 * cw - 3, top);
+  surface.lineTo(left + 6 * cw - 3, top + 9 * ch - 4);
+  surface.moveTo(left, top + 3 * ch - 2);
+  surface.lineTo(left + 9 * cw - 4, top + 3 * ch - 2);
+  surface.moveTo(left, top + 6 * ch - 3);
+  surface.lineTo(left + 9 * cw - 4, top + 6 * ch - 3);
+}
 
+// Etched rules under the menu bar and between the board and status line.
+void drawRules(DrawSurface& surface) {
+  const int lowerRule = game.layout.boardRect.bottom + scaleToDpi(10);
+  drawLine(surface, kColourEtchDark, 0, 0, kToRightEdge, 0);
+  drawLine(surface, kColourEtchLight, 0, 1, kToRightEdge, 1);
+  drawLine(surface, kColourEtchDark, 0, lowerRule, kToRightEdge, lowerRule);
+  drawLine(surface, kColourEtchLight, 0, lowerRule + 1, kToRightEdge, lowerRule + 1);
+}
+
+void drawStatusLine(DrawSurface& surface) {
+  const Rect& status = game.layout.statusRect;
+  formatStatusLine();
+  // Cleared first, so a shorter text leaves nothing of a longer one behind.
+  const Colour face = surface.faceColour();
+  surface.setPenColour(face);
+  surface.setBrushColour(face);
+  surface.rectangle(status.left, status.top, status.right, status.bottom);
+  surface.setTextColour(kColourBlack);
+  surface.selectFont(kFontGui);
+  surface.textOut(status.left, status.top, game.statusText, int(std::strlen(game.statusText)));
+}
+
+}  // namespace
+
+void paintAll(DrawSurface& surface) {
+  const LayoutMetrics& m = game.layout;
   computeCandidates();
   computeCellColours();
   for (CellIndex cell = 0; cell < kCellCount; ++cell)
@@ -86,35 +126,9 @@ void paintAll(DrawSurface& surface) {
   surface.setTextColour(kColourBlack);
   surface.textOut(m.positionLabelRect.left, m.positionLabelRect.top, "Position:", 9);
 
-  // The separators fill the free pixel columns and rows between the boxes,
-  // so box borders show three pixels thick.
-  surface.setPenColour(kColourBlack);
-  surface.moveTo(left + 3 * cw - 2, top);
-  surface.lineTo(left + 3 * cw - 2, top + 9 * ch - 4);
-  surface.moveTo(left + 6 * cw - 3, top);
-  surface.lineTo(left + 6 * cw - 3, top + 9 * ch - 4);
-  surface.moveTo(left, top + 3 * ch - 2);
-  surface.lineTo(left + 9 * cw - 4, top + 3 * ch - 2);
-  surface.moveTo(left, top + 6 * ch - 3);
-  surface.lineTo(left + 9 * cw - 4, top + 6 * ch - 3);
-
-  // Etched rules under the menu bar and between the board and status line.
-  const int lowerRule = m.boardRect.bottom + scaleToDpi(10);
-  drawLine(surface, kColourEtchDark, 0, 0, kToRightEdge, 0);
-  drawLine(surface, kColourEtchLight, 0, 1, kToRightEdge, 1);
-  drawLine(surface, kColourEtchDark, 0, lowerRule, kToRightEdge, lowerRule);
-  drawLine(surface, kColourEtchLight, 0, lowerRule + 1, kToRightEdge, lowerRule + 1);
-
-  formatStatusLine();
-  // Cleared first, so a shorter text leaves nothing of a longer one behind.
-  const Colour face = surface.faceColour();
-  surface.setPenColour(face);
-  surface.setBrushColour(face);
-  surface.rectangle(m.statusRect.left, m.statusRect.top, m.statusRect.right, m.statusRect.bottom);
-  surface.setTextColour(kColourBlack);
-  surface.selectFont(kFontGui);
-  surface.textOut(m.statusRect.left, m.statusRect.top, game.statusText,
-                  int(std::strlen(game.statusText)));
+  drawBoxSeparators(surface);
+  drawRules(surface);
+  drawStatusLine(surface);
 }
 
 void repaintWindow() {
