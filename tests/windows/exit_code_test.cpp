@@ -55,6 +55,10 @@ TEST(ExitCodes, WindowThatCannotBeCreatedEndsWithTwo) {
   EXPECT_EQ(runProbe("blocked-window"), 2);
 }
 
+TEST(ExitCodes, FileExitEndsWithZero) {
+  EXPECT_EQ(runProbe("file-exit"), 0);
+}
+
 TEST(ExitCodes, QuitDuringASearchEndsWithZeroAtOnce) {
   char directory[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, directory);

@@ -10,13 +10,14 @@
 #include "solver/search.h"
 #include "state/game_state.h"
 #include "state/platform.h"
+#include "tests/support/grid_text.h"
 
 namespace {
 
 void solveText(const char* text) {
   resetGameState();
   initTables();
-  for (int c = 0; c < kCellCount; ++c) game.board[c] = text[c] == '.' ? 0 : text[c] - '0';
+  readCells(text, game.board);
   // A pending request would make the search give itself up at node 1024.
   game.pendingSolve = false;
   startSolve();

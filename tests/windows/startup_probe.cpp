@@ -12,6 +12,8 @@
 
 #include "play/text_panes.h"
 #include "state/game_state.h"
+#include "tests/support/grid_text.h"
+#include "ui/commands.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/startup.h"
@@ -39,11 +41,8 @@ const char kLongSearch[] =
 int quitInSearch(HINSTANCE instance) {
   const int failure = startUp(instance, SW_SHOWNORMAL);
   if (failure != 0) return failure;
-  for (int c = 0; c < kCellCount; ++c) {
-    const int value = kLongSearch[c] == '.' ? 0 : kLongSearch[c] - '0';
-    game.board[c] = value;
-    game.givens[c] = value;
-  }
+  readCells(kLongSearch, game.board);
+  readCells(kLongSearch, game.givens);
   refreshTextPanes();
   game.pendingSolve = true;
   std::atexit(&writeMarker);
@@ -55,6 +54,14 @@ int quitInSearch(HINSTANCE instance) {
 
 }  // namespace
 
+// File > Exit as the menu sends it, then the program's own message loop.
+int exitFromTheMenu(HINSTANCE instance) {
+  const int failure = startUp(instance, SW_SHOWNORMAL);
+  if (failure != 0) return failure;
+  PostMessageA(frontEnd.mainWindow, WM_COMMAND, kCmdExit, 0);
+  runMessageLoop();
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showState) {
   if (std::strncmp(commandLine, "taken-class", 11) == 0) {
     WNDCLASSA windowClass = {};
@@ -64,6 +71,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showSta
     RegisterClassA(&windowClass);
   } else if (std::strncmp(commandLine, "blocked-window", 14) == 0) {
     SetWindowsHookExA(WH_CBT, &refuseCreation, nullptr, GetCurrentThreadId());
+  } else if (std::strncmp(commandLine, "file-exit", 9) == 0) {
+    std::exit(exitFromTheMenu(instance));
   } else if (std::strncmp(commandLine, "quit-in-search ", 15) == 0) {
     markerPath = commandLine + 15;
     std::exit(quitInSearch(instance));

@@ -12,6 +12,7 @@
 #include "state/game_state.h"
 #include "state/platform.h"
 #include "state/version.h"
+#include "tests/support/grid_text.h"
 #include "tests/windows/window_support.h"
 #include "tests/windows/window_test_state.h"
 #include "ui/commands.h"
@@ -134,12 +135,8 @@ TEST(StartUp, FirstTimerTickSolvesTheLoadedPuzzle) {
   EXPECT_EQ(startState.statusAfterFirstTick.substr(startState.statusAfterFirstTick.size() - 7),
             " nodes)");
   bool builtIn = false;
-  for (const char* puzzle : kBuiltInPuzzles) {
-    bool same = true;
-    for (int c = 0; c < kCellCount; ++c)
-      same = same && startState.loadedBoard[c] == (puzzle[c] == '.' ? 0 : puzzle[c] - '0');
-    builtIn = builtIn || same;
-  }
+  for (const char* puzzle : kBuiltInPuzzles)
+    builtIn = builtIn || cellsText(startState.loadedBoard) == puzzle;
   EXPECT_TRUE(builtIn);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "state/game_state.h"
+#include "tests/support/grid_text.h"
 #include "ui/layout.h"
 #include "ui/win32/front_end.h"
 
@@ -98,10 +99,7 @@ std::string layoutPosition(const std::string& cells) {
 }
 
 std::string boardCells() {
-  std::string cells;
-  for (int c = 0; c < kCellCount; ++c)
-    cells += game.board[c] == 0 ? '.' : char('0' + game.board[c]);
-  return cells;
+  return cellsText(game.board);
 }
 
 void pastePosition(const std::string& cells) {
