@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-
 // The narrow door through which the portable program reaches the window
 // system and the view. ui/win32/ implements the window-system calls for
 // real, tests link a recording fake and vantric-solve links a console stub;
