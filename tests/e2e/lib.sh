@@ -52,11 +52,7 @@ e2e_begin() {
     xdotool mousemove 0 0
     return
   fi
-  cp -al "$base" "$e2e_prefix" || fail "cannot copy the Wine prefix"
-  rm -f "$e2e_prefix"/*.reg
-  cp -a "$base"/*.reg "$e2e_prefix"/
-  rm -rf "$e2e_prefix/drive_c/users" "$e2e_prefix/drive_c/ProgramData"
-  cp -a "$base/drive_c/users" "$base/drive_c/ProgramData" "$e2e_prefix/drive_c/"
+  "$e2e_repo/scripts/wine-run" --copy "$e2e_prefix" "$vantric_exe" || fail "cannot copy the Wine prefix"
   export VANTRIC_WINEPREFIX=$e2e_prefix
   trap e2e_end EXIT
   xdotool mousemove 0 0

@@ -3,27 +3,23 @@
 # prefix with LogPixels 144, on a 1600x1200 virtual display of its own, large
 # enough for the window at that size. The command finds the prefix in
 # VANTRIC_WINEPREFIX and the display in DISPLAY; its exit code is passed on.
-# Usage: high_dpi.sh WORKDIR COMMAND [ARGS...]
+# Usage: high_dpi.sh WORKDIR EMULATOR PROGRAM.exe [ARGS...]
 set -uo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 work=$(realpath -m "$1")
 shift
-base=${VANTRIC_WINEPREFIX:-$repo/build/wineprefix}
+program=$2
 prefix=$work/prefix
 
-# The shared prefix is made once (wine-run does that on first use); the copy
-# links its large, read-only files and copies what Wine writes.
-[ -e "$base/.vantric-ready" ] || VANTRIC_WINEPREFIX=$base "$repo/scripts/wine-run" cmd /c exit 0
+# A copy of the prefix of the program's machine, made first if need be, and
+# set up by the loader that runs the program.
 rm -rf "$work"
 mkdir -p "$work"
-cp -al "$base" "$prefix" || exit 1
-rm -f "$prefix"/*.reg
-cp -a "$base"/*.reg "$prefix"/
-rm -rf "$prefix/drive_c/users" "$prefix/drive_c/ProgramData"
-cp -a "$base/drive_c/users" "$base/drive_c/ProgramData" "$prefix/drive_c/"
+"$repo/scripts/wine-run" --copy "$prefix" "$program" || exit 1
 export WINEPREFIX=$prefix VANTRIC_WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1
+"$repo/scripts/wine-run" --like "$program" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+  /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1 || { echo "high_dpi: cannot set LogPixels" >&2; exit 1; }
 wineserver -w
 
 fifo=$work/display
