@@ -49,9 +49,7 @@ struct Options {
 
 struct Totals {
   long long puzzles;
-  long long found;
-  long long none;
-  long long invalid;
+  long long verdicts[3];
   long long nodes;
   double seconds;
 };
@@ -59,13 +57,16 @@ struct Totals {
 constexpr int kBatchSize = 4096;
 constexpr int kResultTextSize = 160;
 
+enum Verdict { kFound, kNone, kInvalid };
+const char* const kVerdictNames[] = {"found", "none", "invalid"};
+
 // One line of input and, when it is a puzzle, its output line.
 struct BatchLine {
   long long lineNumber;
   // Fewer than 81: the line is not a puzzle.
   int cellCount;
   signed char board[kCellCount];
-  bool found;
+  Verdict verdict;
   int nodes;
   double seconds;
   int textLength;
@@ -92,19 +93,20 @@ char outputBuffer[1 << 16];
 // The output line of a solved puzzle, written by the worker that solved it;
 // solutions is -1 without --count.
 void formatResult(const GameState& state, int solutions, BatchLine& line) {
-  const char* verdict = state.solutionFound ? "found" : state.nodeCount == 0 ? "invalid" : "none";
+  // A board that repeats a digit is not searched at all.
+  const Verdict verdict = state.solutionFound ? kFound : state.nodeCount == 0 ? kInvalid : kNone;
   char grid[kCellCount + 1];
   for (CellIndex c = 0; c < kCellCount; ++c)
     grid[c] = state.solutionFound ? char('0' + state.solution[c]) : '.';
   grid[kCellCount] = '\0';
-  int length = std::snprintf(line.text, kResultTextSize, "%s %d %d %.6f %s", verdict,
+  int length = std::snprintf(line.text, kResultTextSize, "%s %d %d %.6f %s", kVerdictNames[verdict],
                              state.nodeCount, state.deepestSlot, state.solveSeconds, grid);
   if (solutions >= 0 && length < kResultTextSize)
     length += std::snprintf(line.text + length, kResultTextSize - length, " %d", solutions);
   if (length > kResultTextSize - 2) length = kResultTextSize - 2;
   line.text[length++] = '\n';
   line.textLength = length;
-  line.found = state.solutionFound;
+  line.verdict = verdict;
   line.nodes = state.nodeCount;
   line.seconds = state.solveSeconds;
 }
@@ -155,12 +157,7 @@ bool printBatch(const Batch& batch, const char* name) {
     }
     std::fwrite(line.text, 1, size_t(line.textLength), stdout);
     ++totals.puzzles;
-    if (line.found)
-      ++totals.found;
-    else if (line.nodes == 0)
-      ++totals.invalid;
-    else
-      ++totals.none;
+    ++totals.verdicts[line.verdict];
     totals.nodes += line.nodes;
     totals.seconds += line.seconds;
   }
@@ -194,8 +191,9 @@ void printStats(double wallSeconds) {
   std::fprintf(stderr,
                "vantric-solve: %lld puzzles, %lld found, %lld none, %lld invalid, %lld nodes, "
                "%.6f seconds, %.1f puzzles/s, %.1f ns/node, %.6f seconds wall on %d jobs\n",
-               totals.puzzles, totals.found, totals.none, totals.invalid, totals.nodes,
-               totals.seconds, perSecond, perNode, wallSeconds, options.jobs);
+               totals.puzzles, totals.verdicts[kFound], totals.verdicts[kNone],
+               totals.verdicts[kInvalid], totals.nodes, totals.seconds, perSecond, perNode,
+               wallSeconds, options.jobs);
 }
 
 // Reads the N of --jobs N; more than the threads kept for workers is capped.

@@ -20,6 +20,8 @@ import subprocess
 import sys
 import time
 
+from screen import read_layout
+
 KEYS = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "space", "s", "c", "S", "C",
         "Left", "Right", "BackSpace", "a", "z", "period", "Return", "Escape", "Up", "Down"]
 MENU = ["u", "r", "f", "s", "l", "c"]
@@ -64,11 +66,7 @@ def main():
     cx, cy, w, h, pid, seconds, actions, seed = (int(v) for v in sys.argv[1:9])
     rng = random.Random(seed)
     puzzles = made_puzzles(sys.argv[9], rng)
-    rects = {}
-    with open(os.environ["VANTRIC_LAYOUT"]) as f:
-        for line in f:
-            name, *rect = line.split()
-            rects[name] = [int(v) for v in rect]
+    rects = read_layout()[1]
     board = rects["board"]
     button = rects["button"]
     position = rects["position"]
