@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/tables.h"
+#include "solver/word_pair.h"
 
 namespace {
 
@@ -315,25 +316,19 @@ void copyFrame(SolverFrame& child, const SolverFrame& parent) {
 }
 
 bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
-  const int w = kGeometry.word[cell];
-  Word* cells = frame.digitCells[digit - 1];
-  if ((frame.emptyCells[w] & cells[w] & kGeometry.bit[cell]) == 0) return false;
-  // Both words get the same operations, so that the compiler can treat them
-  // as one pair, without mixing whole-pair and single-word accesses.
-  for (int v = 0; v < 2; ++v) {
-    const Word self = kGeometry.self[cell][v];
-    const Word peers = kGeometry.peers[cell][v];
-    // The empty peers that allowed the digit lose one candidate each: a
-    // subtraction of one in the bit planes. The cell stays in the digit's
-    // set only, as its value; the planes count empty cells only.
-    Word borrow = cells[v] & frame.emptyCells[v] & peers;
-    cells[v] &= ~peers;
-    frame.emptyCells[v] &= ~self;
-    for (int k = 0; k < 4; ++k) {
-      const Word before = frame.candidateCount[k][v];
-      frame.candidateCount[k][v] = before ^ borrow;
-      borrow &= ~before;
-    }
+  Word* digitWords = frame.digitCells[digit - 1];
+  const WordPair self = loadPair(kGeometry.self[cell]);
+  const WordPair peers = loadPair(kGeometry.peers[cell]);
+  const WordPair cells = loadPair(digitWords);
+  const WordPair empty = loadPair(frame.emptyCells);
+  if (isEmpty(cells & empty & self)) return false;
+  storePair(digitWords, andNot(cells, peers));
+  storePair(frame.emptyCells, andNot(empty, self));
+  WordPair borrow = cells & empty & peers;
+  for (int k = 0; k < 4; ++k) {
+    const WordPair before = loadPair(frame.candidateCount[k]);
+    storePair(frame.candidateCount[k], before ^ borrow);
+    borrow = andNot(borrow, before);
   }
   --frame.emptyCount;
   return true;
