@@ -228,7 +228,7 @@ bool fillNakedSingles(SolverFrame& frame, bool& placed) {
 // One hidden-single pass: every deduction is drawn from the same sets, and
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
-bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
+__attribute__((target("avx2"))) bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
   Word hidden[9][2];
   Word any = 0;
   for (int d = 0; d < 9; ++d) {
@@ -253,12 +253,14 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
   readDigitIndex(hidden, once, indexBits);
   // A write that the cell no longer allows clashes with an earlier write of
   // this pass: the same digit in one of its units.
-  Word rest[2] = {once[0], once[1]};
-  while ((rest[0] | rest[1]) != 0) {
-    const int w = rest[0] != 0 ? 0 : 1;
-    const int position = std::countr_zero(rest[w]);
-    rest[w] &= rest[w] - 1;
-    if (!placeDigit(frame, cellAt(w, position), digitAt(indexBits, w, position) + 1)) return false;
+  for (int w = 0; w < 2; ++w) {
+    const Word bits[4] = {indexBits[0][w], indexBits[1][w], indexBits[2][w], indexBits[3][w]};
+    for (Word rest = once[w]; rest != 0; rest &= rest - 1) {
+      const int position = std::countr_zero(rest);
+      int digit = 1;
+      for (int k = 0; k < 4; ++k) digit += int((bits[k] >> position) & 1) << k;
+      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
+    }
   }
   return true;
 }
@@ -313,6 +315,25 @@ void copyFrame(SolverFrame& child, const SolverFrame& parent) {
   }
   child.emptyCount = parent.emptyCount;
   child.contradiction = false;
+}
+
+bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, int digit) {
+  const WordPair self = loadPair(kGeometry.self[cell]);
+  const WordPair peers = loadPair(kGeometry.peers[cell]);
+  const WordPair empty = loadPair(parent.emptyCells);
+  const WordPair cells = loadPair(parent.digitCells[digit - 1]);
+  for (int d = 0; d < 9; ++d) storePair(child.digitCells[d], loadPair(parent.digitCells[d]));
+  storePair(child.digitCells[digit - 1], andNot(cells, peers));
+  storePair(child.emptyCells, andNot(empty, self));
+  WordPair borrow = cells & empty & peers;
+  for (int k = 0; k < 4; ++k) {
+    const WordPair before = loadPair(parent.candidateCount[k]);
+    storePair(child.candidateCount[k], before ^ borrow);
+    borrow = andNot(borrow, before);
+  }
+  child.emptyCount = parent.emptyCount - 1;
+  child.contradiction = false;
+  return !isEmpty(cells & empty & self);
 }
 
 bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {

@@ -12,6 +12,9 @@
 void prepareFrame(SolverFrame& frame);
 // Gives a child the parent's position: its cell sets, not its values.
 void copyFrame(SolverFrame& child, const SolverFrame& parent);
+// Gives a child the parent's position with one more digit, as copyFrame and
+// placeDigit do together, in one pass over the sets.
+bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, int digit);
 // Places a digit into an empty cell. False when the cell no longer allows
 // it: the frame is then a dead end.
 bool placeDigit(SolverFrame& frame, CellIndex cell, int digit);

@@ -1,6 +1,8 @@
 // The backtracking search and the solve run that the timer starts.
 #include "solver/search.h"
 
+#include <bit>
+
 #include "solver/clock.h"
 #include "solver/message_pump.h"
 #include "solver/propagation.h"
@@ -50,14 +52,12 @@ void searchPreparedFrame(GameState& state, SolverFrame& frame, bool consistent) 
   const CellIndex cell = chooseBranchCell(frame);
   if (cell == kNoCell) return;
   // Children never touch their parent, so the mask stays as it is now.
-  int mask = cellCandidates(frame, cell);
-  for (int digit = 1; mask != 0; ++digit, mask >>= 1) {
-    if ((mask & 1) == 0) continue;
+  for (unsigned mask = unsigned(cellCandidates(frame, cell)); mask != 0; mask &= mask - 1) {
+    const int digit = std::countr_zero(mask) + 1;
     ++state.searchDepth;
     if (state.searchDepth > state.deepestSlot) state.deepestSlot = state.searchDepth;
     SolverFrame& child = state.frameStack[state.searchDepth];
-    copyFrame(child, frame);
-    const bool childConsistent = placeDigit(child, cell, digit);
+    const bool childConsistent = branchFrame(child, frame, cell, digit);
     searchPreparedFrame(state, child, childConsistent);
     --state.searchDepth;
     if (isRunOver(state)) return;

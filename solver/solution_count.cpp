@@ -21,8 +21,7 @@ void countBelow(GameState& state, int depth, bool consistent, int& count) {
   for (int digit = 1; mask != 0 && count < kSolutionCountLimit; ++digit, mask >>= 1) {
     if ((mask & 1) == 0) continue;
     SolverFrame& child = state.frameStack[depth + 1];
-    copyFrame(child, frame);
-    const bool childConsistent = placeDigit(child, cell, digit);
+    const bool childConsistent = branchFrame(child, frame, cell, digit);
     countBelow(state, depth + 1, childConsistent, count);
   }
 }
