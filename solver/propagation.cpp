@@ -177,6 +177,30 @@ bool writeValues(SolverFrame& frame) {
           once[1] == kGeometry.allCells[1]);
 }
 
+// Places the naked singles of one word of a round. The word is a constant,
+// so that the compiler keeps everything in registers.
+template <int kWord>
+inline bool placeSinglesOfWord(SolverFrame& frame, Word singles) {
+  if (singles == 0) return true;
+  // Bit k of each single's digit index, read off the digits' sets before
+  // the first placement changes them.
+  Word indexBits[4] = {0, 0, 0, 0};
+  for (int d = 1; d < 9; ++d) {
+    const Word cells = frame.digitCells[d][kWord] & singles;
+    for (int k = 0; k < 4; ++k)
+      if (d & (1 << k)) indexBits[k] |= cells;
+  }
+  for (Word rest = singles; rest != 0; rest &= rest - 1) {
+    const int position = std::countr_zero(rest);
+    int digit = 1;
+    for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
+    // An earlier single of this round may have taken the cell's only
+    // digit: placeDigit then refuses.
+    if (!placeDigit(frame, cellAt(kWord, position), digit)) return false;
+  }
+  return true;
+}
+
 // One naked-single round: finds the cells left with no candidate (a dead
 // end) or with one, and fills the latter. Sets placed when it filled a cell.
 bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
@@ -193,26 +217,7 @@ bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
   if ((singles[0] | singles[1]) == 0) return true;
 
   placed = true;
-  for (int w = 0; w < 2; ++w) {
-    if (singles[w] == 0) continue;
-    // Bit k of each single's digit index, read off the digits' sets before
-    // the first placement changes them.
-    Word indexBits[4] = {0, 0, 0, 0};
-    for (int d = 1; d < 9; ++d) {
-      const Word cells = frame.digitCells[d][w] & singles[w];
-      for (int k = 0; k < 4; ++k)
-        if (d & (1 << k)) indexBits[k] |= cells;
-    }
-    for (Word rest = singles[w]; rest != 0; rest &= rest - 1) {
-      const int position = std::countr_zero(rest);
-      int digit = 1;
-      for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
-      // An earlier single of this round may have taken the cell's only
-      // digit: placeDigit then refuses.
-      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
-    }
-  }
-  return true;
+  return placeSinglesOfWord<0>(frame, singles[0]) && placeSinglesOfWord<1>(frame, singles[1]);
 }
 
 bool fillNakedSingles(SolverFrame& frame, bool& placed) {
