@@ -196,7 +196,8 @@ inline bool placeSinglesOfWord(SolverFrame& frame, Word singles) {
     for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
     // An earlier single of this round may have taken the cell's only
     // digit: placeDigit then refuses.
-    if (!placeDigit(frame, cellAt(kWord, position), digit)) return false;
+    if (!placeDigit(frame, cellAt(kWord, position), digit)) [[unlikely]]
+      return false;
   }
   return true;
 }
@@ -260,7 +261,8 @@ VANTRIC_ALWAYS_INLINE bool runHiddenPass(SolverFrame& frame, bool& wrote) {
       once[w] |= cells[w];
     }
   }
-  if ((twice[0] | twice[1]) != 0) return false;
+  if ((twice[0] | twice[1]) != 0) [[unlikely]]
+    return false;
   Word indexBits[4][2];
   readDigitIndex(hidden, once, indexBits);
   // A write that the cell no longer allows clashes with an earlier write of
@@ -271,7 +273,8 @@ VANTRIC_ALWAYS_INLINE bool runHiddenPass(SolverFrame& frame, bool& wrote) {
       const int position = std::countr_zero(rest);
       int digit = 1;
       for (int k = 0; k < 4; ++k) digit += int((bits[k] >> position) & 1) << k;
-      if (!placeDigit(frame, cellAt(w, position), digit)) return false;
+      if (!placeDigit(frame, cellAt(w, position), digit)) [[unlikely]]
+        return false;
     }
   }
   return true;
@@ -380,7 +383,8 @@ bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
   const WordPair peers = loadPair(kGeometry.peers[cell]);
   const WordPair cells = loadPair(digitWords);
   const WordPair empty = loadPair(frame.emptyCells);
-  if (isEmpty(cells & empty & self)) return false;
+  if (isEmpty(cells & empty & self)) [[unlikely]]
+    return false;
   storePair(digitWords, andNot(cells, peers));
   storePair(frame.emptyCells, andNot(empty, self));
   WordPair borrow = cells & empty & peers;
