@@ -7,6 +7,15 @@
 #include "model/tables.h"
 #include "solver/word_pair.h"
 
+// Where GCC or Clang build for x86, the hidden pass is built a second time
+// for AVX2 and chosen at run time; elsewhere there is the one build.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(VANTRIC_NO_WIDE)
+#define VANTRIC_WIDE_HIDDEN_PASS 1
+#define VANTRIC_ALWAYS_INLINE inline __attribute__((always_inline))
+#else
+#define VANTRIC_ALWAYS_INLINE inline
+#endif
+
 namespace {
 
 using Word = std::uint64_t;
@@ -152,12 +161,6 @@ inline void readDigitIndex(const Word sets[9][2], const Word cells[2], Word inde
   }
 }
 
-inline int digitAt(const Word indexBits[4][2], int w, int position) {
-  int d = 0;
-  for (int k = 0; k < 4; ++k) d += int((indexBits[k][w] >> position) & 1) << k;
-  return d;
-}
-
 // Reads a full frame's grid off the digits' sets into values. False when
 // some cell is in no set or in several: a starting grid that repeated a
 // digit, which leaves no true value for the cells around the repeat.
@@ -175,6 +178,31 @@ bool writeValues(SolverFrame& frame) {
   }
   return ((twice[0] | twice[1]) == 0 && once[0] == kGeometry.allCells[0] &&
           once[1] == kGeometry.allCells[1]);
+}
+
+// Places a digit into an empty cell. False when the cell no longer allows
+// it: the frame is then a dead end.
+inline bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
+  Word* digitWords = frame.digitCells[digit - 1];
+  const WordPair self = loadPair(kGeometry.self[cell]);
+  const WordPair peers = loadPair(kGeometry.peers[cell]);
+  const WordPair cells = loadPair(digitWords);
+  const WordPair empty = loadPair(frame.emptyCells);
+  if (isEmpty(cells & empty & self)) [[unlikely]]
+    return false;
+  // The empty peers that allowed the digit lose one candidate each: a
+  // subtraction of one in the bit planes. The cell stays in the digit's set
+  // only, as its value; the planes count empty cells only.
+  storePair(digitWords, andNot(cells, peers));
+  storePair(frame.emptyCells, andNot(empty, self));
+  WordPair borrow = cells & empty & peers;
+  for (int k = 0; k < 4; ++k) {
+    const WordPair before = loadPair(frame.candidateCount[k]);
+    storePair(frame.candidateCount[k], before ^ borrow);
+    borrow = andNot(borrow, before);
+  }
+  --frame.emptyCount;
+  return true;
 }
 
 // Places the naked singles of one word of a round. The word is a constant,
@@ -234,13 +262,6 @@ bool fillNakedSingles(SolverFrame& frame, bool& placed) {
 // One hidden-single pass: every deduction is drawn from the same sets, and
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(VANTRIC_NO_WIDE)
-#define VANTRIC_WIDE_HIDDEN_PASS 1
-#define VANTRIC_ALWAYS_INLINE inline __attribute__((always_inline))
-#else
-#define VANTRIC_ALWAYS_INLINE inline
-#endif
-
 VANTRIC_ALWAYS_INLINE bool runHiddenPass(SolverFrame& frame, bool& wrote) {
   Word hidden[9][2];
   Word any = 0;
@@ -348,16 +369,6 @@ void prepareFrame(SolverFrame& frame) {
   }
 }
 
-void copyFrame(SolverFrame& child, const SolverFrame& parent) {
-  for (int w = 0; w < 2; ++w) {
-    for (int d = 0; d < 9; ++d) child.digitCells[d][w] = parent.digitCells[d][w];
-    for (int k = 0; k < 4; ++k) child.candidateCount[k][w] = parent.candidateCount[k][w];
-    child.emptyCells[w] = parent.emptyCells[w];
-  }
-  child.emptyCount = parent.emptyCount;
-  child.contradiction = false;
-}
-
 bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, int digit) {
   const WordPair self = loadPair(kGeometry.self[cell]);
   const WordPair peers = loadPair(kGeometry.peers[cell]);
@@ -375,26 +386,6 @@ bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, 
   child.emptyCount = parent.emptyCount - 1;
   child.contradiction = false;
   return !isEmpty(cells & empty & self);
-}
-
-bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
-  Word* digitWords = frame.digitCells[digit - 1];
-  const WordPair self = loadPair(kGeometry.self[cell]);
-  const WordPair peers = loadPair(kGeometry.peers[cell]);
-  const WordPair cells = loadPair(digitWords);
-  const WordPair empty = loadPair(frame.emptyCells);
-  if (isEmpty(cells & empty & self)) [[unlikely]]
-    return false;
-  storePair(digitWords, andNot(cells, peers));
-  storePair(frame.emptyCells, andNot(empty, self));
-  WordPair borrow = cells & empty & peers;
-  for (int k = 0; k < 4; ++k) {
-    const WordPair before = loadPair(frame.candidateCount[k]);
-    storePair(frame.candidateCount[k], before ^ borrow);
-    borrow = andNot(borrow, before);
-  }
-  --frame.emptyCount;
-  return true;
 }
 
 bool propagateFrame(SolverFrame& frame) {

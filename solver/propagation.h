@@ -10,14 +10,10 @@
 
 // Sets up the cell sets of a frame whose values (0-9) were just written.
 void prepareFrame(SolverFrame& frame);
-// Gives a child the parent's position: its cell sets, not its values.
-void copyFrame(SolverFrame& child, const SolverFrame& parent);
-// Gives a child the parent's position with one more digit, as copyFrame and
-// placeDigit do together, in one pass over the sets.
+// Gives a child the parent's position (its cell sets, not its values) with
+// one more digit placed into an empty cell. False when the cell does not
+// allow the digit: the child is then a dead end.
 bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, int digit);
-// Places a digit into an empty cell. False when the cell no longer allows
-// it: the frame is then a dead end.
-bool placeDigit(SolverFrame& frame, CellIndex cell, int digit);
 // The search's propagation loop: naked singles to a standstill, then rounds
 // of one hidden pass and the naked singles its digits cause, ending after a
 // hidden pass that writes nothing or whose digits leave no naked single.

@@ -161,8 +161,9 @@ TEST(Propagation, FullFrameGivesBackItsGrid) {
   frame.values[80] = 0;
   prepareFrame(frame);
   SolverFrame child{};
-  copyFrame(child, frame);
-  ASSERT_TRUE(placeDigit(child, 40, solved[40]));
+  // A digit the cell does not allow leaves the child a dead end.
+  EXPECT_FALSE(branchFrame(child, frame, 40, solved[40] % 9 + 1));
+  ASSERT_TRUE(branchFrame(child, frame, 40, solved[40]));
   ASSERT_TRUE(propagateFrame(child));
   EXPECT_EQ(child.emptyCount, 0);
   for (int c = 0; c < kCellCount; ++c) EXPECT_EQ(child.values[c], solved[c]) << "cell " << c;
