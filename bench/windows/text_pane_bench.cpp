@@ -54,6 +54,34 @@ unsigned hashText(const std::string& text) {
   return hash;
 }
 
+// The pixels of a box with its scroll bar, read back from the window.
+unsigned hashPixels(HWND box) {
+  RECT rect;
+  GetWindowRect(box, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC windowDc = GetWindowDC(box);
+  HDC memoryDc = CreateCompatibleDC(windowDc);
+  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memoryDc, bitmap);
+  BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const std::string pixels(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
+  SelectObject(memoryDc, old);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  ReleaseDC(box, windowDc);
+  return hashText(pixels);
+}
+
 // What a user sees of the boxes, so runs before and after a change compare.
 void printBoxes(const char* name) {
   const std::string moves = windowText(frontEnd.movesEdit);
@@ -64,11 +92,12 @@ void printBoxes(const char* name) {
                reinterpret_cast<LPARAM>(&selEnd));
   std::printf(
       "boxes %-22s moves=%4d lines=%4d first=%4d sel=%lu,%lu modified=%d movesHash=%08x "
-      "length=%5zu positionHash=%08x positionFirst=%d\n",
+      "length=%5zu positionHash=%08x positionFirst=%d pixels=%08x,%08x\n",
       name, game.moveCount, int(SendMessageA(frontEnd.movesEdit, EM_GETLINECOUNT, 0, 0)),
       int(SendMessageA(frontEnd.movesEdit, EM_GETFIRSTVISIBLELINE, 0, 0)), selStart, selEnd,
       int(SendMessageA(frontEnd.movesEdit, EM_GETMODIFY, 0, 0)), hashText(moves), moves.size(),
-      hashText(position), int(SendMessageA(frontEnd.positionEdit, EM_GETFIRSTVISIBLELINE, 0, 0)));
+      hashText(position), int(SendMessageA(frontEnd.positionEdit, EM_GETFIRSTVISIBLELINE, 0, 0)),
+      hashPixels(frontEnd.movesEdit), hashPixels(frontEnd.positionEdit));
 }
 
 CellIndex cellA = kNoCell;
