@@ -54,36 +54,9 @@ unsigned hashText(const std::string& text) {
   return hash;
 }
 
-// The pixels of a box with its scroll bar, read back from the window.
-unsigned hashPixels(HWND box) {
-  RECT rect;
-  GetWindowRect(box, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC windowDc = GetWindowDC(box);
-  HDC memoryDc = CreateCompatibleDC(windowDc);
-  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memoryDc, bitmap);
-  BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const std::string pixels(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
-  SelectObject(memoryDc, old);
-  DeleteObject(bitmap);
-  DeleteDC(memoryDc);
-  ReleaseDC(box, windowDc);
-  return hashText(pixels);
-}
-
 // What a user sees of the boxes, so runs before and after a change compare.
 void printBoxes(const char* name) {
+  drainQueue();
   const std::string moves = windowText(frontEnd.movesEdit);
   const std::string position = windowText(frontEnd.positionEdit);
   DWORD selStart = 0;
@@ -97,7 +70,7 @@ void printBoxes(const char* name) {
       int(SendMessageA(frontEnd.movesEdit, EM_GETFIRSTVISIBLELINE, 0, 0)), selStart, selEnd,
       int(SendMessageA(frontEnd.movesEdit, EM_GETMODIFY, 0, 0)), hashText(moves), moves.size(),
       hashText(position), int(SendMessageA(frontEnd.positionEdit, EM_GETFIRSTVISIBLELINE, 0, 0)),
-      hashPixels(frontEnd.movesEdit), hashPixels(frontEnd.positionEdit));
+      hashText(windowPixels(frontEnd.movesEdit)), hashText(windowPixels(frontEnd.positionEdit)));
 }
 
 CellIndex cellA = kNoCell;

@@ -92,6 +92,34 @@ std::string windowText(HWND window) {
   return text;
 }
 
+std::string windowPixels(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC windowDc = GetWindowDC(window);
+  HDC memoryDc = CreateCompatibleDC(windowDc);
+  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memoryDc, bitmap);
+  BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+  GdiFlush();
+  std::string pixels;
+  if (bits) pixels.assign(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
+  SelectObject(memoryDc, old);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  ReleaseDC(window, windowDc);
+  return pixels;
+}
+
 std::string layoutPosition(const std::string& cells) {
   std::string text;
   for (int row = 0; row < 9; ++row) text += cells.substr(size_t(row) * 9, 9) + "\r\n";
