@@ -32,7 +32,8 @@ void getTextBoxText(TextBox box, char* buffer, int size);
 // The "Enter New Puzzle" checkbox, unchecked again after a refusal.
 void uncheckEntryBox();
 
-// Full repaint of the client area, drawn at once on the window's held surface.
+// Repaint of the client area, drawn at once on the window's held surface;
+// cells it last drew there as they would be drawn now are left as they are.
 void repaintWindow();
 // Has statusRect repainted through the normal paint path, without erasing.
 void invalidateStatusLine();

@@ -66,6 +66,17 @@ void expectDrawnAsWhole(HWND box) {
   EXPECT_TRUE(shown == windowPixels(box));
 }
 
+// What the moves and undos drew on the board is what a paint of all of it
+// draws.
+void expectBoardDrawnAsWhole() {
+  const Rect& board = game.layout.boardRect;
+  const std::string shown = clientPixels(board);
+  const RECT area = {board.left, board.top, board.right, board.bottom};
+  RedrawWindow(frontEnd.mainWindow, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_TRUE(shown == clientPixels(board));
+}
+
 // A box as a refresh leaves it: caret at the start, nothing to undo, not
 // marked as modified.
 void expectFreshlyWritten(HWND box) {
@@ -138,6 +149,7 @@ TEST_F(Playing, MovesListIsScrolledToItsEnd) {
   send(WM_KEYDOWN, VK_RIGHT);
   expectDrawnAsWhole(frontEnd.movesEdit);
   expectDrawnAsWhole(frontEnd.positionEdit);
+  expectBoardDrawnAsWhole();
   ASSERT_EQ(game.moveCount, filled);
   const int lines = int(SendMessageA(frontEnd.movesEdit, EM_GETLINECOUNT, 0, 0));
   const int first = int(SendMessageA(frontEnd.movesEdit, EM_GETFIRSTVISIBLELINE, 0, 0));

@@ -92,11 +92,10 @@ std::string windowText(HWND window) {
   return text;
 }
 
-std::string windowPixels(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
+namespace {
+
+// The pixels of a width by height area at (x, y) of dc.
+std::string readPixels(HDC dc, int x, int y, int width, int height) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -105,18 +104,35 @@ std::string windowPixels(HWND window) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC windowDc = GetWindowDC(window);
-  HDC memoryDc = CreateCompatibleDC(windowDc);
-  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memoryDc = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(memoryDc, bitmap);
-  BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+  BitBlt(memoryDc, 0, 0, width, height, dc, x, y, SRCCOPY);
   GdiFlush();
   std::string pixels;
   if (bits) pixels.assign(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
   SelectObject(memoryDc, old);
   DeleteObject(bitmap);
   DeleteDC(memoryDc);
-  ReleaseDC(window, windowDc);
+  return pixels;
+}
+
+}  // namespace
+
+std::string windowPixels(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  HDC dc = GetWindowDC(window);
+  std::string pixels = readPixels(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+std::string clientPixels(const Rect& area) {
+  HDC dc = GetDC(frontEnd.mainWindow);
+  std::string pixels =
+      readPixels(dc, area.left, area.top, area.right - area.left, area.bottom - area.top);
+  ReleaseDC(frontEnd.mainWindow, dc);
   return pixels;
 }
 
