@@ -94,24 +94,16 @@ int lineOf(HWND edit, int index) {
   return int(SendMessageW(edit, EM_LINEFROMCHAR, WPARAM(index), 0));
 }
 
-// The height of a line in the box's font, kept for the font last asked about.
-int lineHeight(HWND edit) {
-  static HFONT measured[2] = {};
-  static int heights[2] = {};
-  const int slot = edit == frontEnd.movesEdit ? 0 : 1;
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
-  if (font != measured[slot] || heights[slot] == 0) {
-    HDC dc = GetDC(edit);
-    const HGDIOBJ old =
-        SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(edit, dc);
-    measured[slot] = font;
-    heights[slot] = int(metrics.tmHeight);
-  }
-  return heights[slot];
+// The height of a line as the box lays its lines out: how far below the
+// start of line the next line starts; 0 when the box does not say.
+int lineHeight(HWND edit, int line) {
+  const auto start = SendMessageW(edit, EM_LINEINDEX, WPARAM(line), 0);
+  const auto next = SendMessageW(edit, EM_LINEINDEX, WPARAM(line + 1), 0);
+  if (start < 0 || next <= start) return 0;
+  const auto top = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(start), 0);
+  const auto below = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(next), 0);
+  if (top == -1 || below == -1) return 0;
+  return int(short(HIWORD(below))) - int(short(HIWORD(top)));
 }
 
 void setDrawn(HWND edit, bool drawn) {
@@ -141,10 +133,13 @@ void redrawLines(HWND edit, const QuietUpdate& update, const char* text, const T
   RECT client;
   GetClientRect(edit, &client);
   const int first = firstLineShown(edit);
-  const int height = lineHeight(edit);
+  const int height = lineHeight(edit, first);
   const int shown = height > 0 ? (client.bottom - client.top) / height : 0;
   const int moved = first - update.firstLine;
-  if (GetFocus() == edit || height <= 0 || moved >= shown || -moved >= shown) {
+  bool whole = height <= 0 && (moved != 0 || change.changed);
+  // A box with the keyboard focus shows its caret, which is not scrolled.
+  if (!whole && moved != 0) whole = moved >= shown || -moved >= shown || GetFocus() == edit;
+  if (whole) {
     InvalidateRect(edit, nullptr, TRUE);
     return;
   }
