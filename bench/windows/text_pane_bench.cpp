@@ -155,6 +155,30 @@ void timeTypedMoves(int listed) {
       median(ticks, kSamples));
 }
 
+// A typed move at each list length around listed. Whether the scroll bar's
+// thumb moves differs from one length to the next, and under Wine redrawing
+// it costs more than the rest of the move.
+void timeTypedMovesAround(int listed) {
+  constexpr int kLengths = 11;
+  double each[kLengths];
+  for (int k = 0; k < kLengths; ++k) {
+    pastePosition(kBuiltInPuzzles[0]);
+    presetHistory(listed - kLengths / 2 + k);
+    hoverOver(cellA);
+    timeMessage(WM_CHAR, digitKeyA());
+    timeMessage(WM_KEYDOWN, VK_BACK);
+    double typed[5];
+    for (double& ms : typed) {
+      ms = timeMessage(WM_CHAR, digitKeyA());
+      timeMessage(WM_KEYDOWN, VK_BACK);
+    }
+    each[k] = median(typed, 5);
+  }
+  const double middle = median(each, kLengths);
+  std::printf("typed moves with %4d..%4d listed: fastest %.2f, median %.2f, slowest %.2f ms\n",
+              listed - kLengths / 2, listed + kLengths / 2, each[0], middle, each[kLengths - 1]);
+}
+
 double timeSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const double start = nowMs();
   SendMessageA(window, message, wParam, lParam);
@@ -338,6 +362,7 @@ int main(int argc, char** argv) {
   showBoxes(seventeen);
   timeRepaint();
   for (const int listed : {2, 100, 999}) timeTypedMoves(listed);
+  for (const int listed : {100, 500}) timeTypedMovesAround(listed);
   std::printf("the messages of one refresh, each on its own:\n");
   for (const int listed : {2, 100, 999}) timeRefreshMessages(listed);
   if (!seventeen.empty()) timeFillInSolution(seventeen);
