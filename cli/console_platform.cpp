@@ -22,7 +22,7 @@ bool askOkCancel(const char*, const char*) {
 void showInformation(const char*, const char*) {}
 
 void setTextBoxText(TextBox, const char*) {}
-void scrollTextBoxToEnd(TextBox) {}
+void setTextBoxTextAtEnd(TextBox, const char*) {}
 void getTextBoxText(TextBox, char* buffer, int size) {
   if (size > 0) buffer[0] = '\0';
 }

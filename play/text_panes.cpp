@@ -48,8 +48,7 @@ void buildMovesText() {
 
 void refreshTextPanes() {
   buildMovesText();
-  setTextBoxText(kMovesBox, game.movesText);
-  scrollTextBoxToEnd(kMovesBox);
+  setTextBoxTextAtEnd(kMovesBox, game.movesText);
 
   char position[kPositionTextSize];
   formatPositionText(position);

@@ -22,15 +22,18 @@ void showInformation(const char* text, const char* caption);
 
 // The two text boxes.
 void setTextBoxText(TextBox box, const char* text);
-// Scrolls as far down as the box goes and then back up by one line.
-void scrollTextBoxToEnd(TextBox box);
+// As setTextBoxText, then scrolled as far down as the box goes and back up
+// by one line, in one change of the box, so that what it showed in between
+// is never drawn.
+void setTextBoxTextAtEnd(TextBox box, const char* text);
 // Copies at most size - 1 characters and a terminator into buffer.
 void getTextBoxText(TextBox box, char* buffer, int size);
 
 // The "Enter New Puzzle" checkbox, unchecked again after a refusal.
 void uncheckEntryBox();
 
-// Full repaint of the client area, drawn at once on the window's held surface.
+// Repaint of the client area, drawn at once on the window's held surface;
+// cells it last drew there as they would be drawn now are left as they are.
 void repaintWindow();
 // Has statusRect repainted through the normal paint path, without erasing.
 void invalidateStatusLine();

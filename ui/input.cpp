@@ -35,9 +35,13 @@ void onMouseMove(int x, int y) {
   const CellIndex cell = hitTestCell(x, y);
   if (cell == game.hoverCell) return;
   DrawSurface& surface = windowSurface();
-  drawCell(surface, game.hoverCell, false);
+  const CellIndex left = game.hoverCell;
+  drawCell(surface, left, false);
   game.hoverCell = cell;
   drawCell(surface, cell, true);
+  // Drawn here from the analysis as it stands, which a repaint may not share.
+  forgetShownCell(left);
+  forgetShownCell(cell);
   // Hovering a cell takes the keys back from the text boxes and checkbox.
   if (cell != kNoCell) focusMainWindow();
 }

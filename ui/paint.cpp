@@ -111,15 +111,9 @@ void drawStatusLine(DrawSurface& surface) {
   surface.textOut(status.left, status.top, game.statusText, int(std::strlen(game.statusText)));
 }
 
-}  // namespace
-
-void paintAll(DrawSurface& surface) {
+// Everything of the client area's drawing but the cells.
+void paintAroundCells(DrawSurface& surface) {
   const LayoutMetrics& m = game.layout;
-  computeCandidates();
-  computeCellColours();
-  for (CellIndex cell = 0; cell < kCellCount; ++cell)
-    drawCell(surface, cell, cell == game.hoverCell);
-
   surface.selectFont(kFontGui);
   surface.setTextColour(kColourBlack);
   surface.textOut(m.movesLabelRect.left, m.movesLabelRect.top, "Moves:", 6);
@@ -131,6 +125,68 @@ void paintAll(DrawSurface& surface) {
   drawStatusLine(surface);
 }
 
+// What drawCell puts in a cell; two cells drawn with the same look show
+// the same pixels.
+struct CellLook {
+  Colour fill;
+  CandidateMask candidates;
+  int digit;
+  bool known;
+};
+
+// What the window shows of each cell as last drawn on its held surface;
+// not known where a paint from elsewhere may have drawn over it since.
+CellLook shownLooks[kCellCount];
+
+CellLook lookOf(CellIndex cell, bool highlighted) {
+  const Colour fill = game.showColors ? game.cellColour[cell] : kColourWhite;
+  const bool listed = game.showLegalMoves && !game.entryMode;
+  return {highlighted ? darkenColour(fill) : fill, listed ? game.candidates[cell] : 0,
+          game.board[cell], true};
+}
+
+bool sameLook(const CellLook& a, const CellLook& b) {
+  return a.known && b.known && a.fill == b.fill && a.candidates == b.candidates &&
+         a.digit == b.digit;
+}
+
+}  // namespace
+
+void paintAll(DrawSurface& surface) {
+  computeCandidates();
+  computeCellColours();
+  for (CellIndex cell = 0; cell < kCellCount; ++cell)
+    drawCell(surface, cell, cell == game.hoverCell);
+  paintAroundCells(surface);
+}
+
 void repaintWindow() {
-  paintAll(windowSurface());
+  computeCandidates();
+  computeCellColours();
+  DrawSurface& surface = windowSurface();
+  // Under Wine every line of text costs more than the rest of a cell, so
+  // only the cells that would be drawn differently are drawn again.
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    const bool highlighted = cell == game.hoverCell;
+    const CellLook look = lookOf(cell, highlighted);
+    if (sameLook(look, shownLooks[cell])) continue;
+    drawCell(surface, cell, highlighted);
+    shownLooks[cell] = look;
+  }
+  paintAroundCells(surface);
+}
+
+void forgetShownCell(CellIndex cell) {
+  if (cell != kNoCell) shownLooks[cell].known = false;
+}
+
+void forgetShownCells(int left, int top, int right, int bottom) {
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    int x0 = 0;
+    int y0 = 0;
+    cellOrigin(cell, &x0, &y0);
+    if (x0 < right && left < x0 + game.layout.cellWidth && y0 < bottom &&
+        top < y0 + game.layout.cellHeight)
+      shownLooks[cell].known = false;
+  }
 }

@@ -12,6 +12,11 @@ constexpr Colour kColourEtchLight = 0xFFFFFF;
 
 // Full repaint of the client area; brings the analysis up to date first.
 void paintAll(DrawSurface& surface);
+// The cells meeting the area were drawn over from elsewhere, so the next
+// repaintWindow draws them whatever it drew there before.
+void forgetShownCells(int left, int top, int right, int bottom);
+// The same for one cell; nothing for kNoCell.
+void forgetShownCell(CellIndex cell);
 // One cell; nothing for kNoCell.
 void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted);
 void drawCandidates(DrawSurface& surface, CandidateMask mask, int x, int y);

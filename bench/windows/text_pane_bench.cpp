@@ -56,6 +56,7 @@ unsigned hashText(const std::string& text) {
 
 // What a user sees of the boxes, so runs before and after a change compare.
 void printBoxes(const char* name) {
+  drainQueue();
   const std::string moves = windowText(frontEnd.movesEdit);
   const std::string position = windowText(frontEnd.positionEdit);
   DWORD selStart = 0;
@@ -64,11 +65,12 @@ void printBoxes(const char* name) {
                reinterpret_cast<LPARAM>(&selEnd));
   std::printf(
       "boxes %-22s moves=%4d lines=%4d first=%4d sel=%lu,%lu modified=%d movesHash=%08x "
-      "length=%5zu positionHash=%08x positionFirst=%d\n",
+      "length=%5zu positionHash=%08x positionFirst=%d pixels=%08x,%08x\n",
       name, game.moveCount, int(SendMessageA(frontEnd.movesEdit, EM_GETLINECOUNT, 0, 0)),
       int(SendMessageA(frontEnd.movesEdit, EM_GETFIRSTVISIBLELINE, 0, 0)), selStart, selEnd,
       int(SendMessageA(frontEnd.movesEdit, EM_GETMODIFY, 0, 0)), hashText(moves), moves.size(),
-      hashText(position), int(SendMessageA(frontEnd.positionEdit, EM_GETFIRSTVISIBLELINE, 0, 0)));
+      hashText(position), int(SendMessageA(frontEnd.positionEdit, EM_GETFIRSTVISIBLELINE, 0, 0)),
+      hashText(windowPixels(frontEnd.movesEdit)), hashText(windowPixels(frontEnd.positionEdit)));
 }
 
 CellIndex cellA = kNoCell;
@@ -151,6 +153,30 @@ void timeTypedMoves(int listed) {
       listed, median(typed, kSamples), medianOf(typedSplit, &Split::handled),
       medianOf(typedSplit, &Split::queued), listed, median(undone, kSamples),
       median(ticks, kSamples));
+}
+
+// A typed move at each list length around listed. Whether the scroll bar's
+// thumb moves differs from one length to the next, and under Wine redrawing
+// it costs more than the rest of the move.
+void timeTypedMovesAround(int listed) {
+  constexpr int kLengths = 11;
+  double each[kLengths];
+  for (int k = 0; k < kLengths; ++k) {
+    pastePosition(kBuiltInPuzzles[0]);
+    presetHistory(listed - kLengths / 2 + k);
+    hoverOver(cellA);
+    timeMessage(WM_CHAR, digitKeyA());
+    timeMessage(WM_KEYDOWN, VK_BACK);
+    double typed[5];
+    for (double& ms : typed) {
+      ms = timeMessage(WM_CHAR, digitKeyA());
+      timeMessage(WM_KEYDOWN, VK_BACK);
+    }
+    each[k] = median(typed, 5);
+  }
+  const double middle = median(each, kLengths);
+  std::printf("typed moves with %4d..%4d listed: fastest %.2f, median %.2f, slowest %.2f ms\n",
+              listed - kLengths / 2, listed + kLengths / 2, each[0], middle, each[kLengths - 1]);
 }
 
 double timeSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -336,6 +362,7 @@ int main(int argc, char** argv) {
   showBoxes(seventeen);
   timeRepaint();
   for (const int listed : {2, 100, 999}) timeTypedMoves(listed);
+  for (const int listed : {100, 500}) timeTypedMovesAround(listed);
   std::printf("the messages of one refresh, each on its own:\n");
   for (const int listed : {2, 100, 999}) timeRefreshMessages(listed);
   if (!seventeen.empty()) timeFillInSolution(seventeen);

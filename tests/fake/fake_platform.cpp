@@ -76,8 +76,9 @@ void setTextBoxText(TextBox box, const char* text) {
   std::snprintf(fake.boxText[box], FakePlatform::kBoxSize, "%s", text);
 }
 
-void scrollTextBoxToEnd(TextBox box) {
-  record(PlatformCall::kScrollTextBoxToEnd, unsigned(box));
+void setTextBoxTextAtEnd(TextBox box, const char* text) {
+  record(PlatformCall::kSetTextBoxTextAtEnd, unsigned(box), 0, text);
+  std::snprintf(fake.boxText[box], FakePlatform::kBoxSize, "%s", text);
   ++fake.scrolls[box];
 }
 

@@ -12,7 +12,7 @@ enum class PlatformCall {
   kAskOkCancel,
   kShowInformation,
   kSetTextBoxText,
-  kScrollTextBoxToEnd,
+  kSetTextBoxTextAtEnd,
   kGetTextBoxText,
   kUncheckEntryBox,
   kInvalidateStatusLine,
@@ -44,6 +44,7 @@ struct FakePlatform {
   int recordCount;
 
   char boxText[2][kBoxSize];
+  // How often each box was written and shown at its end.
   int scrolls[2];
   bool menuChecks[16];  // by command - 40000
 

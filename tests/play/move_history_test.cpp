@@ -31,13 +31,12 @@ TEST(MoveHistory, MoveIsRecordedThenAnalysedRepaintedAndListed) {
   EXPECT_EQ(game.candidates[21], 0);
 
   // Text boxes come last, after the repaint has drawn.
-  ASSERT_EQ(fake.recordCount, 3);
-  EXPECT_EQ(fake.records[0].call, PlatformCall::kSetTextBoxText);
+  ASSERT_EQ(fake.recordCount, 2);
+  EXPECT_EQ(fake.records[0].call, PlatformCall::kSetTextBoxTextAtEnd);
   EXPECT_EQ(fake.records[0].number, unsigned(kMovesBox));
   EXPECT_GT(fake.records[0].drawCallCount, 0);
-  EXPECT_EQ(fake.records[1].call, PlatformCall::kScrollTextBoxToEnd);
-  EXPECT_EQ(fake.records[2].call, PlatformCall::kSetTextBoxText);
-  EXPECT_EQ(fake.records[2].number, unsigned(kPositionBox));
+  EXPECT_EQ(fake.records[1].call, PlatformCall::kSetTextBoxText);
+  EXPECT_EQ(fake.records[1].number, unsigned(kPositionBox));
   EXPECT_EQ(movesListText(), "1. (4, 3) = 4\r\n");
 }
 
@@ -133,7 +132,8 @@ TEST(MoveHistory, EntryModeWritesGivensAndRecordsNothing) {
   // The same value again still redraws everything.
   clearRecords();
   setCell(0, 6);
-  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 2);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxTextAtEnd), 1);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 1);
   EXPECT_GT(fake.surface.count, 0);
   setCell(1, 0);
   EXPECT_EQ(game.givens[1], 0);

@@ -82,6 +82,7 @@ TEST(EntryMode, CancelLeavesEverythingAsItWas) {
   EXPECT_EQ(game.board[0], 5);
   EXPECT_EQ(fake.surface.count, 0);
   EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 0);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxTextAtEnd), 0);
 
   // The unchecking comes back as the state the program already has.
   onEntryBoxState(false);
@@ -110,7 +111,8 @@ TEST(EntryMode, OkErasesForGoodAndLeavingRequestsASolve) {
   EXPECT_EQ(game.entryMode, 0);
   EXPECT_TRUE(game.pendingSolve);
   EXPECT_EQ(game.givens[4], 9);
-  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 2);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxTextAtEnd), 1);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 1);
 }
 
 TEST(EntryMode, UncheckedWithAnEmptyBoardStillRequestsASolve) {
@@ -165,6 +167,7 @@ TEST(PositionSync, IncompleteOrEqualTextChangesNothing) {
 
   EXPECT_EQ(countCalls(PlatformCall::kAskOkCancel), 0);
   EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxText), 0);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxTextAtEnd), 0);
   EXPECT_EQ(positionBoxText(), spaced);
   EXPECT_EQ(boardString(), before);
   EXPECT_EQ(game.moveCount, 2);

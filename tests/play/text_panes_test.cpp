@@ -25,7 +25,7 @@ TEST(MovesList, ListsMovesInEffectWithErasuresAsQuestionMarks) {
   startPuzzle(kPuzzle);
   refreshTextPanes();
   EXPECT_EQ(movesListText(), "");
-  EXPECT_EQ(countCalls(PlatformCall::kScrollTextBoxToEnd), 1);
+  EXPECT_EQ(countCalls(PlatformCall::kSetTextBoxTextAtEnd), 1);
 
   setCell(21, 7);
   setCell(80, 1);

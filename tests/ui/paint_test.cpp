@@ -4,6 +4,7 @@
 #include "model/colours.h"
 #include "state/game_state.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/layout.h"
 #include "ui/paint.h"
 
 namespace {
@@ -20,6 +21,12 @@ int countOps(DrawOp op) {
 }
 
 // Index of the first call at or after from with this op and text, or -1.
+int firstRectangle() {
+  for (int i = 0; i < surface().count; ++i)
+    if (surface().calls[i].op == DrawOp::kRectangle) return i;
+  return 0;
+}
+
 int findText(const char* text, int from = 0) {
   for (int i = from; i < surface().count; ++i)
     if (surface().calls[i].op == DrawOp::kTextOut &&
@@ -206,4 +213,39 @@ TEST_F(Paint, PaintAllOrder) {
   EXPECT_STREQ(status.text, "No solution found. Invalid puzzle. (0.00000 seconds, 0 nodes)");
   EXPECT_EQ(colourBefore(DrawOp::kTextColour, surface().count - 1), 0);
   EXPECT_EQ(colourBefore(DrawOp::kSelectFont, surface().count - 1), kFontGui);
+}
+
+TEST_F(Paint, WindowRepaintRedrawsOnlyCellsThatLookDifferent) {
+  loadSolvedGridWithout({0, 40});
+  game.hoverCell = kNoCell;
+  forgetShownCells(0, 0, 10000, 10000);
+  surface().clear();
+  repaintWindow();
+  // Every cell, then the status line's clearing.
+  EXPECT_EQ(countOps(DrawOp::kRectangle), kCellCount + 1);
+
+  surface().clear();
+  repaintWindow();
+  EXPECT_EQ(countOps(DrawOp::kRectangle), 1);
+
+  int x = 0;
+  int y = 0;
+  cellOrigin(40, &x, &y);
+  game.hoverCell = 40;
+  surface().clear();
+  repaintWindow();
+  EXPECT_EQ(countOps(DrawOp::kRectangle), 2);
+  EXPECT_EQ(surface().calls[firstRectangle()].a, x);
+
+  // Drawn over from elsewhere: drawn again whatever it looked like.
+  cellOrigin(0, &x, &y);
+  forgetShownCells(x + 1, y + 1, x + 2, y + 2);
+  surface().clear();
+  repaintWindow();
+  EXPECT_EQ(countOps(DrawOp::kRectangle), 2);
+  EXPECT_EQ(surface().calls[firstRectangle()].a, x);
+  forgetShownCell(40);
+  surface().clear();
+  repaintWindow();
+  EXPECT_EQ(countOps(DrawOp::kRectangle), 2);
 }

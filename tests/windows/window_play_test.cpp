@@ -56,6 +56,27 @@ int endScrollLine() {
   return firstVisibleLine(frontEnd.movesEdit);
 }
 
+// What a refresh left on the screen of a box, scroll bar included, is what
+// the box draws when repainted whole.
+void expectDrawnAsWhole(HWND box) {
+  UpdateWindow(box);
+  const std::string shown = windowPixels(box);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_TRUE(shown == windowPixels(box));
+}
+
+// What the moves and undos drew on the board is what a paint of all of it
+// draws.
+void expectBoardDrawnAsWhole() {
+  const Rect& board = game.layout.boardRect;
+  const std::string shown = clientPixels(board);
+  const RECT area = {board.left, board.top, board.right, board.bottom};
+  RedrawWindow(frontEnd.mainWindow, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_TRUE(shown == clientPixels(board));
+}
+
 // A box as a refresh leaves it: caret at the start, nothing to undo, not
 // marked as modified.
 void expectFreshlyWritten(HWND box) {
@@ -116,6 +137,19 @@ TEST_F(Playing, MovesListIsScrolledToItsEnd) {
     send(WM_RBUTTONDOWN);
     ++filled;
   }
+  ASSERT_EQ(game.moveCount, filled);
+  // A refresh leaves on the screen what the boxes draw when repainted
+  // whole: after moves not painted yet, and after an undo and a redo each
+  // painted before the next.
+  SetFocus(frontEnd.mainWindow);
+  expectDrawnAsWhole(frontEnd.movesEdit);
+  send(WM_KEYDOWN, VK_BACK);
+  expectDrawnAsWhole(frontEnd.movesEdit);
+  expectDrawnAsWhole(frontEnd.positionEdit);
+  send(WM_KEYDOWN, VK_RIGHT);
+  expectDrawnAsWhole(frontEnd.movesEdit);
+  expectDrawnAsWhole(frontEnd.positionEdit);
+  expectBoardDrawnAsWhole();
   ASSERT_EQ(game.moveCount, filled);
   const int lines = int(SendMessageA(frontEnd.movesEdit, EM_GETLINECOUNT, 0, 0));
   const int first = int(SendMessageA(frontEnd.movesEdit, EM_GETFIRSTVISIBLELINE, 0, 0));

@@ -92,6 +92,50 @@ std::string windowText(HWND window) {
   return text;
 }
 
+namespace {
+
+// The pixels of a width by height area at (x, y) of dc.
+std::string readPixels(HDC dc, int x, int y, int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC memoryDc = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memoryDc, bitmap);
+  BitBlt(memoryDc, 0, 0, width, height, dc, x, y, SRCCOPY);
+  GdiFlush();
+  std::string pixels;
+  if (bits) pixels.assign(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
+  SelectObject(memoryDc, old);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  return pixels;
+}
+
+}  // namespace
+
+std::string windowPixels(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  HDC dc = GetWindowDC(window);
+  std::string pixels = readPixels(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+std::string clientPixels(const Rect& area) {
+  HDC dc = GetDC(frontEnd.mainWindow);
+  std::string pixels =
+      readPixels(dc, area.left, area.top, area.right - area.left, area.bottom - area.top);
+  ReleaseDC(frontEnd.mainWindow, dc);
+  return pixels;
+}
+
 std::string layoutPosition(const std::string& cells) {
   std::string text;
   for (int row = 0; row < 9; ++row) text += cells.substr(size_t(row) * 9, 9) + "\r\n";

@@ -30,6 +30,11 @@ bool pumpUntil(bool (*done)(), int timeoutMilliseconds);
 
 // The text a control holds.
 std::string windowText(HWND window);
+// The pixels a window shows, frame and scroll bars included, as 32-bit
+// colours row by row.
+std::string windowPixels(HWND window);
+// The same for an area of the main window's client area.
+std::string clientPixels(const Rect& area);
 // The position text of 81 cells written as nine lines of nine.
 std::string layoutPosition(const std::string& cells);
 // board as 81 characters.

@@ -23,17 +23,34 @@ GdiSurface heldSurface(nullptr);
 // have typed; a longer box is rewritten whole.
 constexpr int kBoxTextSize = 32768;
 
+// Past the end, then one line back, so the last line is not left alone.
+void scrollToEnd(HWND edit) {
+  SendMessageW(edit, EM_LINESCROLL, 0, 1000000);
+  SendMessageW(edit, EM_LINESCROLL, 0, -1);
+}
+
 // Under Wine a visible box redraws its scroll bar on the spot at every
 // change it makes to itself, and each redraw costs dozens of round trips to
-// the Wine server. So the boxes are changed while hidden and then
-// invalidated: the client area when the text or the first line shown
-// changed, the frame with the scroll bar only when its range or position
-// did. Only the style bit is cleared, as WM_SETREDRAW does on Windows (Wine's
-// box ignores that message), so nothing behind the box is repainted.
+// the Wine server. So the boxes are changed while hidden and then only what
+// looks different is redrawn: the scroll bar when its thumb, arrows or size
+// moved, the lines shown before that only moved up or down are scrolled on
+// the screen, and the lines from the first changed one are repainted. Only
+// the style bit is cleared, as WM_SETREDRAW does on Windows (Wine's box
+// ignores that message), so nothing behind the box is repainted.
 struct QuietUpdate {
-  SCROLLINFO before;
+  SCROLLINFO scroll;
+  SCROLLBARINFO bar;
   int firstLine;
+  int lineCount;
   bool pending;
+};
+
+// Where the text differs from what the box showed: characters [from, to)
+// of the new text replaced what the box had there.
+struct TextChange {
+  int from;
+  int to;
+  bool changed;
 };
 
 SCROLLINFO scrollState(HWND edit) {
@@ -44,8 +61,49 @@ SCROLLINFO scrollState(HWND edit) {
   return info;
 }
 
+SCROLLBARINFO barState(HWND edit) {
+  SCROLLBARINFO info = {};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(edit, OBJID_VSCROLL, &info);
+  return info;
+}
+
+bool sameScroll(const SCROLLINFO& a, const SCROLLINFO& b) {
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+// The scroll bar looks the same when its place, thumb and parts' states are.
+bool sameBar(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+  if (!EqualRect(&a.rcScrollBar, &b.rcScrollBar) || a.dxyLineButton != b.dxyLineButton ||
+      a.xyThumbTop != b.xyThumbTop || a.xyThumbBottom != b.xyThumbBottom)
+    return false;
+  for (int i = 0; i <= CCHILDREN_SCROLLBAR; ++i)
+    if (a.rgstate[i] != b.rgstate[i]) return false;
+  return true;
+}
+
 int firstLineShown(HWND edit) {
   return int(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+int lineCount(HWND edit) {
+  return int(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+}
+
+int lineOf(HWND edit, int index) {
+  return int(SendMessageW(edit, EM_LINEFROMCHAR, WPARAM(index), 0));
+}
+
+// The height of a line as the box lays its lines out: how far below the
+// start of line the next line starts; 0 when the box does not say.
+int lineHeight(HWND edit, int line) {
+  const auto start = SendMessageW(edit, EM_LINEINDEX, WPARAM(line), 0);
+  const auto next = SendMessageW(edit, EM_LINEINDEX, WPARAM(line + 1), 0);
+  if (start < 0 || next <= start) return 0;
+  const auto top = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(start), 0);
+  const auto below = SendMessageW(edit, EM_POSFROMCHAR, WPARAM(next), 0);
+  if (top == -1 || below == -1) return 0;
+  return int(short(HIWORD(below))) - int(short(HIWORD(top)));
 }
 
 void setDrawn(HWND edit, bool drawn) {
@@ -54,51 +112,88 @@ void setDrawn(HWND edit, bool drawn) {
 }
 
 void beginQuietUpdate(HWND edit, QuietUpdate* update) {
-  update->before = scrollState(edit);
+  update->scroll = scrollState(edit);
+  update->bar = barState(edit);
   update->firstLine = firstLineShown(edit);
+  update->lineCount = lineCount(edit);
   update->pending = GetUpdateRect(edit, nullptr, FALSE) != 0;
   setDrawn(edit, false);
 }
 
-void endQuietUpdate(HWND edit, const QuietUpdate& update, bool changed) {
+void redrawScrollBar(HWND edit, const SCROLLBARINFO& bar) {
+  RECT rect = bar.rcScrollBar;
+  MapWindowPoints(nullptr, edit, reinterpret_cast<POINT*>(&rect), 2);
+  RedrawWindow(edit, &rect, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+}
+
+// Lines that only moved are scrolled on the screen as the box scrolls
+// itself; the lines of the changed paragraphs are repainted, to the bottom
+// when the lines below them moved too.
+void redrawLines(HWND edit, const QuietUpdate& update, const char* text, const TextChange& change) {
+  RECT client;
+  GetClientRect(edit, &client);
+  const int first = firstLineShown(edit);
+  const int height = lineHeight(edit, first);
+  const int shown = height > 0 ? (client.bottom - client.top) / height : 0;
+  const int moved = first - update.firstLine;
+  bool whole = height <= 0 && (moved != 0 || change.changed);
+  // A box with the keyboard focus shows its caret, which is not scrolled.
+  if (!whole && moved != 0) whole = moved >= shown || -moved >= shown || GetFocus() == edit;
+  if (whole) {
+    InvalidateRect(edit, nullptr, TRUE);
+    return;
+  }
+  RECT format;
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  if (moved != 0) {
+    RECT area;
+    IntersectRect(&area, &client, &format);
+    ScrollWindowEx(edit, 0, -moved * height, nullptr, &area, nullptr, nullptr, SW_INVALIDATE);
+  }
+  if (!change.changed) return;
+  int from = change.from;
+  while (from > 0 && text[from - 1] != '\n') --from;
+  RECT lines = client;
+  lines.top = format.top + (lineOf(edit, from) - first) * height;
+  if (lineCount(edit) == update.lineCount) {
+    int to = change.to;
+    while (text[to] != '\0' && text[to] != '\n') ++to;
+    lines.bottom = format.top + (lineOf(edit, to) + 1 - first) * height;
+  }
+  if (lines.top < client.top) lines.top = client.top;
+  if (lines.bottom > client.bottom) lines.bottom = client.bottom;
+  if (lines.top < lines.bottom) InvalidateRect(edit, &lines, TRUE);
+}
+
+void endQuietUpdate(HWND edit, const QuietUpdate& update, const char* text,
+                    const TextChange& change) {
   setDrawn(edit, true);
-  const SCROLLINFO after = scrollState(edit);
-  if (after.nMin != update.before.nMin || after.nMax != update.before.nMax ||
-      after.nPage != update.before.nPage || after.nPos != update.before.nPos) {
+  // What is on the screen is known only when the box had nothing left to
+  // paint; otherwise all of it is repainted.
+  if (update.pending) {
     RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     return;
   }
-  // Showing the box again leaves Wine a frame repaint to do that would draw
-  // the same scroll bar. It is dropped only when the box had nothing else
-  // to paint, so no repaint asked for by anyone else is lost.
-  if (!update.pending) {
-    RedrawWindow(edit, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+  // Showing the box again leaves Wine a frame repaint to do that would
+  // draw the same scroll bar.
+  RedrawWindow(edit, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+  if (!sameScroll(scrollState(edit), update.scroll)) {
+    const SCROLLBARINFO bar = barState(edit);
+    if (!sameBar(bar, update.bar)) redrawScrollBar(edit, bar);
   }
-  if (changed || firstLineShown(edit) != update.firstLine) InvalidateRect(edit, nullptr, TRUE);
+  redrawLines(edit, update, text, change);
 }
 
-}  // namespace
-
-void beep(unsigned kind) {
-  MessageBeep(kind);
-}
-
-bool askOkCancel(const char* text, const char* caption) {
-  return MessageBoxA(frontEnd.mainWindow, text, caption, MB_OKCANCEL) != IDCANCEL;
-}
-
-void showInformation(const char* text, const char* caption) {
-  MessageBoxA(frontEnd.mainWindow, text, caption, MB_ICONINFORMATION);
-}
-
-void setTextBoxText(TextBox box, const char* text) {
-  const HWND edit = textBox(box);
+// Writes text into the box as WM_SETTEXT does, changing only the part that
+// differs from what it shows, and then shows its end when atEnd.
+void replaceBoxText(HWND edit, const char* text, bool atEnd) {
   const int newLength = int(std::strlen(text));
   const int shownLength = int(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0));
   bool ascii = true;
   for (int i = 0; i < newLength && ascii; ++i) ascii = static_cast<unsigned char>(text[i]) < 0x80;
   if (!ascii || newLength >= kBoxTextSize || shownLength >= kBoxTextSize) {
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    if (atEnd) scrollToEnd(edit);
     return;
   }
   // Wine's box lays out and measures every line of a text it is given
@@ -120,8 +215,9 @@ void setTextBoxText(TextBox box, const char* text) {
 
   QuietUpdate update;
   beginQuietUpdate(edit, &update);
-  const bool textChanged = prefix + suffix < shownLength || middleLength > 0;
-  if (textChanged) {
+  const TextChange change = {prefix, newLength - suffix,
+                             prefix + suffix < shownLength || middleLength > 0};
+  if (change.changed) {
     SendMessageW(edit, EM_SETSEL, WPARAM(prefix), LPARAM(shownLength - suffix));
     SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(middle));
   }
@@ -131,17 +227,30 @@ void setTextBoxText(TextBox box, const char* text) {
   SendMessageW(edit, EM_SETSEL, 0, 0);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
-  endQuietUpdate(edit, update, textChanged);
+  if (atEnd) scrollToEnd(edit);
+  endQuietUpdate(edit, update, text, change);
 }
 
-void scrollTextBoxToEnd(TextBox box) {
-  const HWND edit = textBox(box);
-  QuietUpdate update;
-  beginQuietUpdate(edit, &update);
-  // Past the end, then one line back, so the last line is not left alone.
-  SendMessageA(edit, EM_LINESCROLL, 0, 1000000);
-  SendMessageA(edit, EM_LINESCROLL, 0, -1);
-  endQuietUpdate(edit, update, false);
+}  // namespace
+
+void beep(unsigned kind) {
+  MessageBeep(kind);
+}
+
+bool askOkCancel(const char* text, const char* caption) {
+  return MessageBoxA(frontEnd.mainWindow, text, caption, MB_OKCANCEL) != IDCANCEL;
+}
+
+void showInformation(const char* text, const char* caption) {
+  MessageBoxA(frontEnd.mainWindow, text, caption, MB_ICONINFORMATION);
+}
+
+void setTextBoxText(TextBox box, const char* text) {
+  replaceBoxText(textBox(box), text, false);
+}
+
+void setTextBoxTextAtEnd(TextBox box, const char* text) {
+  replaceBoxText(textBox(box), text, true);
 }
 
 void getTextBoxText(TextBox box, char* buffer, int size) {

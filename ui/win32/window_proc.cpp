@@ -19,6 +19,8 @@ void onPaint(HWND window) {
   const HDC dc = BeginPaint(window, &paint);
   GdiSurface surface(dc);
   paintAll(surface);
+  forgetShownCells(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                   paint.rcPaint.bottom);
   EndPaint(window, &paint);
 }
 
