@@ -180,6 +180,17 @@ bool writeValues(SolverFrame& frame) {
           once[1] == kGeometry.allCells[1]);
 }
 
+// Subtracts one from the candidate counts of cells, counts kept as four bit
+// planes: from and to may be the same planes.
+inline void subtractOne(const Word from[4][2], Word to[4][2], WordPair cells) {
+  WordPair borrow = cells;
+  for (int k = 0; k < 4; ++k) {
+    const WordPair before = loadPair(from[k]);
+    storePair(to[k], before ^ borrow);
+    borrow = andNot(borrow, before);
+  }
+}
+
 // Places a digit into an empty cell. False when the cell no longer allows
 // it: the frame is then a dead end.
 inline bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
@@ -195,13 +206,21 @@ inline bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
   // only, as its value; the planes count empty cells only.
   storePair(digitWords, andNot(cells, peers));
   storePair(frame.emptyCells, andNot(empty, self));
-  WordPair borrow = cells & empty & peers;
-  for (int k = 0; k < 4; ++k) {
-    const WordPair before = loadPair(frame.candidateCount[k]);
-    storePair(frame.candidateCount[k], before ^ borrow);
-    borrow = andNot(borrow, before);
-  }
+  subtractOne(frame.candidateCount, frame.candidateCount, cells & empty & peers);
   --frame.emptyCount;
+  return true;
+}
+
+// Places each of the cells of one word, with the digit whose index bits
+// (read off the digits' sets beforehand) it has. False when a cell refuses.
+inline bool placeIndexedCells(SolverFrame& frame, int word, Word cells, const Word indexBits[4]) {
+  for (Word rest = cells; rest != 0; rest &= rest - 1) {
+    const int position = std::countr_zero(rest);
+    int digit = 1;
+    for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
+    if (!placeDigit(frame, cellAt(word, position), digit)) [[unlikely]]
+      return false;
+  }
   return true;
 }
 
@@ -218,16 +237,9 @@ inline bool placeSinglesOfWord(SolverFrame& frame, Word singles) {
     for (int k = 0; k < 4; ++k)
       if (d & (1 << k)) indexBits[k] |= cells;
   }
-  for (Word rest = singles; rest != 0; rest &= rest - 1) {
-    const int position = std::countr_zero(rest);
-    int digit = 1;
-    for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
-    // An earlier single of this round may have taken the cell's only
-    // digit: placeDigit then refuses.
-    if (!placeDigit(frame, cellAt(kWord, position), digit)) [[unlikely]]
-      return false;
-  }
-  return true;
+  // An earlier single of this round may have taken a cell's only digit:
+  // placeDigit then refuses.
+  return placeIndexedCells(frame, kWord, singles, indexBits);
 }
 
 // One naked-single round: finds the cells left with no candidate (a dead
@@ -290,13 +302,8 @@ VANTRIC_ALWAYS_INLINE bool runHiddenPass(SolverFrame& frame, bool& wrote) {
   // this pass: the same digit in one of its units.
   for (int w = 0; w < 2; ++w) {
     const Word bits[4] = {indexBits[0][w], indexBits[1][w], indexBits[2][w], indexBits[3][w]};
-    for (Word rest = once[w]; rest != 0; rest &= rest - 1) {
-      const int position = std::countr_zero(rest);
-      int digit = 1;
-      for (int k = 0; k < 4; ++k) digit += int((bits[k] >> position) & 1) << k;
-      if (!placeDigit(frame, cellAt(w, position), digit)) [[unlikely]]
-        return false;
-    }
+    if (!placeIndexedCells(frame, w, once[w], bits)) [[unlikely]]
+      return false;
   }
   return true;
 }
@@ -377,12 +384,7 @@ bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, 
   for (int d = 0; d < 9; ++d) storePair(child.digitCells[d], loadPair(parent.digitCells[d]));
   storePair(child.digitCells[digit - 1], andNot(cells, peers));
   storePair(child.emptyCells, andNot(empty, self));
-  WordPair borrow = cells & empty & peers;
-  for (int k = 0; k < 4; ++k) {
-    const WordPair before = loadPair(parent.candidateCount[k]);
-    storePair(child.candidateCount[k], before ^ borrow);
-    borrow = andNot(borrow, before);
-  }
+  subtractOne(parent.candidateCount, child.candidateCount, cells & empty & peers);
   child.emptyCount = parent.emptyCount - 1;
   child.contradiction = false;
   return !isEmpty(cells & empty & self);
