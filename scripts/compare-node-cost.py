@@ -29,6 +29,8 @@ def buildRevision(revision):
     source = os.path.join(ROOT, 'build', 'compare', 'src-' + revision)
     binary = os.path.join(ROOT, 'build', 'compare', revision, 'cli', 'vantric-solve')
     if not os.path.isdir(source):
+        # A build folder removed by hand leaves its work tree registered.
+        run(['git', '-C', ROOT, 'worktree', 'prune'])
         run(['git', '-C', ROOT, 'worktree', 'add', '--detach', source, revision],
             stdout=subprocess.DEVNULL)
     # The revision finds the puzzle lists beside its own tree, as this one does.
