@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/puzzle_reader.h"
+#include "cli/result_text.h"
 #include "cli/worker_threads.h"
 #include "model/tables.h"
 #include "solver/clock.h"
@@ -95,16 +96,23 @@ char outputBuffer[1 << 16];
 void formatResult(const GameState& state, int solutions, BatchLine& line) {
   // A board that repeats a digit is not searched at all.
   const Verdict verdict = state.solutionFound ? kFound : state.nodeCount == 0 ? kInvalid : kNone;
-  char grid[kCellCount + 1];
+  // At most 7 + 3 * 12 + 20 + 81 + 2 characters: the text has room.
+  char* text = line.text;
+  int length = appendText(text, 0, kVerdictNames[verdict]);
+  text[length++] = ' ';
+  length = appendNumber(text, length, state.nodeCount);
+  text[length++] = ' ';
+  length = appendNumber(text, length, state.deepestSlot);
+  text[length++] = ' ';
+  length = appendSeconds(text, length, state.solveSeconds);
+  text[length++] = ' ';
   for (CellIndex c = 0; c < kCellCount; ++c)
-    grid[c] = state.solutionFound ? char('0' + state.solution[c]) : '.';
-  grid[kCellCount] = '\0';
-  int length = std::snprintf(line.text, kResultTextSize, "%s %d %d %.6f %s", kVerdictNames[verdict],
-                             state.nodeCount, state.deepestSlot, state.solveSeconds, grid);
-  if (solutions >= 0 && length < kResultTextSize)
-    length += std::snprintf(line.text + length, kResultTextSize - length, " %d", solutions);
-  if (length > kResultTextSize - 2) length = kResultTextSize - 2;
-  line.text[length++] = '\n';
+    text[length++] = state.solutionFound ? char('0' + state.solution[c]) : '.';
+  if (solutions >= 0) {
+    text[length++] = ' ';
+    length = appendNumber(text, length, solutions);
+  }
+  text[length++] = '\n';
   line.textLength = length;
   line.verdict = verdict;
   line.nodes = state.nodeCount;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/result_text.h"
 #include "state/version.h"
 #include "tests/solver/solver_support.h"
 
@@ -111,6 +113,24 @@ TEST(SolveCommand, OneLinePerPuzzle) {
   EXPECT_EQ(o.out[1].substr(0, 11), "invalid 0 0");
   EXPECT_EQ(fields(o.out[1])[4], std::string(81, '.'));
   EXPECT_EQ(o.out[2].substr(0, 9), "none 1 0 ");
+}
+
+// The output line's numbers are written by hand, as printf writes them.
+TEST(SolveCommand, ResultTextAsPrintfWritesIt) {
+  const double seconds[] = {0.0, 0.0000004, 0.0000006, 0.25, 1.9999996, 123.4567891, 86400.5};
+  for (const double value : seconds) {
+    char expected[64];
+    char text[64];
+    std::snprintf(expected, sizeof expected, "%.6f", value);
+    text[appendSeconds(text, 0, value)] = '\0';
+    EXPECT_STREQ(text, expected) << value;
+  }
+  const long long numbers[] = {0, 7, -12, 1234567890123LL, LLONG_MIN};
+  for (const long long value : numbers) {
+    char text[64];
+    text[appendNumber(text, appendText(text, 0, "n="), value)] = '\0';
+    EXPECT_EQ(std::string(text), "n=" + std::to_string(value));
+  }
 }
 
 TEST(SolveCommand, LinesThatAreNotPuzzles) {
