@@ -8,6 +8,11 @@
 #define VANTRIC_SSE2 1
 #endif
 
+// Cell (row r, column c) is bit 10r + c of word 0 for rows 0-5 and bit
+// 10(r-6) + c of word 1 for rows 6-8: bits follow cell order, each band of
+// three rows is thirty bits, and bit 9 of every row is a spare guard bit.
+constexpr int kRowBits = 10;
+
 // A set of 81 cells is two words, rows 0-5 and rows 6-8. A placement does
 // the same to both, so one SSE2 register holds the pair where the processor
 // has one, which halves the work of the search's most frequent step.
