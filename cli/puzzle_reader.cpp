@@ -16,15 +16,28 @@ int nextByte(PuzzleReader& reader) {
   return reader.buffer[reader.position++];
 }
 
-// Puzzle lists often write an empty cell as '0'; the position box of the
-// window skips it instead.
-int lineCellValue(int byte) {
-  return byte == '0' ? 0 : cellCharacterValue(byte);
+constexpr signed char kBlank = -2;
+
+// What each byte of a line stands for: a cell's value, -1 for a byte that is
+// skipped, or kBlank for white space, which also leaves a line blank. Puzzle
+// lists often write an empty cell as '0'; the position box of the window
+// skips it instead.
+struct ByteValues {
+  signed char value[256];
+};
+
+constexpr ByteValues makeByteValues() {
+  ByteValues table{};
+  for (int byte = 0; byte < 256; ++byte) {
+    const bool blank = byte == ' ' || byte == '\t' || byte == '\r' || byte == '\v' || byte == '\f';
+    table.value[byte] = static_cast<signed char>(blank         ? kBlank
+                                                 : byte == '0' ? 0
+                                                               : cellCharacterValue(byte));
+  }
+  return table;
 }
 
-bool isBlank(int byte) {
-  return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\v' || byte == '\f';
-}
+constexpr ByteValues kByteValues = makeByteValues();
 
 }  // namespace
 
@@ -46,10 +59,9 @@ bool readPuzzleLine(PuzzleReader& reader, int cells[kCellCount], int* cellCount,
     int count = 0;
     for (; byte >= 0 && byte != '\n'; byte = nextByte(reader)) {
       if (comment) continue;
-      if (!isBlank(byte)) blank = false;
-      if (count == kCellCount) continue;
-      const int value = lineCellValue(byte);
-      if (value >= 0) cells[count++] = value;
+      const int value = kByteValues.value[byte];
+      if (value != kBlank) blank = false;
+      if (value >= 0 && count < kCellCount) cells[count++] = value;
     }
     if (comment || blank) continue;
     *cellCount = count;

@@ -2,9 +2,9 @@
 #pragma once
 
 // Its digit for '1'-'9', 0 (an empty cell) for '.' or '*', and -1 for a
-// character that is skipped. Inline: vantric-solve asks it of every byte
-// of its lists.
-inline int cellCharacterValue(int character) {
+// character that is skipped. In the header: vantric-solve builds its byte
+// table from it at compile time.
+constexpr int cellCharacterValue(int character) {
   if (character >= '1' && character <= '9') return character - '0';
   if (character == '.' || character == '*') return 0;
   return -1;

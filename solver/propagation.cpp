@@ -313,7 +313,7 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
 
 }  // namespace
 
-void prepareFrame(SolverFrame& frame) {
+bool prepareFrame(SolverFrame& frame) {
   // Indexed by value, 0 standing for the empty cells, so that no cell needs
   // a branch: the cells holding each value, and each digit's set with the
   // peers of its cells taken out.
@@ -329,6 +329,10 @@ void prepareFrame(SolverFrame& frame) {
     sets[value][0] &= ~kGeometry.peers[c][0];
     sets[value][1] &= ~kGeometry.peers[c][1];
   }
+  // A digit repeats where a cell holding it is a peer of another.
+  Word repeated = 0;
+  for (int d = 1; d < 10; ++d)
+    repeated |= (holding[d][0] & ~sets[d][0]) | (holding[d][1] & ~sets[d][1]);
   // A filled cell stays in its own digit's set only; a repeated digit takes
   // its cells out of that set too.
   for (int w = 0; w < 2; ++w) {
@@ -351,6 +355,7 @@ void prepareFrame(SolverFrame& frame) {
       }
     }
   }
+  return repeated == 0;
 }
 
 bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, int digit) {

@@ -9,7 +9,8 @@
 // is a handful of word operations and a whole pass is a few hundred.
 
 // Sets up the cell sets of a frame whose values (0-9) were just written.
-void prepareFrame(SolverFrame& frame);
+// False when the values repeat a digit in a row, column or box.
+bool prepareFrame(SolverFrame& frame);
 // Gives a child the parent's position (its cell sets, not its values) with
 // one more digit placed into an empty cell. False when the cell does not
 // allow the digit: the child is then a dead end.

@@ -67,8 +67,9 @@ void searchPreparedFrame(GameState& state, SolverFrame& frame, bool consistent) 
 }  // namespace
 
 void searchFrame(GameState& state, SolverFrame& frame) {
-  prepareFrame(frame);
-  searchPreparedFrame(state, frame, true);
+  // A board that already repeats a digit has no solution; searching it would
+  // only fill the cells around the repeat.
+  if (prepareFrame(frame)) searchPreparedFrame(state, frame, true);
 }
 
 void runSolve(GameState& state) {
@@ -82,9 +83,7 @@ void runSolve(GameState& state) {
   state.deepestSlot = 0;
   state.nodeCount = 0;
   state.solutionFound = false;
-  // A board that already repeats a digit has no solution; searching it would
-  // only fill the cells around the repeat.
-  if (!repeatsDigit(root.values)) searchFrame(state, root);
+  searchFrame(state, root);
   const double now = elapsedSeconds();
   state.solverIdle = true;
   state.solveSeconds = now - state.solveStartTime;

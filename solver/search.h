@@ -18,5 +18,5 @@ void runSolve();
 // window-system calls are no-ops and the clock has been read once before.
 void runSolve(GameState& state);
 // One search node of a run on state, on a frame whose values were just
-// written.
+// written; nothing when they repeat a digit in a unit.
 void searchFrame(GameState& state, SolverFrame& frame);

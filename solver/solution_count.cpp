@@ -31,8 +31,7 @@ void countBelow(GameState& state, int depth, bool consistent, int& count) {
 int countSolutions(GameState& state) {
   SolverFrame& root = state.frameStack[0];
   for (CellIndex c = 0; c < kCellCount; ++c) root.values[c] = state.board[c];
-  if (repeatsDigit(root.values)) return 0;
-  prepareFrame(root);
+  if (!prepareFrame(root)) return 0;
   int count = 0;
   countBelow(state, 0, true, count);
   return count;
