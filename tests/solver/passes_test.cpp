@@ -159,7 +159,7 @@ TEST(Propagation, FullFrameGivesBackItsGrid) {
   loadFrame(kSolvedGrid);
   frame.values[40] = 0;
   frame.values[80] = 0;
-  prepareFrame(frame);
+  EXPECT_TRUE(prepareFrame(frame));
   SolverFrame child{};
   // A digit the cell does not allow leaves the child a dead end.
   EXPECT_FALSE(branchFrame(child, frame, 40, solved[40] % 9 + 1));
@@ -173,6 +173,6 @@ TEST(Propagation, FullFrameGivesBackItsGrid) {
   loadFrame(kSolvedGrid);
   frame.values[0] = solved[1];
   frame.values[1] = solved[0];
-  prepareFrame(frame);
+  EXPECT_FALSE(prepareFrame(frame));
   EXPECT_FALSE(propagateFrame(frame));
 }
