@@ -45,27 +45,56 @@ void drawCandidates(DrawSurface& surface, CandidateMask mask, int x, int y) {
   if (length > 0) surface.textOut(x, y, line, length);
 }
 
-void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted) {
-  if (cell == kNoCell) return;
+namespace {
+
+// What drawCell puts in a cell; two cells drawn with the same look show
+// the same pixels.
+struct CellLook {
+  Colour fill;
+  // Whether the candidates are drawn at all; a filled cell has none either way.
+  bool listed;
+  CandidateMask candidates;
+  int digit;
+  bool known;
+};
+
+CellLook lookOf(CellIndex cell, bool highlighted) {
+  const Colour fill = game.showColors ? game.cellColour[cell] : kColourWhite;
+  const bool listed = game.showLegalMoves && !game.entryMode;
+  return {highlighted ? darkenColour(fill) : fill, listed, listed ? game.candidates[cell] : 0,
+          game.board[cell], true};
+}
+
+bool sameLook(const CellLook& a, const CellLook& b) {
+  return a.known && b.known && a.fill == b.fill && a.candidates == b.candidates &&
+         a.digit == b.digit;
+}
+
+void drawLook(DrawSurface& surface, CellIndex cell, const CellLook& look) {
   surface.usePenAndBrush();
   int x0 = 0;
   int y0 = 0;
   cellOrigin(cell, &x0, &y0);
-  const Colour fill = game.showColors ? game.cellColour[cell] : kColourWhite;
   surface.setPenColour(kColourBlack);
-  surface.setBrushColour(highlighted ? darkenColour(fill) : fill);
+  surface.setBrushColour(look.fill);
   surface.rectangle(x0, y0, x0 + game.layout.cellWidth, y0 + game.layout.cellHeight);
-  if (game.showLegalMoves && !game.entryMode)
-    drawCandidates(surface, game.candidates[cell], x0 + scaleToDpi(2), y0 + scaleToDpi(2));
-  if (game.board[cell] != 0) {
+  if (look.listed) drawCandidates(surface, look.candidates, x0 + scaleToDpi(2), y0 + scaleToDpi(2));
+  if (look.digit != 0) {
     // The digit stands four pixels (at 96 dpi) right of the three-digit
     // candidate column.
-    const char digit = char('0' + game.board[cell]);
+    const char digit = char('0' + look.digit);
     surface.setTextColour(kColourBlack);
     surface.selectFont(kFontDigit);
     surface.textOut(x0 + 3 * game.layout.digitWidth[kFontGui] + scaleToDpi(6), y0 + scaleToDpi(2),
                     &digit, 1);
   }
+}
+
+}  // namespace
+
+void drawCell(DrawSurface& surface, CellIndex cell, bool highlighted) {
+  if (cell == kNoCell) return;
+  drawLook(surface, cell, lookOf(cell, highlighted));
 }
 
 namespace {
@@ -125,30 +154,9 @@ void paintAroundCells(DrawSurface& surface) {
   drawStatusLine(surface);
 }
 
-// What drawCell puts in a cell; two cells drawn with the same look show
-// the same pixels.
-struct CellLook {
-  Colour fill;
-  CandidateMask candidates;
-  int digit;
-  bool known;
-};
-
 // What the window shows of each cell as last drawn on its held surface;
 // not known where a paint from elsewhere may have drawn over it since.
 CellLook shownLooks[kCellCount];
-
-CellLook lookOf(CellIndex cell, bool highlighted) {
-  const Colour fill = game.showColors ? game.cellColour[cell] : kColourWhite;
-  const bool listed = game.showLegalMoves && !game.entryMode;
-  return {highlighted ? darkenColour(fill) : fill, listed ? game.candidates[cell] : 0,
-          game.board[cell], true};
-}
-
-bool sameLook(const CellLook& a, const CellLook& b) {
-  return a.known && b.known && a.fill == b.fill && a.candidates == b.candidates &&
-         a.digit == b.digit;
-}
 
 }  // namespace
 
@@ -170,7 +178,7 @@ void repaintWindow() {
     const bool highlighted = cell == game.hoverCell;
     const CellLook look = lookOf(cell, highlighted);
     if (sameLook(look, shownLooks[cell])) continue;
-    drawCell(surface, cell, highlighted);
+    drawLook(surface, cell, look);
     shownLooks[cell] = look;
   }
   paintAroundCells(surface);
