@@ -1,6 +1,8 @@
 // The counting search behind vantric-solve --count.
 #include "solver/solution_count.h"
 
+#include <bit>
+
 #include "solver/propagation.h"
 
 namespace {
@@ -17,9 +19,9 @@ void countBelow(GameState& state, int depth, bool consistent, int& count) {
   if (cell == kNoCell) return;
   // Each digit of the branch cell leads to other grids, so no solution is
   // counted twice.
-  int mask = cellCandidates(frame, cell);
-  for (int digit = 1; mask != 0 && count < kSolutionCountLimit; ++digit, mask >>= 1) {
-    if ((mask & 1) == 0) continue;
+  for (unsigned mask = unsigned(cellCandidates(frame, cell));
+       mask != 0 && count < kSolutionCountLimit; mask &= mask - 1) {
+    const int digit = std::countr_zero(mask) + 1;
     SolverFrame& child = state.frameStack[depth + 1];
     const bool childConsistent = branchFrame(child, frame, cell, digit);
     countBelow(state, depth + 1, childConsistent, count);
