@@ -18,8 +18,6 @@ struct Geometry {
   // The cell itself, and its twenty peers, in both words.
   Word self[kCellCount][2];
   Word peers[kCellCount][2];
-  // Both together.
-  Word reach[kCellCount][2];
   // Cell index of each bit position, word 0 then word 1.
   signed char cellAt[128];
   Word allCells[2];
@@ -43,7 +41,6 @@ constexpr Geometry makeGeometry() {
       else if (rowOf(c) == rowOf(p) || columnOf(c) == columnOf(p) || boxOf(c) == boxOf(p))
         g.peers[c][g.word[p]] |= g.bit[p];
     }
-    for (int w = 0; w < 2; ++w) g.reach[c][w] = g.self[c][w] | g.peers[c][w];
   }
   return g;
 }
@@ -137,17 +134,6 @@ inline CellIndex cellAt(int word, int position) {
   return kGeometry.cellAt[word * 64 + position];
 }
 
-// For each cell of cells, bit k of the index of the one digit set of sets
-// that holds it.
-inline void readDigitIndex(const Word sets[9][2], const Word cells[2], Word indexBits[4][2]) {
-  for (int w = 0; w < 2; ++w) {
-    indexBits[0][w] = (sets[1][w] | sets[3][w] | sets[5][w] | sets[7][w]) & cells[w];
-    indexBits[1][w] = (sets[2][w] | sets[3][w] | sets[6][w] | sets[7][w]) & cells[w];
-    indexBits[2][w] = (sets[4][w] | sets[5][w] | sets[6][w] | sets[7][w]) & cells[w];
-    indexBits[3][w] = sets[8][w] & cells[w];
-  }
-}
-
 // Reads a full frame's grid off the digits' sets into values. False when
 // some cell is in no set or in several: a starting grid that repeated a
 // digit, which leaves no true value for the cells around the repeat.
@@ -168,94 +154,109 @@ bool writeValues(SolverFrame& frame) {
 }
 
 // Subtracts one from the candidate counts of cells, counts kept as four bit
-// planes: from and to may be the same planes.
-inline void subtractOne(const Word from[4][2], Word to[4][2], WordPair cells) {
+// planes.
+inline void subtractOne(WordPair count[4], WordPair cells) {
   WordPair borrow = cells;
   for (int k = 0; k < 4; ++k) {
-    const WordPair before = loadPair(from[k]);
-    storePair(to[k], before ^ borrow);
+    const WordPair before = count[k];
+    count[k] = before ^ borrow;
     borrow = andNot(borrow, before);
   }
 }
 
+// The frame's empty cells, their candidate counts and their number, held in
+// registers while a propagation places digits and written back when it ends;
+// only the digits' sets are written at every placement.
+struct LiveCells {
+  WordPair empty;
+  WordPair count[4];
+  int emptyCount;
+};
+
+inline LiveCells loadLiveCells(const SolverFrame& frame) {
+  LiveCells live;
+  live.empty = loadPair(frame.emptyCells);
+  for (int k = 0; k < 4; ++k) live.count[k] = loadPair(frame.candidateCount[k]);
+  live.emptyCount = frame.emptyCount;
+  return live;
+}
+
+inline void storeLiveCells(SolverFrame& frame, const LiveCells& live) {
+  storePair(frame.emptyCells, live.empty);
+  for (int k = 0; k < 4; ++k) storePair(frame.candidateCount[k], live.count[k]);
+  frame.emptyCount = live.emptyCount;
+}
+
 // Places a digit into an empty cell. False when the cell no longer allows
 // it: the frame is then a dead end.
-inline bool placeDigit(SolverFrame& frame, CellIndex cell, int digit) {
+inline bool placeDigit(SolverFrame& frame, LiveCells& live, CellIndex cell, int digit) {
   Word* digitWords = frame.digitCells[digit - 1];
   const WordPair self = loadPair(kGeometry.self[cell]);
   const WordPair peers = loadPair(kGeometry.peers[cell]);
   const WordPair cells = loadPair(digitWords);
-  const WordPair empty = loadPair(frame.emptyCells);
-  if (isEmpty(cells & empty & self)) [[unlikely]]
+  const WordPair allowing = cells & live.empty;
+  if (isEmpty(allowing & self)) [[unlikely]]
     return false;
-  // The empty peers that allowed the digit lose one candidate each: a
-  // subtraction of one in the bit planes. The cell stays in the digit's set
-  // only, as its value; the planes count empty cells only.
+  // The empty peers that allowed the digit lose one candidate each. The
+  // cell stays in the digit's set only, as its value; the planes count
+  // empty cells only.
   storePair(digitWords, andNot(cells, peers));
-  storePair(frame.emptyCells, andNot(empty, self));
-  subtractOne(frame.candidateCount, frame.candidateCount, cells & empty & peers);
-  --frame.emptyCount;
+  live.empty = andNot(live.empty, self);
+  subtractOne(live.count, allowing & peers);
+  --live.emptyCount;
   return true;
 }
 
-// Places each of the cells of one word, with the digit whose index bits
-// (read off the digits' sets beforehand) it has. False when a cell refuses.
-inline bool placeIndexedCells(SolverFrame& frame, int word, Word cells, const Word indexBits[4]) {
+// Places each of the cells of one word, with the digit whose index bits it
+// has. The word is a constant, so that the cell lookup folds it in. False
+// when a cell refuses.
+template <int kWord>
+inline bool placeIndexedCells(SolverFrame& frame, LiveCells& live, Word cells,
+                              const Word indexBits[4][2]) {
   for (Word rest = cells; rest != 0; rest &= rest - 1) {
     const int position = std::countr_zero(rest);
     int digit = 1;
-    for (int k = 0; k < 4; ++k) digit += int((indexBits[k] >> position) & 1) << k;
-    if (!placeDigit(frame, cellAt(word, position), digit)) [[unlikely]]
+    for (int k = 0; k < 4; ++k) digit += int((indexBits[k][kWord] >> position) & 1) << k;
+    if (!placeDigit(frame, live, cellAt(kWord, position), digit)) [[unlikely]]
       return false;
   }
   return true;
 }
 
-// Places the naked singles of one word of a round. The word is a constant,
-// so that the compiler keeps everything in registers.
-template <int kWord>
-inline bool placeSinglesOfWord(SolverFrame& frame, Word singles) {
-  if (singles == 0) return true;
-  // Bit k of each single's digit index, read off the digits' sets before
-  // the first placement changes them.
-  Word indexBits[4] = {0, 0, 0, 0};
+// Places the cells, each with the one digit of sets that holds it. The
+// digits are read off the sets before the first placement changes them.
+inline bool placeFromSets(SolverFrame& frame, LiveCells& live, WordPair cells,
+                          const Word sets[9][2]) {
+  // Bit k of each cell's digit index.
+  WordPair bits[4] = {zeroPair(), zeroPair(), zeroPair(), zeroPair()};
   for (int d = 1; d < 9; ++d) {
-    const Word cells = frame.digitCells[d][kWord] & singles;
+    const WordPair holding = loadPair(sets[d]) & cells;
     for (int k = 0; k < 4; ++k)
-      if (d & (1 << k)) indexBits[k] |= cells;
+      if (d & (1 << k)) bits[k] = bits[k] | holding;
   }
-  // An earlier single of this round may have taken a cell's only digit:
-  // placeDigit then refuses.
-  return placeIndexedCells(frame, kWord, singles, indexBits);
+  Word indexBits[4][2];
+  for (int k = 0; k < 4; ++k) storePair(indexBits[k], bits[k]);
+  Word words[2];
+  storePair(words, cells);
+  return placeIndexedCells<0>(frame, live, words[0], indexBits) &&
+         placeIndexedCells<1>(frame, live, words[1], indexBits);
 }
 
-// One naked-single round: finds the cells left with no candidate (a dead
-// end) or with one, and fills the latter. Sets placed when it filled a cell.
-bool fillNakedSinglesOnce(SolverFrame& frame, bool& placed) {
-  Word singles[2];
-  Word zeros = 0;
-  for (int w = 0; w < 2; ++w) {
-    const Word high =
-        frame.candidateCount[1][w] | frame.candidateCount[2][w] | frame.candidateCount[3][w];
-    zeros |= frame.emptyCells[w] & ~(frame.candidateCount[0][w] | high);
-    singles[w] = frame.emptyCells[w] & frame.candidateCount[0][w] & ~high;
-  }
+// Naked singles to a standstill: each round finds the cells left with no
+// candidate (a dead end) or with one, and fills the latter. Sets placed when
+// it filled a cell.
+inline bool fillNakedSingles(SolverFrame& frame, LiveCells& live, bool& placed) {
   placed = false;
-  if (zeros != 0) return false;
-  if ((singles[0] | singles[1]) == 0) return true;
-
-  placed = true;
-  return placeSinglesOfWord<0>(frame, singles[0]) && placeSinglesOfWord<1>(frame, singles[1]);
-}
-
-bool fillNakedSingles(SolverFrame& frame, bool& placed) {
-  placed = false;
-  bool placedNow = true;
-  while (placedNow) {
-    if (!fillNakedSinglesOnce(frame, placedNow)) return false;
-    placed = placed || placedNow;
+  for (;;) {
+    const WordPair atMostOne = andNot(live.empty, live.count[1] | live.count[2] | live.count[3]);
+    if (!isEmpty(andNot(atMostOne, live.count[0]))) return false;
+    const WordPair singles = atMostOne & live.count[0];
+    if (isEmpty(singles)) return true;
+    placed = true;
+    // An earlier single of this round may have taken a cell's only digit:
+    // placeDigit then refuses.
+    if (!placeFromSets(frame, live, singles, frame.digitCells)) return false;
   }
-  return true;
 }
 
 // The hidden singles of every digit, judged from the same sets. False when
@@ -271,35 +272,11 @@ inline bool findAllHiddenSingles(const SolverFrame& frame, Word hidden[9][2]) {
   return any != 0;
 }
 
-// Writes the hidden singles that one pass found; false on a dead end.
-bool writeHiddenSingles(SolverFrame& frame, const Word hidden[9][2]) {
-  // A cell that is the only place for two digits is a dead end.
-  Word once[2] = {0, 0};
-  Word twice[2] = {0, 0};
-  for (int d = 0; d < 9; ++d) {
-    for (int w = 0; w < 2; ++w) {
-      twice[w] |= once[w] & hidden[d][w];
-      once[w] |= hidden[d][w];
-    }
-  }
-  if ((twice[0] | twice[1]) != 0) [[unlikely]]
-    return false;
-  Word indexBits[4][2];
-  readDigitIndex(hidden, once, indexBits);
-  // A write that the cell no longer allows clashes with an earlier write of
-  // this pass: the same digit in one of its units.
-  for (int w = 0; w < 2; ++w) {
-    const Word bits[4] = {indexBits[0][w], indexBits[1][w], indexBits[2][w], indexBits[3][w]};
-    if (!placeIndexedCells(frame, w, once[w], bits)) [[unlikely]]
-      return false;
-  }
-  return true;
-}
-
 // One hidden-single pass: every deduction is drawn from the same sets, and
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
-bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
+inline bool fillHiddenSingles(SolverFrame& frame, LiveCells& live, bool& wrote) {
+  storePair(frame.emptyCells, live.empty);
   Word hidden[9][2];
 #ifdef VANTRIC_HIDDEN_ROWS
   // The processor does not change while the program runs.
@@ -308,7 +285,37 @@ bool fillHiddenSingles(SolverFrame& frame, bool& wrote) {
 #else
   wrote = findAllHiddenSingles(frame, hidden);
 #endif
-  return !wrote || writeHiddenSingles(frame, hidden);
+  if (!wrote) return true;
+  // A cell that is the only place for two digits is a dead end.
+  WordPair once = zeroPair();
+  WordPair twice = zeroPair();
+  for (const auto& cells : hidden) {
+    const WordPair found = loadPair(cells);
+    twice = twice | (once & found);
+    once = once | found;
+  }
+  if (!isEmpty(twice)) [[unlikely]]
+    return false;
+  // A write that the cell no longer allows clashes with an earlier write of
+  // this pass: the same digit in one of its units.
+  return placeFromSets(frame, live, once, hidden);
+}
+
+// Naked singles, then rounds of one hidden pass and the naked singles its
+// digits cause, until a hidden pass writes nothing or its digits leave no
+// naked single; the search branches then, even if they made new hidden
+// singles.
+bool propagateLive(SolverFrame& frame, LiveCells& live) {
+  bool afterHidden = false;
+  for (;;) {
+    bool placed = false;
+    if (!fillNakedSingles(frame, live, placed)) return false;
+    if (afterHidden && !placed) return true;
+    bool wrote = false;
+    if (!fillHiddenSingles(frame, live, wrote)) return false;
+    if (!wrote) return true;
+    afterHidden = true;
+  }
 }
 
 }  // namespace
@@ -366,25 +373,20 @@ bool branchFrame(SolverFrame& child, const SolverFrame& parent, CellIndex cell, 
   for (int d = 0; d < 9; ++d) storePair(child.digitCells[d], loadPair(parent.digitCells[d]));
   storePair(child.digitCells[digit - 1], andNot(cells, peers));
   storePair(child.emptyCells, andNot(empty, self));
-  subtractOne(parent.candidateCount, child.candidateCount, cells & empty & peers);
+  WordPair count[4];
+  for (int k = 0; k < 4; ++k) count[k] = loadPair(parent.candidateCount[k]);
+  subtractOne(count, cells & empty & peers);
+  for (int k = 0; k < 4; ++k) storePair(child.candidateCount[k], count[k]);
   child.emptyCount = parent.emptyCount - 1;
   child.contradiction = false;
   return !isEmpty(cells & empty & self);
 }
 
 bool propagateFrame(SolverFrame& frame) {
-  bool placed = false;
-  if (!fillNakedSingles(frame, placed)) return false;
-  for (;;) {
-    bool wrote = false;
-    if (!fillHiddenSingles(frame, wrote)) return false;
-    if (!wrote) break;
-    if (!fillNakedSingles(frame, placed)) return false;
-    // The hidden digits left no naked single: the search branches now, even
-    // if they made new hidden singles.
-    if (!placed) break;
-  }
-  return frame.emptyCount != 0 || writeValues(frame);
+  LiveCells live = loadLiveCells(frame);
+  const bool alive = propagateLive(frame, live);
+  storeLiveCells(frame, live);
+  return alive && (frame.emptyCount != 0 || writeValues(frame));
 }
 
 CellIndex chooseBranchCell(const SolverFrame& frame) {

@@ -28,8 +28,14 @@ inline WordPair loadPair(const std::uint64_t p[2]) {
 inline void storePair(std::uint64_t p[2], WordPair a) {
   _mm_storeu_si128(reinterpret_cast<__m128i*>(p), a.v);
 }
+inline WordPair zeroPair() {
+  return {_mm_setzero_si128()};
+}
 inline WordPair operator&(WordPair a, WordPair b) {
   return {_mm_and_si128(a.v, b.v)};
+}
+inline WordPair operator|(WordPair a, WordPair b) {
+  return {_mm_or_si128(a.v, b.v)};
 }
 inline WordPair operator^(WordPair a, WordPair b) {
   return {_mm_xor_si128(a.v, b.v)};
@@ -55,8 +61,14 @@ inline void storePair(std::uint64_t p[2], WordPair a) {
   p[0] = a.w[0];
   p[1] = a.w[1];
 }
+inline WordPair zeroPair() {
+  return {{0, 0}};
+}
 inline WordPair operator&(WordPair a, WordPair b) {
   return {{a.w[0] & b.w[0], a.w[1] & b.w[1]}};
+}
+inline WordPair operator|(WordPair a, WordPair b) {
+  return {{a.w[0] | b.w[0], a.w[1] | b.w[1]}};
 }
 inline WordPair operator^(WordPair a, WordPair b) {
   return {{a.w[0] ^ b.w[0], a.w[1] ^ b.w[1]}};
