@@ -135,14 +135,19 @@ TEST(SolveCommand, ResultTextAsPrintfWritesIt) {
 
 TEST(SolveCommand, LinesThatAreNotPuzzles) {
   const std::string puzzle = kEmptyBoard;
+  // Lines 6 and 7 are as long as a puzzle: a comment, and 80 cells with a
+  // skipped byte among them.
   const Outcome o = run("", "# a comment with 81 dots " + puzzle + "\n\n   \r\n12345\n" + puzzle +
-                                "\n" + puzzle.substr(0, 80));
+                                "\n#" + puzzle.substr(1) + "\n" + puzzle.substr(0, 40) + "x" +
+                                puzzle.substr(41) + "\n" + puzzle + "\n" + puzzle.substr(0, 80));
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(o.err,
             "vantric-solve: -:4: not a puzzle (5 cells)\n"
-            "vantric-solve: -:6: not a puzzle (80 cells)\n");
-  ASSERT_EQ(o.out.size(), 1u);
+            "vantric-solve: -:7: not a puzzle (80 cells)\n"
+            "vantric-solve: -:9: not a puzzle (80 cells)\n");
+  ASSERT_EQ(o.out.size(), 2u);
   EXPECT_EQ(fields(o.out[0])[4], kEmptyBoardLine);
+  EXPECT_EQ(fields(o.out[1])[4], kEmptyBoardLine);
 }
 
 TEST(SolveCommand, PositionTextRulesOnLongBinaryLines) {
