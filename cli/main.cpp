@@ -57,6 +57,9 @@ struct Totals {
 
 constexpr int kBatchSize = 4096;
 constexpr int kResultTextSize = 160;
+// A worker takes this many lines at a time, so that workers seldom meet on
+// the shared counter or on neighbouring lines.
+constexpr int kLinesPerClaim = 16;
 
 enum Verdict { kFound, kNone, kInvalid };
 const char* const kVerdictNames[] = {"found", "none", "invalid"};
@@ -124,14 +127,17 @@ void solveBatchLines(int worker) {
   GameState& state = workerStates[worker];
   Batch& batch = *solvingBatch;
   for (;;) {
-    const int index = batch.nextLine.fetch_add(1, std::memory_order_relaxed);
-    if (index >= batch.length) return;
-    BatchLine& line = batch.lines[index];
-    if (line.cellCount < kCellCount) continue;
-    for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
-    runSolve(state);
-    const int solutions = options.count ? countSolutions(state) : -1;
-    formatResult(state, solutions, line);
+    const int first = batch.nextLine.fetch_add(kLinesPerClaim, std::memory_order_relaxed);
+    if (first >= batch.length) return;
+    const int end = first + kLinesPerClaim < batch.length ? first + kLinesPerClaim : batch.length;
+    for (int index = first; index < end; ++index) {
+      BatchLine& line = batch.lines[index];
+      if (line.cellCount < kCellCount) continue;
+      for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
+      runSolve(state);
+      const int solutions = options.count ? countSolutions(state) : -1;
+      formatResult(state, solutions, line);
+    }
   }
 }
 
