@@ -276,6 +276,7 @@ inline bool findAllHiddenSingles(const SolverFrame& frame, Word hidden[9][2]) {
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
 inline bool fillHiddenSingles(SolverFrame& frame, LiveCells& live, bool& wrote) {
+  // Both searches read the empty cells from the frame.
   storePair(frame.emptyCells, live.empty);
   Word hidden[9][2];
 #ifdef VANTRIC_HIDDEN_ROWS
