@@ -134,23 +134,29 @@ inline CellIndex cellAt(int word, int position) {
   return kGeometry.cellAt[word * 64 + position];
 }
 
+// The cells in at least one of nine digits' sets, and those in two or more.
+inline void uniteDigitSets(const Word sets[9][2], WordPair& once, WordPair& twice) {
+  once = zeroPair();
+  twice = zeroPair();
+  for (int d = 0; d < 9; ++d) {
+    const WordPair cells = loadPair(sets[d]);
+    twice = twice | (once & cells);
+    once = once | cells;
+  }
+}
+
 // Reads a full frame's grid off the digits' sets into values. False when
 // some cell is in no set or in several: a starting grid that repeated a
 // digit, which leaves no true value for the cells around the repeat.
 bool writeValues(SolverFrame& frame) {
-  Word once[2] = {0, 0};
-  Word twice[2] = {0, 0};
-  for (int d = 0; d < 9; ++d) {
-    for (int w = 0; w < 2; ++w) {
-      const Word cells = frame.digitCells[d][w];
-      twice[w] |= once[w] & cells;
-      once[w] |= cells;
-      for (Word rest = cells; rest != 0; rest &= rest - 1)
+  for (int d = 0; d < 9; ++d)
+    for (int w = 0; w < 2; ++w)
+      for (Word rest = frame.digitCells[d][w]; rest != 0; rest &= rest - 1)
         frame.values[cellAt(w, std::countr_zero(rest))] = d + 1;
-    }
-  }
-  return ((twice[0] | twice[1]) == 0 && once[0] == kGeometry.allCells[0] &&
-          once[1] == kGeometry.allCells[1]);
+  WordPair once;
+  WordPair twice;
+  uniteDigitSets(frame.digitCells, once, twice);
+  return isEmpty(twice) && isEmpty(once ^ loadPair(kGeometry.allCells));
 }
 
 // Subtracts one from the candidate counts of cells, counts kept as four bit
@@ -288,13 +294,9 @@ inline bool fillHiddenSingles(SolverFrame& frame, LiveCells& live, bool& wrote) 
 #endif
   if (!wrote) return true;
   // A cell that is the only place for two digits is a dead end.
-  WordPair once = zeroPair();
-  WordPair twice = zeroPair();
-  for (const auto& cells : hidden) {
-    const WordPair found = loadPair(cells);
-    twice = twice | (once & found);
-    once = once | found;
-  }
+  WordPair once;
+  WordPair twice;
+  uniteDigitSets(hidden, once, twice);
   if (!isEmpty(twice)) [[unlikely]]
     return false;
   // A write that the cell no longer allows clashes with an earlier write of

@@ -58,11 +58,16 @@ e2e_begin() {
   xdotool mousemove 0 0
 }
 
+# Ends the Wine server of the run's prefix and everything it runs.
+stop_wineserver() {
+  WINEPREFIX=$e2e_prefix wineserver -k 2>/dev/null
+  WINEPREFIX=$e2e_prefix wineserver -w 2>/dev/null
+}
+
 e2e_end() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
   if [ "$e2e_prefix" = "$e2e_out/prefix" ]; then
-    WINEPREFIX=$e2e_prefix wineserver -k 2>/dev/null
-    WINEPREFIX=$e2e_prefix wineserver -w 2>/dev/null
+    stop_wineserver
     rm -rf "$e2e_prefix"
   fi
 }
@@ -94,8 +99,7 @@ start_vantric() {
       e2e_restarted=1
       note "Wine's desktop process did not start; starting vantric.exe again"
       cp "$e2e_out/vantric.log" "$e2e_out/vantric-first.log"
-      WINEPREFIX=$e2e_prefix wineserver -k 2>/dev/null
-      WINEPREFIX=$e2e_prefix wineserver -w 2>/dev/null
+      stop_wineserver
       start_vantric
       return
     fi
