@@ -7,8 +7,9 @@ Builds vantric-solve of REV (in build/compare/REV) and of this tree (the
 native preset), then runs the two alternately, each on the same slice of
 a list, so that a slow stretch of a busy machine falls on both alike; it
 adds up the seconds and nodes each reports and prints ns per node. The
-lists default to every file in ../shared/data. It also checks that every
-line but the run time (verdict, nodes, deepest slot, grid) is the same.
+lists default to the puzzle lists of the repository's data folder. It also
+checks that every line but the run time (verdict, nodes, deepest slot,
+grid) is the same.
 """
 import argparse
 import glob
@@ -33,10 +34,6 @@ def buildRevision(revision):
         run(['git', '-C', ROOT, 'worktree', 'prune'])
         run(['git', '-C', ROOT, 'worktree', 'add', '--detach', source, revision],
             stdout=subprocess.DEVNULL)
-    # The revision finds the puzzle lists beside its own tree, as this one does.
-    shared = os.path.join(os.path.dirname(source), 'shared')
-    if not os.path.exists(shared):
-        os.symlink(os.path.join(os.path.dirname(ROOT), 'shared'), shared)
     build = os.path.dirname(os.path.dirname(binary))
     run(['cmake', '-S', source, '-B', build, '-G', 'Ninja', '-DCMAKE_BUILD_TYPE=Release'],
         stdout=subprocess.DEVNULL)
@@ -98,7 +95,7 @@ def main():
     parser.add_argument('revision')
     parser.add_argument('lists', nargs='*')
     options = parser.parse_args()
-    lists = options.lists or sorted(glob.glob(os.path.join(ROOT, '..', 'shared', 'data', '*.txt')))
+    lists = options.lists or sorted(glob.glob(os.path.join(ROOT, 'data', '*.txt')))
     earlier = buildRevision(options.revision)
     current = buildThisTree()
     binaries = [(earlier, oneJobArguments(earlier)), (current, oneJobArguments(current))]

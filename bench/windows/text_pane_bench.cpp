@@ -340,7 +340,7 @@ void showBoxes(const std::string& seventeen) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* puzzlePath = argc > 1 ? argv[1] : "../shared/data/17clue.txt";
+  const char* puzzlePath = argc > 1 ? argv[1] : "data/17clue.txt";
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   counterMs = 1000.0 / double(frequency.QuadPart);
