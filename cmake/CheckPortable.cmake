@@ -1,21 +1,25 @@
 # Fails when windows.h appears outside ui/win32, or when an include points up
 # a layer. The layers run one way: state, model, solver, play, ui, ui/win32,
-# each using only those before it; cli and bench sit on the solver. The
-# Windows benchmark, like the Windows tests, drives the real window.
+# each using only those before it. The rating engine (logic) is a layer of
+# its own on the solver that the game never uses; cli and bench sit on the
+# solver and the rating engine. The Windows benchmark, like the Windows
+# tests, drives the real window.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/state/* ${SOURCE_DIR}/model/* ${SOURCE_DIR}/solver/* ${SOURCE_DIR}/play/*
-     ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/bench/*)
+     ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/bench/* ${SOURCE_DIR}/logic/*)
 
 # The layer of a folder of the tree; cli and bench rank with play, above the
-# solver, but may not use play or each other.
+# rating engine, but may not use play or each other.
 function(layer_of path out)
   if(path MATCHES "^bench/windows/")
-    set(${out} 6 PARENT_SCOPE)
+    set(${out} 7 PARENT_SCOPE)
   elseif(path MATCHES "^ui/win32/")
-    set(${out} 5 PARENT_SCOPE)
+    set(${out} 6 PARENT_SCOPE)
   elseif(path MATCHES "^ui/")
-    set(${out} 4 PARENT_SCOPE)
+    set(${out} 5 PARENT_SCOPE)
   elseif(path MATCHES "^(play|cli|bench)/")
+    set(${out} 4 PARENT_SCOPE)
+  elseif(path MATCHES "^logic/")
     set(${out} 3 PARENT_SCOPE)
   elseif(path MATCHES "^solver/")
     set(${out} 2 PARENT_SCOPE)
@@ -54,6 +58,9 @@ foreach(source ${sources})
       continue()
     endif()
     if(NOT theirs LESS own)
+      list(APPEND upward "${source} -> ${target}")
+    elseif(their_folder STREQUAL "logic/" AND own_folder MATCHES "^(play|ui|ui/win32|bench/windows)/$")
+      # The game is built without the rating engine.
       list(APPEND upward "${source} -> ${target}")
     endif()
   endforeach()

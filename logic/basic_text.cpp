@@ -1,0 +1,5 @@
+#include "logic/step_text.h"
+
+bool describeBasicStep(const Step&, StepText&) {
+  return false;
+}

@@ -1,0 +1,5 @@
+#include "logic/step_text.h"
+
+bool describeChainStep(const Step&, StepText&) {
+  return false;
+}

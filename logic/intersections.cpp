@@ -1,0 +1,5 @@
+#include "logic/producers.h"
+
+bool findPointing(LogicContext&, const LogicGrid&, Step&) {
+  return false;
+}

@@ -1,0 +1,62 @@
+// The techniques as the rater asks them, each reporting at most one step.
+#pragma once
+
+#include "logic/logic_context.h"
+#include "logic/logic_grid.h"
+#include "logic/step.h"
+
+// Each finds the step its technique reports first on grid, writes it into
+// step and returns true; false when the technique finds nothing there.
+using Producer = bool (*)(LogicContext& context, const LogicGrid& grid, Step& step);
+
+// singles.cpp
+bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNakedSingle(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findDirectHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step);
+// intersections.cpp
+bool findPointing(LogicContext& context, const LogicGrid& grid, Step& step);
+// subsets.cpp
+bool findNakedPair(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNakedTriplet(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNakedQuad(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findHiddenQuad(LogicContext& context, const LogicGrid& grid, Step& step);
+// fish.cpp
+bool findXWing(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findSwordfish(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findJellyfish(LogicContext& context, const LogicGrid& grid, Step& step);
+// wings.cpp
+bool findXYWing(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findXYZWing(LogicContext& context, const LogicGrid& grid, Step& step);
+// exclusion.cpp
+bool findAlignedPairExclusion(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findAlignedTripletExclusion(LogicContext& context, const LogicGrid& grid, Step& step);
+// strong_links.cpp
+bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& step);
+// als_wings.cpp
+bool findWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step);
+// uniqueness.cpp
+bool findUniqueLoop(LogicContext& context, const LogicGrid& grid, Step& step);
+// bug.cpp
+bool findBivalueUniversalGrave(LogicContext& context, const LogicGrid& grid, Step& step);
+// chains.cpp and the files beside it
+bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNishioChains(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findDynamicChainsPlus(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedChains(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedDynamicChains0(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedDynamicChains1(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedDynamicChains2(LogicContext& context, const LogicGrid& grid, Step& step);
+bool findNestedDynamicChains3(LogicContext& context, const LogicGrid& grid, Step& step);
+
+// Every producer in the order the rater tries them at each step.
+extern const Producer kProducers[];
+extern const int kProducerCount;

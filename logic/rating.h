@@ -1,0 +1,31 @@
+// Rates a puzzle the way a person solves it: the easiest technique that
+// applies, one step at a time, the hardest step giving the rating.
+#pragma once
+
+#include "logic/logic_context.h"
+#include "logic/step.h"
+
+struct RatingResult {
+  // The largest rating of any step taken, and the first step to reach it.
+  double rating;
+  Technique hardest;
+  int hardestLevel;
+  // The rating reached when the first digit was placed, and that of the
+  // first step.
+  double firstPlacementRating;
+  double firstStepRating;
+  int stepCount;
+  // False when no technique applied before the grid was full, or the run
+  // spent its work bound.
+  bool finished;
+};
+
+// Called with each step before it is applied, and the grid it applies to.
+using StepObserver = void (*)(const Step& step, const LogicGrid& grid, void* data);
+
+// Rates board (81 digits, 0 for empty), which must have exactly one
+// solution; observer, when not null, sees every step.
+void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
+                StepObserver observer = nullptr, void* observerData = nullptr);
+// A rating as printed: rounded half up to one decimal, in tenths.
+int ratingTenths(double rating);

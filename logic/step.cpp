@@ -1,0 +1,56 @@
+#include "logic/step.h"
+
+#include <cstring>
+
+void startStep(Step& step, Technique technique, double rating) {
+  step.technique = technique;
+  step.level = 0;
+  step.rating = rating;
+  step.placedCell = kNoCell;
+  step.placedDigit = 0;
+  std::memset(step.eliminations, 0, sizeof step.eliminations);
+  step.digits = 0;
+  step.size = 0;
+  step.variant = 0;
+  step.complexity = 0;
+  step.cellCount = 0;
+  step.houseCount = 0;
+  step.nodeCount = 0;
+}
+
+void addElimination(Step& step, CellIndex cell, int digit) {
+  step.eliminations[cell] = std::uint16_t(step.eliminations[cell] | digitBit(digit));
+}
+
+void addStepCell(Step& step, CellIndex cell) {
+  if (step.cellCount < kMaxStepCells) step.cells[step.cellCount++] = std::uint8_t(cell);
+}
+
+void addStepHouse(Step& step, int house) {
+  if (step.houseCount < kMaxStepHouses) step.houses[step.houseCount++] = std::uint8_t(house);
+}
+
+void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchStart) {
+  if (step.nodeCount == kMaxChainNodes) return;
+  step.nodes[step.nodeCount++] = {std::uint8_t(cell), std::uint8_t(digit), on, branchStart};
+}
+
+int eliminationCount(const Step& step) {
+  int count = 0;
+  for (const std::uint16_t mask : step.eliminations) count += candidateCount(mask);
+  return count;
+}
+
+bool changesGrid(const Step& step, const LogicGrid& grid) {
+  if (step.placedCell != kNoCell) return grid.value[step.placedCell] == 0;
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    if (step.eliminations[cell] & grid.candidates[cell]) return true;
+  }
+  return false;
+}
+
+void applyStep(LogicGrid& grid, const Step& step) {
+  for (CellIndex cell = 0; cell < kCellCount; ++cell)
+    grid.candidates[cell] = std::uint16_t(grid.candidates[cell] & ~step.eliminations[cell]);
+  if (step.placedCell != kNoCell) placeDigit(grid, step.placedCell, step.placedDigit);
+}

@@ -1,0 +1,119 @@
+// One step of a human-style solution: what it found, what it changes and why.
+#pragma once
+
+#include <cstdint>
+
+#include "logic/logic_grid.h"
+
+// Every technique the rater knows, in the order the rating scale lists them
+// from the easiest; the one-word names are in technique_names.cpp.
+enum class Technique : std::uint8_t {
+  kHiddenSingle,
+  kDirectPointing,
+  kDirectClaiming,
+  kDirectHiddenPair,
+  kNakedSingle,
+  kDirectHiddenTriplet,
+  kPointing,
+  kClaiming,
+  kNakedPair,
+  kXWing,
+  kHiddenPair,
+  kNakedTriplet,
+  kSwordfish,
+  kHiddenTriplet,
+  kSkyscraper,
+  kTwoStringKite,
+  kTurbotCrane,
+  kGroupedSkyscraper,
+  kGroupedTwoStringKite,
+  kGroupedTurbotCrane,
+  kXYWing,
+  kXYZWing,
+  kUniqueRectangle,
+  kUniqueLoop,
+  kNakedQuad,
+  kJellyfish,
+  kHiddenQuad,
+  kThreeSkyscrapers,
+  kThreeStringKite,
+  kThreeStrongLinks,
+  kGroupedThreeStrongLinks,
+  kWXYZWing,
+  kBivalueUniversalGrave,
+  kVWXYZWing,
+  kAlignedPairExclusion,
+  kGeneralizedXWing,
+  kXCycle,
+  kYCycle,
+  kBidirectionalCycle,
+  kTurbotFish,
+  kForcingXChain,
+  kForcingChain,
+  kAlignedTripletExclusion,
+  kNishioForcingChain,
+  kCellForcingChain,
+  kRegionForcingChain,
+  kDynamicContradictionForcingChain,
+  kDynamicDoubleForcingChain,
+  kDynamicCellForcingChain,
+  kDynamicRegionForcingChain,
+  kCount
+};
+
+// One node of a chain: a candidate assumed or proved on (in the cell) or off.
+struct ChainNode {
+  std::uint8_t cell;
+  std::uint8_t digit;
+  bool on;
+  // Set on the first node of each branch after the first, where a step
+  // follows several chains (both sides of a contradiction, each candidate of
+  // a cell).
+  bool branchStart;
+};
+
+constexpr int kMaxStepCells = 24;
+constexpr int kMaxStepHouses = 8;
+constexpr int kMaxChainNodes = 160;
+
+struct Step {
+  Technique technique;
+  // Chains built on other techniques: 0 for plain ones, 1 for dynamic chains
+  // with the basic techniques (+), 2-4 for the nested levels.
+  std::uint8_t level;
+  double rating;
+  // The digit the step proves, or kNoCell.
+  CellIndex placedCell;
+  int placedDigit;
+  // The candidates the step removes, by cell.
+  std::uint16_t eliminations[kCellCount];
+
+  // What justifies it. digits: the pattern's digits as a mask; size: the
+  // number of houses, cells or digits of a set or fish, or a loop's length;
+  // variant: a technique's type (unique rectangle and BUG types, ...);
+  // complexity: a chain's node count as the rating counts it.
+  int digits;
+  int size;
+  int variant;
+  int complexity;
+  int cellCount;
+  std::uint8_t cells[kMaxStepCells];
+  int houseCount;
+  std::uint8_t houses[kMaxStepHouses];
+  int nodeCount;
+  ChainNode nodes[kMaxChainNodes];
+};
+
+// An empty step of a technique and rating: nothing placed or removed, no pattern.
+void startStep(Step& step, Technique technique, double rating);
+void addElimination(Step& step, CellIndex cell, int digit);
+void addStepCell(Step& step, CellIndex cell);
+void addStepHouse(Step& step, int house);
+// Appends a chain node while there is room; a longer chain keeps its start.
+void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchStart = false);
+int eliminationCount(const Step& step);
+// True when the step places a digit or removes a candidate still in grid.
+bool changesGrid(const Step& step, const LogicGrid& grid);
+// Removes the step's candidates, then writes its digit and takes it from the
+// cell's peers; nothing else follows by itself.
+void applyStep(LogicGrid& grid, const Step& step);

@@ -1,0 +1,34 @@
+// A step as a line of an explanation: "r4c7=5 hidden single in box 6".
+#pragma once
+
+#include "logic/step.h"
+
+// A line being written into a fixed buffer; what does not fit is cut.
+struct StepText {
+  char* text;
+  int size;
+  int length;
+};
+
+void appendText(StepText& out, const char* text);
+void appendCharacter(StepText& out, char character);
+void appendNumber(StepText& out, int number);
+// "r4c7"
+void appendCell(StepText& out, CellIndex cell);
+// "box 6", "row 2", "column 9"
+void appendHouse(StepText& out, int house);
+// "r4c7=5" when the step places a digit.
+void appendPlacement(StepText& out, const Step& step);
+// " removes 4 from r2c5 r2c6, 7 from r3c1" (nothing when it removes nothing).
+void appendEliminations(StepText& out, const Step& step);
+// "5.6" for a rating.
+void appendRating(StepText& out, double rating);
+
+// Writes the explanation line of step, without a line end.
+void formatStep(const Step& step, char* text, int size);
+
+// Each family of techniques words its own steps; false for a step of another
+// family. basic_text.cpp, pattern_text.cpp, chain_text.cpp.
+bool describeBasicStep(const Step& step, StepText& out);
+bool describePatternStep(const Step& step, StepText& out);
+bool describeChainStep(const Step& step, StepText& out);
