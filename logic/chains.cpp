@@ -1,9 +1,5 @@
 #include "logic/producers.h"
 
-bool findChainsAndCycles(LogicContext&, const LogicGrid&, Step&) {
-  return false;
-}
-
 bool findNishioChains(LogicContext&, const LogicGrid&, Step&) {
   return false;
 }

@@ -44,8 +44,9 @@ bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step);
 bool findUniqueLoop(LogicContext& context, const LogicGrid& grid, Step& step);
 // bug.cpp
 bool findBivalueUniversalGrave(LogicContext& context, const LogicGrid& grid, Step& step);
-// chains.cpp and the files beside it
+// cycles.cpp
 bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& step);
+// chains.cpp and the files beside it
 bool findNishioChains(LogicContext& context, const LogicGrid& grid, Step& step);
 bool findMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step);
 bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step);

@@ -1,0 +1,5 @@
+#include "logic/producers.h"
+
+bool findChainsAndCycles(LogicContext&, const LogicGrid&, Step&) {
+  return false;
+}
