@@ -1,0 +1,106 @@
+// The rater's time per puzzle over the rated lists and the hardest list: the
+// median, the 99th percentile and the largest, one core.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "logic/rating.h"
+
+namespace {
+
+using Board = std::array<int, kCellCount>;
+
+// The first run of 81 cell characters on each line ('0' or '.' empty), at
+// most limit lines.
+std::vector<Board> readList(const char* name, std::size_t limit) {
+  std::vector<Board> boards;
+  const std::string path = std::string(VANTRIC_DATA_DIR) + "/" + name;
+  std::FILE* file = std::fopen(path.c_str(), "r");
+  if (file == nullptr) return boards;
+  char line[1024];
+  while (boards.size() < limit && std::fgets(line, sizeof line, file) != nullptr) {
+    int run = 0;
+    for (const char* p = line;; ++p) {
+      const bool cell = (*p >= '0' && *p <= '9') || *p == '.';
+      if (cell) {
+        ++run;
+        continue;
+      }
+      if (run == kCellCount) {
+        Board board{};
+        for (int c = 0; c < kCellCount; ++c) {
+          const char ch = p[c - kCellCount];
+          board[std::size_t(c)] = ch >= '1' && ch <= '9' ? ch - '0' : 0;
+        }
+        boards.push_back(board);
+        break;
+      }
+      if (*p == '\0') break;
+      run = 0;
+    }
+  }
+  std::fclose(file);
+  return boards;
+}
+
+double percentile(std::vector<double> sorted, double share) {
+  if (sorted.empty()) return 0.0;
+  std::sort(sorted.begin(), sorted.end());
+  const std::size_t index = std::size_t(share * double(sorted.size() - 1) + 0.5);
+  return sorted[index];
+}
+
+// Rates every puzzle of a list once per iteration, each timed on its own.
+void rateList(benchmark::State& state, const char* name, std::size_t limit) {
+  const std::vector<Board> boards = readList(name, limit);
+  if (boards.empty()) {
+    state.SkipWithError("the puzzle list cannot be read");
+    return;
+  }
+  auto context = std::make_unique<LogicContext>();
+  std::vector<double> milliseconds;
+  double total = 0.0;
+  long long unfinished = 0;
+  for (auto _ : state) {
+    milliseconds.clear();
+    for (const Board& board : boards) {
+      RatingResult result;
+      const auto start = std::chrono::steady_clock::now();
+      ratePuzzle(*context, board.data(), result);
+      const std::chrono::duration<double, std::milli> spent =
+          std::chrono::steady_clock::now() - start;
+      milliseconds.push_back(spent.count());
+      total += spent.count();
+      unfinished += result.finished ? 0 : 1;
+      benchmark::DoNotOptimize(result);
+    }
+  }
+  const double rated = double(boards.size()) * double(state.iterations());
+  state.counters["puzzles"] = double(boards.size());
+  state.counters["mean_ms"] = total / rated;
+  state.counters["median_ms"] = percentile(milliseconds, 0.5);
+  state.counters["p99_ms"] = percentile(milliseconds, 0.99);
+  state.counters["max_ms"] = percentile(milliseconds, 1.0);
+  state.counters["unfinished"] = double(unfinished) / double(state.iterations());
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(rateList, dev, "rated/se_rated_dev.txt", 1600)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(rateList, top1465, "top1465.txt", 1465)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(rateList, clue17_sample, "rated/se_rated_17clue_sample.txt", 614)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(rateList, hardest_11plus, "forum_hardest_1905_11plus_sample.txt", 200)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+
+BENCHMARK_MAIN();
