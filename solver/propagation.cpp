@@ -413,22 +413,3 @@ CandidateMask cellCandidates(const SolverFrame& frame, CellIndex cell) {
   for (int d = 0; d < 9; ++d) mask |= int((frame.digitCells[d][w] >> position) & 1) << d;
   return mask;
 }
-
-bool repeatsDigit(const int values[kCellCount]) {
-  int columns[9] = {};
-  int boxes[9] = {};
-  int repeated = 0;
-  // Without a branch per cell: an empty cell's bit is 0 and changes nothing.
-  for (int r = 0; r < 9; ++r) {
-    int row = 0;
-    for (int c = 0; c < 9; ++c) {
-      const int bit = (1 << values[r * 9 + c]) >> 1;
-      int& box = boxes[r / 3 * 3 + c / 3];
-      repeated |= (row | columns[c] | box) & bit;
-      row |= bit;
-      columns[c] |= bit;
-      box |= bit;
-    }
-  }
-  return repeated != 0;
-}

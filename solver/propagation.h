@@ -27,5 +27,3 @@ bool propagateFrame(SolverFrame& frame);
 CellIndex chooseBranchCell(const SolverFrame& frame);
 // The candidate mask of an empty cell.
 CandidateMask cellCandidates(const SolverFrame& frame, CellIndex cell);
-// True when some row, column or box holds one digit twice.
-bool repeatsDigit(const int values[kCellCount]);

@@ -41,8 +41,8 @@ void searchPreparedFrame(GameState& state, SolverFrame& frame, bool consistent) 
     frame.contradiction = true;
     return;
   }
+  // A full frame is a solution: propagateFrame refuses one that repeats a digit.
   if (frame.emptyCount == 0) {
-    if (repeatsDigit(frame.values)) return;
     for (CellIndex c = 0; c < kCellCount; ++c) state.solution[c] = frame.values[c];
     state.solutionFound = true;
     state.solverIdle = true;

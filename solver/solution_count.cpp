@@ -11,8 +11,9 @@ namespace {
 void countBelow(GameState& state, int depth, bool consistent, int& count) {
   SolverFrame& frame = state.frameStack[depth];
   if (!consistent || !propagateFrame(frame)) return;
+  // A full frame is a solution: propagateFrame refuses one that repeats a digit.
   if (frame.emptyCount == 0) {
-    if (!repeatsDigit(frame.values)) ++count;
+    ++count;
     return;
   }
   const CellIndex cell = chooseBranchCell(frame);
