@@ -17,14 +17,25 @@ bool boardIsFull() {
   return true;
 }
 
-// Appends formatted text at length, never past the end of movesText.
+constexpr char kSolvedLine[] = "\r\nSolved!!!\r\n";
+
+// The longest list: every move's line as long as "N. (9, 9) = 9\r\n" gets
+// with its number, then the solved line and the terminating zero.
+constexpr int longestMovesText() {
+  int length = int(sizeof kSolvedLine);
+  for (int n = 1; n <= kMaxMoves; ++n) {
+    length += 14;
+    for (int rest = n; rest != 0; rest /= 10) ++length;
+  }
+  return length;
+}
+static_assert(longestMovesText() <= kMovesTextSize, "the moves list always fits its buffer");
+
+// Appends formatted text at length; the list always fits, so nothing is cut.
 template <typename... Args>
 void appendMoves(int& length, const char* format, Args... args) {
-  const int room = kMovesTextSize - length;
-  if (room <= 1) return;
-  const int written =
-      std::snprintf(game.movesText + length, static_cast<std::size_t>(room), format, args...);
-  if (written > 0) length += written < room ? written : room - 1;
+  length +=
+      std::snprintf(game.movesText + length, std::size_t(kMovesTextSize - length), format, args...);
 }
 
 void buildMovesText() {
@@ -41,7 +52,7 @@ void buildMovesText() {
     }
   }
   // Fullness alone decides: a full board with a conflict is announced too.
-  if (boardIsFull()) appendMoves(length, "%s", "\r\nSolved!!!\r\n");
+  if (boardIsFull()) appendMoves(length, "%s", kSolvedLine);
 }
 
 }  // namespace
