@@ -42,7 +42,7 @@ VANTRIC_AVX2 inline __m256i bandOfRows(const __m256i rows[3], bool unpackLow) {
   return band;
 }
 
-// std::uint64_t 0 and word 1 of four digits, one digit a 64-bit lane, stored as the
+// Word 0 and word 1 of four digits, one digit a 64-bit lane, stored as the
 // four digits' pairs.
 VANTRIC_AVX2 inline void storeFourDigits(__m256i first, __m256i second, std::uint64_t out[4][2]) {
   const __m256i even = _mm256_unpacklo_epi64(first, second);
@@ -64,7 +64,7 @@ VANTRIC_AVX2 inline void storeFourDigits(__m256i first, __m256i second, std::uin
 VANTRIC_AVX2 bool findHiddenSinglesInRows(const SolverFrame& frame, std::uint64_t hidden[9][2]) {
   const __m256i empty = _mm256_broadcastsi128_si256(
       _mm_loadu_si128(reinterpret_cast<const __m128i*>(frame.emptyCells)));
-  // std::uint64_t 0 and word 1 of digits 0-3 and 4-7, one digit a 64-bit lane.
+  // Word 0 and word 1 of digits 0-3 and 4-7, one digit a 64-bit lane.
   const __m256i p01 = loadTwoDigits(frame, 0, empty);
   const __m256i p23 = loadTwoDigits(frame, 2, empty);
   const __m256i p45 = loadTwoDigits(frame, 4, empty);
