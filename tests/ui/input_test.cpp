@@ -142,6 +142,15 @@ TEST_F(Input, LeftClickFillsSinglesAndHintsOnTheThirdFailure) {
   EXPECT_STREQ(hint->text, "You can fill in the solution for this square by right-clicking on it.");
   EXPECT_STREQ(hint->caption, "Vantric version 1.2");
   EXPECT_EQ(fake.records[2].call, PlatformCall::kShowInformation);
+
+  // The marks follow the board: a 9 written below cell 0 leaves the cell no
+  // digit, and a click there writes none.
+  loadPuzzle(".12345678........................................................................");
+  game.hoverCell = 9;
+  onChar('9');
+  game.hoverCell = 0;
+  onLeftButtonDown();
+  EXPECT_EQ(game.board[0], 0);
 }
 
 TEST_F(Input, RightClickFillsFromTheSolution) {
