@@ -1,5 +1,91 @@
+#include "logic/basic_scans.h"
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 
-bool findPointing(LogicContext&, const LogicGrid&, Step&) {
+namespace {
+
+// The house-type pairs (first, second) in the order they are scanned: a box
+// locked in a line, then a line locked in a box.
+constexpr HouseType kLockPairs[4][2] = {{kBoxHouse, kColumnHouse},
+                                        {kBoxHouse, kRowHouse},
+                                        {kColumnHouse, kBoxHouse},
+                                        {kRowHouse, kBoxHouse}};
+
+CellSet cellsAt(int house, int positions) {
+  CellSet cells{};
+  for (; positions != 0; positions &= positions - 1)
+    cells.add(kHouses.cells[house][std::countr_zero(unsigned(positions))]);
+  return cells;
+}
+
+bool intersects(int a, int b) {
+  return !(kHouses.houseSets[a] & kHouses.houseSets[b]).empty();
+}
+
+void startLocked(Step& step, Technique technique, double rating, int digit, CellSet locked,
+                 int first, int second) {
+  startStep(step, technique, rating);
+  step.digits = digitBit(digit);
+  addStepHouse(step, first);
+  addStepHouse(step, second);
+  forEachCell(locked, [&](CellIndex cell) { addStepCell(step, cell); });
+}
+
+// The cell of the direct form: a house of the first one's type crossing
+// second, where the digit has several places and only one outside second;
+// that house goes in third.
+int directSingle(const HousePositions& table, int first, int second, int digit, int& third) {
+  const int type = houseTypeOf(first);
+  for (int other = type * 9; other < type * 9 + 9; ++other) {
+    if (other == first || !intersects(other, second)) continue;
+    const int positions = table.positions[other][digit - 1];
+    if (bitCount(positions) < 2) continue;
+    const CellSet outside = cellsAt(other, positions) - kHouses.houseSets[second];
+    third = other;
+    if (outside.count() == 1) return outside.first();
+  }
+  return kNoCell;
+}
+
+}  // namespace
+
+bool findLockedCandidates(const LogicGrid& grid, Step& step, bool direct) {
+  HousePositions table;
+  findHousePositions(grid, table);
+  for (const auto& pair : kLockPairs) {
+    const bool fromBox = pair[0] == kBoxHouse;
+    for (int digit = 1; digit <= 9; ++digit) {
+      for (int first = pair[0] * 9; first < pair[0] * 9 + 9; ++first) {
+        const int positions = table.positions[first][digit - 1];
+        if (bitCount(positions) < 2) continue;
+        const CellSet locked = cellsAt(first, positions);
+        for (int second = pair[1] * 9; second < pair[1] * 9 + 9; ++second) {
+          if (!intersects(first, second) || !(locked - kHouses.houseSets[second]).empty()) continue;
+          if (direct) {
+            int third = 0;
+            const int cell = directSingle(table, first, second, digit, third);
+            if (cell == kNoCell) continue;
+            startLocked(step, fromBox ? Technique::kDirectPointing : Technique::kDirectClaiming,
+                        fromBox ? 1.7 : 1.9, digit, locked, first, second);
+            addStepHouse(step, third);
+            step.placedCell = cell;
+            step.placedDigit = digit;
+            return true;
+          }
+          const CellSet removed =
+              cellsAt(second, table.positions[second][digit - 1]) - kHouses.houseSets[first];
+          if (removed.empty()) continue;
+          startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming,
+                      fromBox ? 2.6 : 2.8, digit, locked, first, second);
+          forEachCell(removed, [&](CellIndex cell) { addElimination(step, cell, digit); });
+          return true;
+        }
+      }
+    }
+  }
   return false;
+}
+
+bool findPointing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findLockedCandidates(grid, step, false);
 }

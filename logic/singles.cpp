@@ -1,21 +1,62 @@
+#include "logic/basic_scans.h"
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 
-bool findHiddenSingle(LogicContext&, const LogicGrid&, Step&) {
+namespace {
+
+void reportSingle(Step& step, int house, int position, int digit, double rating) {
+  const int cell = kHouses.cells[house][position];
+  startStep(step, Technique::kHiddenSingle, rating);
+  step.placedCell = cell;
+  step.placedDigit = digit;
+  step.digits = digitBit(digit);
+  addStepHouse(step, house);
+  addStepCell(step, cell);
+}
+
+}  // namespace
+
+bool findHiddenSingle(LogicContext&, const LogicGrid& grid, Step& step) {
+  HousePositions table;
+  findHousePositions(grid, table);
+  // The last empty cell of a house first, then any single place of a digit.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const int house : kScanHouses) {
+      const int empty = bitCount(table.empty[house]);
+      if (empty == 0 || (empty == 1) != (pass == 0)) continue;
+      for (int digit = 1; digit <= 9; ++digit) {
+        const int positions = table.positions[house][digit - 1];
+        if (bitCount(positions) != 1) continue;
+        const double rating = pass == 0 ? 1.0 : houseTypeOf(house) == kBoxHouse ? 1.2 : 1.5;
+        reportSingle(step, house, std::countr_zero(unsigned(positions)), digit, rating);
+        return true;
+      }
+    }
+  }
   return false;
 }
 
-bool findDirectPointing(LogicContext&, const LogicGrid&, Step&) {
+bool findDirectPointing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findLockedCandidates(grid, step, true);
+}
+
+bool findDirectHiddenPair(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, step, 2, true);
+}
+
+bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    if (grid.value[cell] != 0 || candidateCount(grid.candidates[cell]) != 1) continue;
+    startStep(step, Technique::kNakedSingle, 2.3);
+    step.placedCell = cell;
+    step.placedDigit = firstDigit(grid.candidates[cell]);
+    step.digits = grid.candidates[cell];
+    addStepCell(step, cell);
+    return true;
+  }
   return false;
 }
 
-bool findDirectHiddenPair(LogicContext&, const LogicGrid&, Step&) {
-  return false;
-}
-
-bool findNakedSingle(LogicContext&, const LogicGrid&, Step&) {
-  return false;
-}
-
-bool findDirectHiddenTriplet(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findDirectHiddenTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, step, 3, true);
 }

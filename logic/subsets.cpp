@@ -1,25 +1,128 @@
+#include "logic/basic_scans.h"
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 
-bool findNakedPair(LogicContext&, const LogicGrid&, Step&) {
+namespace {
+
+constexpr Technique kNakedSets[5] = {Technique::kCount, Technique::kCount, Technique::kNakedPair,
+                                     Technique::kNakedTriplet, Technique::kNakedQuad};
+constexpr double kNakedRatings[5] = {0, 0, 3.0, 3.6, 5.0};
+constexpr Technique kHiddenSets[5] = {Technique::kCount, Technique::kCount, Technique::kHiddenPair,
+                                      Technique::kHiddenTriplet, Technique::kHiddenQuad};
+constexpr double kHiddenRatings[5] = {0, 0, 3.4, 4.0, 5.4};
+
+void addSetCells(Step& step, int house, int positions) {
+  for (; positions != 0; positions &= positions - 1)
+    addStepCell(step, kHouses.cells[house][std::countr_zero(unsigned(positions))]);
+}
+
+bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
+  for (const int house : kScanHouses) {
+    int empty = 0;
+    int eligible = 0;
+    for (int p = 0; p < 9; ++p) {
+      const int cell = kHouses.cells[house][p];
+      empty += grid.value[cell] == 0;
+      if (candidateCount(grid.candidates[cell]) >= 2) eligible |= 1 << p;
+    }
+    if (empty < 2 * size) continue;
+    for (int set = smallestSubset(size); set < 512; set = nextSubset(set)) {
+      if (set & ~eligible) continue;
+      int digits = 0;
+      for (int bits = set; bits != 0; bits &= bits - 1)
+        digits |= grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]];
+      if (candidateCount(digits) != size) continue;
+      startStep(step, kNakedSets[size], kNakedRatings[size]);
+      for (int p = 0; p < 9; ++p) {
+        const int cell = kHouses.cells[house][p];
+        if (!(set >> p & 1) && (grid.candidates[cell] & digits))
+          step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & digits);
+      }
+      if (eliminationCount(step) == 0) continue;
+      step.digits = digits;
+      step.size = size;
+      addStepHouse(step, house);
+      addSetCells(step, house, set);
+      return true;
+    }
+  }
   return false;
 }
 
-bool findHiddenPair(LogicContext&, const LogicGrid&, Step&) {
+// The digit that the hidden set of digits at positions leaves with one
+// place in the house, or 0.
+int directDigit(const HousePositions& table, int house, int digits, int positions) {
+  for (int digit = 1; digit <= 9; ++digit) {
+    const int places = table.positions[house][digit - 1];
+    if (digits & digitBit(digit) || bitCount(places) < 2) continue;
+    if (bitCount(places & ~positions) == 1) return digit;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool findHiddenSet(const LogicGrid& grid, Step& step, int size, bool direct) {
+  HousePositions table;
+  findHousePositions(grid, table);
+  for (const int house : kScanHouses) {
+    if (bitCount(table.empty[house]) <= (direct ? size : 2 * size)) continue;
+    int eligible = 0;
+    for (int d = 0; d < 9; ++d) {
+      if (bitCount(table.positions[house][d]) >= 2) eligible |= 1 << d;
+    }
+    for (int digits = smallestSubset(size); digits < 512; digits = nextSubset(digits)) {
+      if (digits & ~eligible) continue;
+      int positions = 0;
+      for (int bits = digits; bits != 0; bits &= bits - 1)
+        positions |= table.positions[house][std::countr_zero(unsigned(bits))];
+      if (bitCount(positions) != size) continue;
+      if (direct) {
+        const int digit = directDigit(table, house, digits, positions);
+        if (digit == 0) continue;
+        startStep(step, size == 2 ? Technique::kDirectHiddenPair : Technique::kDirectHiddenTriplet,
+                  size == 2 ? 2.0 : 2.5);
+        const int place = table.positions[house][digit - 1] & ~positions;
+        step.placedCell = kHouses.cells[house][std::countr_zero(unsigned(place))];
+        step.placedDigit = digit;
+      } else {
+        startStep(step, kHiddenSets[size], kHiddenRatings[size]);
+        for (int bits = positions; bits != 0; bits &= bits - 1) {
+          const int cell = kHouses.cells[house][std::countr_zero(unsigned(bits))];
+          step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);
+        }
+        if (eliminationCount(step) == 0) continue;
+      }
+      step.digits = digits;
+      step.size = size;
+      addStepHouse(step, house);
+      addSetCells(step, house, positions);
+      return true;
+    }
+  }
   return false;
 }
 
-bool findNakedTriplet(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNakedPair(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, step, 2);
 }
 
-bool findHiddenTriplet(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findHiddenPair(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, step, 2, false);
 }
 
-bool findNakedQuad(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNakedTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, step, 3);
 }
 
-bool findHiddenQuad(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findHiddenTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, step, 3, false);
+}
+
+bool findNakedQuad(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, step, 4);
+}
+
+bool findHiddenQuad(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, step, 4, false);
 }

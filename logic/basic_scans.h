@@ -1,0 +1,13 @@
+// The scans that the direct techniques share with their plain forms: a
+// direct form reports the hidden single its eliminations would leave.
+#pragma once
+
+#include "logic/logic_grid.h"
+#include "logic/step.h"
+
+// Pointing and claiming (intersections.cpp); direct, the hidden single that
+// follows in a third house.
+bool findLockedCandidates(const LogicGrid& grid, Step& step, bool direct);
+// Hidden sets of size digits (subsets.cpp); direct, the hidden single that
+// follows in the same house.
+bool findHiddenSet(const LogicGrid& grid, Step& step, int size, bool direct);
