@@ -12,16 +12,58 @@
 
 namespace {
 
-void printStep(const Step& step, const LogicGrid&, void*) {
+void appendCellName(std::string& out, int cell) {
+  out += 'r';
+  out += char('1' + cell / 9);
+  out += 'c';
+  out += char('1' + cell % 9);
+}
+
+// The step's facts for scripts/compare-steps.py: its one-word name, what it
+// places and removes, and the cells and digits of its pattern.
+void printStepFacts(const Step& step) {
+  char name[64];
+  writeTechniqueName(step.technique, step.level, name, sizeof name);
+  std::string facts = std::string("= ") + name + " place";
+  if (step.placedCell != kNoCell) {
+    facts += ' ';
+    appendCellName(facts, step.placedCell);
+    facts += char('0' + step.placedDigit);
+  }
+  facts += " removes";
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    if (step.eliminations[cell] == 0) continue;
+    facts += ' ';
+    appendCellName(facts, cell);
+    for (int digit = 1; digit <= 9; ++digit) {
+      if (step.eliminations[cell] & digitBit(digit)) facts += char('0' + digit);
+    }
+  }
+  facts += " cells";
+  for (int i = 0; i < step.cellCount; ++i) {
+    facts += ' ';
+    appendCellName(facts, step.cells[i]);
+  }
+  facts += " digits ";
+  for (int digit = 1; digit <= 9; ++digit) {
+    if (step.digits & digitBit(digit)) facts += char('0' + digit);
+  }
+  std::printf("%s\n", facts.c_str());
+}
+
+void printStep(const Step& step, const LogicGrid&, void* withFacts) {
   char text[1024];
   formatStep(step, text, sizeof text);
   std::printf("%.1f %s\n", double(ratingTenths(step.rating)) / 10.0, text);
+  if (*static_cast<const bool*>(withFacts)) printStepFacts(step);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // -q prints only each puzzle's rating; -m adds a line of facts to each step.
   const bool quiet = argc > 1 && std::strcmp(argv[1], "-q") == 0;
+  bool withFacts = argc > 1 && std::strcmp(argv[1], "-m") == 0;
   auto context = std::make_unique<LogicContext>();
   char line[4096];
   while (std::fgets(line, sizeof line, stdin) != nullptr) {
@@ -37,7 +79,7 @@ int main(int argc, char** argv) {
     readBoard(cells, board);
     std::printf("# %s\n", cells.c_str());
     RatingResult result;
-    ratePuzzle(*context, board, result, quiet ? nullptr : printStep, nullptr);
+    ratePuzzle(*context, board, result, quiet ? nullptr : printStep, &withFacts);
     char name[64];
     writeTechniqueName(result.hardest, result.hardestLevel, name, sizeof name);
     std::printf("rating %.1f %s%s\n", double(ratingTenths(result.rating)) / 10.0, name,
