@@ -2,6 +2,7 @@
 #pragma once
 
 #include "logic/chain_workspace.h"
+#include "logic/cycle_workspace.h"
 #include "logic/logic_grid.h"
 #include "logic/step.h"
 
@@ -16,4 +17,5 @@ struct LogicContext {
   // Spent by the chain engine; when it runs out the run is unfinished.
   long long workLeft;
   ChainWorkspace chains;
+  CycleWorkspace cycles;
 };

@@ -76,7 +76,7 @@ void formatStep(const Step& step, char* text, int size) {
   StepText out{text, size, 0};
   text[0] = '\0';
   if (describeBasicStep(step, out) || describePatternStep(step, out) ||
-      describeChainStep(step, out))
+      describeCycleStep(step, out) || describeChainStep(step, out))
     return;
   // A technique not worded yet: its name, what it places and what it removes.
   appendText(out, techniqueWords(step.technique));

@@ -32,3 +32,5 @@ void formatStep(const Step& step, char* text, int size);
 bool describeBasicStep(const Step& step, StepText& out);
 bool describePatternStep(const Step& step, StepText& out);
 bool describeChainStep(const Step& step, StepText& out);
+// The static chains and cycles, cycle_text.cpp.
+bool describeCycleStep(const Step& step, StepText& out);

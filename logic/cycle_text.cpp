@@ -1,0 +1,41 @@
+#include "logic/step_text.h"
+#include "logic/technique_names.h"
+
+namespace {
+
+bool isCycle(Technique technique) {
+  return technique == Technique::kGeneralizedXWing || technique == Technique::kXCycle ||
+         technique == Technique::kYCycle || technique == Technique::kBidirectionalCycle;
+}
+
+bool isStaticChain(Technique technique) {
+  return technique == Technique::kTurbotFish || technique == Technique::kForcingXChain ||
+         technique == Technique::kForcingChain;
+}
+
+void appendNode(StepText& out, const ChainNode& node) {
+  appendCell(out, node.cell);
+  appendText(out, node.on ? "=" : "<>");
+  appendNumber(out, node.digit);
+}
+
+}  // namespace
+
+// "forcing chain: r1c2=5 -> r1c7<>5 -> ... -> r1c2<>5, so r1c2<>5"; a cycle
+// ends where it began and then says what it removes.
+bool describeCycleStep(const Step& step, StepText& out) {
+  if (step.level != 0 || !(isCycle(step.technique) || isStaticChain(step.technique))) return false;
+  appendText(out, techniqueWords(step.technique));
+  appendCharacter(out, ':');
+  for (int i = 0; i < step.nodeCount; ++i) {
+    appendText(out, i == 0 ? " " : " -> ");
+    appendNode(out, step.nodes[i]);
+  }
+  if (isCycle(step.technique) || step.nodeCount == 0) {
+    appendEliminations(out, step);
+    return true;
+  }
+  appendText(out, ", so ");
+  appendNode(out, step.nodes[step.nodeCount - 1]);
+  return true;
+}
