@@ -1,7 +1,6 @@
 // Tests of a solve run as the window sees it: pumping, status line, abandoning.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "model/builtin_puzzles.h"
@@ -53,6 +52,12 @@ TEST(SolveRun, ShortRunNeverPumpsAndRepaintsOnceAtItsEnd) {
   EXPECT_EQ(statusDraws("Solution found! ("), 1);
   EXPECT_EQ(statusDraws("Searching"), 0);
   EXPECT_EQ(fake.pendingMessages, 5);
+
+  // A last reading below the first, as x87 precision can give, is no time
+  // rather than a negative one.
+  fake.counterStep = -1;
+  startSolve();
+  EXPECT_EQ(game.solveSeconds, 0.0);
 }
 
 TEST(SolveRun, LongRunHasAProgressStepEvery1024Nodes) {
@@ -124,18 +129,6 @@ TEST(SolveRun, SecondSolveDuringARunBeepsAndChangesNothing) {
   int givens[kCellCount];
   readCells(kLongPuzzle, givens);
   EXPECT_TRUE(isCompletionOf(game.solution, givens));
-}
-
-TEST(SolveRun, QuitDuringASearchEndsTheProcessWithCodeZero) {
-  EXPECT_EXIT(
-      {
-        setUpBoard(kLongPuzzle);
-        fake.pendingMessages = 1;
-        fake.onDispatch = [] { std::exit(0); };
-        startSolve();
-        std::exit(3);
-      },
-      testing::ExitedWithCode(0), "");
 }
 
 TEST(SolveRun, NewerPuzzleAbandonsTheRun) {
