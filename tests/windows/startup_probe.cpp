@@ -4,6 +4,8 @@
 //   blocked-window    a hook cancels the window's creation: exit code 2
 //   quit-in-search F  closes the window during a long search: exit code 0,
 //                     and F tells whether the search was still running
+//   exit-in-search F  the same with File > Exit, whose quit message the
+//                     search's own pump meets
 #include <windows.h>
 
 #include <cstdio>
@@ -38,7 +40,8 @@ void writeMarker() {
 const char kLongSearch[] =
     "1...............12..3.45........63...1.2......4.....7....8.....7...1....8.9...5..";
 
-int quitInSearch(HINSTANCE instance) {
+// Posts message to the window, then starts a long search that pumps it.
+int quitInSearch(HINSTANCE instance, UINT message, WPARAM wParam) {
   const int failure = startUp(instance, SW_SHOWNORMAL);
   if (failure != 0) return failure;
   readCells(kLongSearch, game.board);
@@ -46,7 +49,7 @@ int quitInSearch(HINSTANCE instance) {
   refreshTextPanes();
   game.pendingSolve = true;
   std::atexit(&writeMarker);
-  PostMessageA(frontEnd.mainWindow, WM_CLOSE, 0, 0);
+  PostMessageA(frontEnd.mainWindow, message, wParam, 0);
   SendMessageA(frontEnd.mainWindow, WM_TIMER, kTimerId, 0);
   // Reached only when the search ignored the close.
   return 7;
@@ -75,7 +78,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showSta
     std::exit(exitFromTheMenu(instance));
   } else if (std::strncmp(commandLine, "quit-in-search ", 15) == 0) {
     markerPath = commandLine + 15;
-    std::exit(quitInSearch(instance));
+    std::exit(quitInSearch(instance, WM_CLOSE, 0));
+  } else if (std::strncmp(commandLine, "exit-in-search ", 15) == 0) {
+    markerPath = commandLine + 15;
+    std::exit(quitInSearch(instance, WM_COMMAND, kCmdExit));
   } else {
     return 9;
   }
