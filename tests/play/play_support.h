@@ -15,7 +15,7 @@ int solvedDigit(CellIndex cell);
 void startPuzzle(const char* text);
 // Makes the solved grid the solver's answer.
 void provideSolvedGridAsSolution();
-// Solves givens by plain backtracking into game.solution; false if none.
+// Solves givens by brute force into game.solution; false if none.
 bool solveGivensForTest();
 
 // The 81 cells of board as characters, '.' for empty.
@@ -24,7 +24,5 @@ std::string givensString();
 // What the fake's two boxes hold now.
 std::string movesListText();
 std::string positionBoxText();
-// Nine lines of nine characters, the layout the position box is given.
-std::string ninelineText(const std::string& cells);
 // Forgets what the fake recorded so far.
 void clearRecords();

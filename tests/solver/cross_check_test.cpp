@@ -14,17 +14,6 @@ namespace {
 SearchResult fast;
 SearchResult reference;
 
-bool repeats(const int board[kCellCount]) {
-  for (int a = 0; a < kCellCount; ++a) {
-    for (int b = a + 1; b < kCellCount; ++b) {
-      if (board[a] == 0 || board[a] != board[b]) continue;
-      if (a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3))
-        return true;
-    }
-  }
-  return false;
-}
-
 // The program's search agrees node for node with the passes run step by
 // step, and its verdict and its solution count with an exhaustive count.
 void checkBoard(const int board[kCellCount], int completions, const std::string& label) {
@@ -49,7 +38,7 @@ void checkBoard(const int board[kCellCount], int completions, const std::string&
     for (int c = 0; c < kCellCount; ++c) ASSERT_EQ(fast.grid[c], reference.grid[c]) << label;
   }
   if (completions < 0) return;
-  if (repeats(board)) {
+  if (repeatsInUnit(board)) {
     EXPECT_EQ(fast.nodes, 0) << label;
     EXPECT_FALSE(fast.found) << label;
   } else if (completions == 0) {
@@ -73,7 +62,7 @@ TEST(CrossCheck, GeneratedPositions) {
     int board[kCellCount];
     makeRandomBoard(board, round % 4, random);
     const int completions = countCompletions(board, 2);
-    if (repeats(board))
+    if (repeatsInUnit(board))
       ++invalid;
     else if (completions == 0)
       ++none;

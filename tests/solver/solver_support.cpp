@@ -1,4 +1,4 @@
-// What the solver tests share: boards, a literal search, a completion counter.
+// What the solver tests share: boards, a literal search, random boards.
 #include "tests/solver/solver_support.h"
 
 #include <algorithm>
@@ -15,36 +15,10 @@ void setUpBoard(const char* text) {
   game.pendingSolve = false;
 }
 
-bool isCompletionOf(const int grid[kCellCount], const int board[kCellCount]) {
-  for (int c = 0; c < kCellCount; ++c) {
-    if (grid[c] < 1 || grid[c] > 9) return false;
-    if (board[c] != 0 && board[c] != grid[c]) return false;
-  }
-  for (int u = 0; u < kUnitCount; ++u) {
-    int seen = 0;
-    for (int i = 0; i < 9; ++i) seen |= 1 << grid[kUnitTable[u][i]];
-    if (seen != 0x3FE) return false;
-  }
-  return true;
-}
-
 namespace {
 
 SolverFrame referenceFrames[kCellCount];
 int referenceDepth;
-
-bool repeatsInUnit(const int values[kCellCount]) {
-  for (int u = 0; u < kUnitCount; ++u) {
-    int seen = 0;
-    for (int i = 0; i < 9; ++i) {
-      const int value = values[kUnitTable[u][i]];
-      if (value == 0) continue;
-      if (seen & (1 << value)) return true;
-      seen |= 1 << value;
-    }
-  }
-  return false;
-}
 
 void referenceSearch(SolverFrame& frame, SearchResult& result) {
   ++result.nodes;
@@ -97,72 +71,6 @@ void programSolve(const int board[kCellCount], SearchResult& result) {
   result.deepestSlot = game.deepestSlot;
   result.found = game.solutionFound;
   for (int c = 0; c < kCellCount; ++c) result.grid[c] = game.solutionFound ? game.solution[c] : 0;
-}
-
-namespace {
-
-struct BruteForce {
-  int grid[kCellCount];
-  int rowUsed[9];
-  int columnUsed[9];
-  int boxUsed[9];
-  int limit;
-  int count;
-};
-
-int boxIndex(int cell) {
-  return cell / 27 * 3 + cell % 9 / 3;
-}
-
-int freeDigits(const BruteForce& b, int cell) {
-  return ~(b.rowUsed[cell / 9] | b.columnUsed[cell % 9] | b.boxUsed[boxIndex(cell)]) & 0x3FE;
-}
-
-void setDigit(BruteForce& b, int cell, int digit, bool on) {
-  const int bit = 1 << digit;
-  b.grid[cell] = on ? digit : 0;
-  b.rowUsed[cell / 9] ^= bit;
-  b.columnUsed[cell % 9] ^= bit;
-  b.boxUsed[boxIndex(cell)] ^= bit;
-}
-
-void countFrom(BruteForce& b) {
-  int bestCell = -1;
-  int bestOptions = 10;
-  for (int c = 0; c < kCellCount && bestOptions > 1; ++c) {
-    if (b.grid[c] != 0) continue;
-    int options = 0;
-    for (int rest = freeDigits(b, c); rest != 0; rest &= rest - 1) ++options;
-    if (options < bestOptions) {
-      bestOptions = options;
-      bestCell = c;
-    }
-  }
-  if (bestCell < 0) {
-    ++b.count;
-    return;
-  }
-  const int options = freeDigits(b, bestCell);
-  for (int d = 1; d <= 9 && b.count < b.limit; ++d) {
-    if ((options & (1 << d)) == 0) continue;
-    setDigit(b, bestCell, d, true);
-    countFrom(b);
-    setDigit(b, bestCell, d, false);
-  }
-}
-
-}  // namespace
-
-int countCompletions(const int board[kCellCount], int limit) {
-  BruteForce b{};
-  b.limit = limit;
-  for (int c = 0; c < kCellCount; ++c) {
-    if (board[c] == 0) continue;
-    if ((freeDigits(b, c) & (1 << board[c])) == 0) return 0;
-    setDigit(b, c, board[c], true);
-  }
-  countFrom(b);
-  return b.count;
 }
 
 void makeRandomGrid(int grid[kCellCount], std::mt19937& random) {

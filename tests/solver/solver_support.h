@@ -1,9 +1,10 @@
-// What the solver tests share: boards, a literal search, a completion counter.
+// What the solver tests share: boards, a literal search, random boards.
 #pragma once
 
 #include <random>
 
 #include "state/game_state.h"
+#include "tests/support/brute_force.h"
 #include "tests/support/game_fixture.h"
 
 // A puzzle the search needs 66774 nodes for: long enough for many progress
@@ -14,9 +15,6 @@ constexpr const char* kLongPuzzle =
 // Puts the game in its start state with a puzzle of 81 characters, and no
 // other solve asked for while one runs.
 void setUpBoard(const char* text);
-// True when grid is full, repeats no digit in a unit and keeps every filled
-// cell of board.
-bool isCompletionOf(const int grid[kCellCount], const int board[kCellCount]);
 
 // What one run of a search reports.
 struct SearchResult {
@@ -31,11 +29,6 @@ struct SearchResult {
 void referenceSolve(const int board[kCellCount], SearchResult& result);
 // The program's own run, on the same board.
 void programSolve(const int board[kCellCount], SearchResult& result);
-
-// Counts the completions of board, stopping at limit; plain backtracking
-// over the cell with the fewest legal digits, sharing nothing with the
-// solver.
-int countCompletions(const int board[kCellCount], int limit);
 
 // A random full grid: a known one with its digits relabelled and its rows,
 // bands, columns and stacks shuffled, which keeps every unit whole.

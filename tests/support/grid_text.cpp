@@ -18,3 +18,9 @@ std::string solvedGridWithout(std::initializer_list<CellIndex> blanks) {
   for (CellIndex c : blanks) text[c] = '.';
   return text;
 }
+
+std::string ninelineText(const std::string& cells) {
+  std::string text;
+  for (int r = 0; r < 9; ++r) text += cells.substr(std::size_t(r) * 9, 9) + "\r\n";
+  return text;
+}

@@ -26,3 +26,5 @@ void readCells(const char* text, int cells[kCellCount]);
 std::string cellsText(const int cells[kCellCount]);
 // kSolvedGrid with the listed cells left empty.
 std::string solvedGridWithout(std::initializer_list<CellIndex> blanks);
+// 81 cell characters as nine lines of nine, the layout of the position box.
+std::string ninelineText(const std::string& cells);

@@ -10,6 +10,7 @@
 #include "solver/search.h"
 #include "state/game_state.h"
 #include "state/platform.h"
+#include "tests/support/brute_force.h"
 #include "tests/support/grid_text.h"
 
 namespace {
@@ -73,6 +74,9 @@ TEST(WindowsSolver, HardPuzzlesNeedTheNativeNodeCounts) {
     EXPECT_EQ(game.nodeCount, expected.nodes) << expected.puzzle;
     EXPECT_EQ(game.solutionFound, expected.found) << expected.puzzle;
     EXPECT_TRUE(game.solverIdle);
+    if (game.solutionFound) {
+      EXPECT_TRUE(isCompletionOf(game.solution, game.board)) << expected.puzzle;
+    }
   }
 }
 

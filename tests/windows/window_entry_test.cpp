@@ -4,6 +4,7 @@
 #include "model/builtin_puzzles.h"
 #include "solver/search.h"
 #include "state/game_state.h"
+#include "tests/support/grid_text.h"
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"
@@ -62,7 +63,7 @@ TEST_F(Entry, CheckboxClickEntersAndLeavesEntryMode) {
   EXPECT_TRUE(checked());
   EXPECT_EQ(game.entryMode, 1);
   EXPECT_EQ(countEmpty(), kCellCount);
-  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(std::string(81, '.')));
+  EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(std::string(81, '.')));
   EXPECT_EQ(windowText(frontEnd.movesEdit), "");
 
   SendMessageA(frontEnd.entryButton, BM_CLICK, 0, 0);
@@ -109,7 +110,7 @@ TEST_F(Entry, PositionSetIntoTheBoxIsAdoptedAtTheNextTickAndSolved) {
   EXPECT_TRUE(game.solutionFound);
   EXPECT_EQ(game.nodeCount, 3);
   EXPECT_EQ(std::string(game.statusText).rfind("Solution found! (", 0), 0u);
-  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(puzzle));
+  EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(puzzle));
 }
 
 TEST_F(Entry, LongSearchInterruptedByAPastedPuzzleEndsWithThePastedOneSolved) {

@@ -6,6 +6,7 @@
 
 #include "model/builtin_puzzles.h"
 #include "state/game_state.h"
+#include "tests/support/grid_text.h"
 #include "tests/windows/window_support.h"
 #include "ui/commands.h"
 #include "ui/win32/front_end.h"
@@ -106,14 +107,14 @@ TEST_F(Playing, DigitOverAHoveredCellFillsItAndTheBoxesShowIt) {
   EXPECT_EQ(game.hoverCell, cell);
   send(WM_CHAR, '5');
   EXPECT_EQ(game.board[cell], 5);
-  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(expected));
+  EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(expected));
   EXPECT_EQ(windowText(frontEnd.movesEdit), moveLine(1, cell, 5));
 
   send(WM_KEYDOWN, VK_BACK);
   EXPECT_EQ(game.board[cell], 0);
   EXPECT_EQ(windowText(frontEnd.movesEdit), "");
   expected[size_t(cell)] = '.';
-  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(expected));
+  EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(expected));
 }
 
 TEST_F(Playing, IllegalDigitChangesNothing) {
@@ -213,11 +214,11 @@ TEST_F(Playing, TextTypedIntoTheBoxesIsReplacedAtTheNextRefresh) {
   expectFreshlyWritten(moves);
 
   // A position box edited without giving a new position is put back.
-  const std::string position = layoutPosition(boardCells());
+  const std::string position = ninelineText(boardCells());
   SendMessageA(frontEnd.positionEdit, EM_SETSEL, 0, 0);
   SendMessageA(frontEnd.positionEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
   send(WM_KEYDOWN, VK_BACK);
-  EXPECT_EQ(windowText(frontEnd.positionEdit), layoutPosition(boardCells()));
+  EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(boardCells()));
   EXPECT_NE(windowText(frontEnd.positionEdit), position);
   expectFreshlyWritten(frontEnd.positionEdit);
   EXPECT_EQ(firstVisibleLine(frontEnd.positionEdit), 0);

@@ -136,12 +136,6 @@ std::string clientPixels(const Rect& area) {
   return pixels;
 }
 
-std::string layoutPosition(const std::string& cells) {
-  std::string text;
-  for (int row = 0; row < 9; ++row) text += cells.substr(size_t(row) * 9, 9) + "\r\n";
-  return text;
-}
-
 std::string boardCells() {
   return cellsText(game.board);
 }

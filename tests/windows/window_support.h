@@ -35,8 +35,6 @@ std::string windowText(HWND window);
 std::string windowPixels(HWND window);
 // The same for an area of the main window's client area.
 std::string clientPixels(const Rect& area);
-// The position text of 81 cells written as nine lines of nine.
-std::string layoutPosition(const std::string& cells);
 // board as 81 characters.
 std::string boardCells();
 
