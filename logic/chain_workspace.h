@@ -1,6 +1,78 @@
-// What the chain engine keeps between its runs: node tables and queues.
+// What the chain engine keeps between its runs: node tables, queues, parents.
 #pragma once
 
+#include <cstdint>
+
+#include "logic/cell_set.h"
+#include "state/grid.h"
+
+// A node is a candidate assumed or proved on (in its cell) or off: the
+// candidate's index times two, plus one when on.
+constexpr int kCandidateSlots = kCellCount * 9;
+constexpr int kNodeSlots = 2 * kCandidateSlots;
+// Room for every node's parents: one parent and up to seven hidden ones each
+// in the worst case, more for the few the basic rules add.
+constexpr int kParentPoolSize = 16 * kCandidateSlots;
+
+constexpr int chainNode(int cell, int digit, bool on) {
+  return (cell * 9 + digit - 1) * 2 + int(on);
+}
+constexpr int nodeCell(int node) {
+  return node / 18;
+}
+constexpr int nodeDigit(int node) {
+  return node / 2 % 9 + 1;
+}
+constexpr bool nodeOn(int node) {
+  return (node & 1) != 0;
+}
+constexpr int oppositeNode(int node) {
+  return node ^ 1;
+}
+
+// Everything one run of the engine reached from its assumption.
+struct ChainRun {
+  // On and off nodes apart, in the order they were reached; those from each
+  // head on still wait to be processed.
+  std::uint16_t onNodes[kCandidateSlots];
+  std::uint16_t offNodes[kCandidateSlots];
+  int onCount;
+  int onHead;
+  int offCount;
+  int offHead;
+  std::uint8_t reached[kNodeSlots];
+  // Each reached node's parents: the node it was derived from first, then
+  // the hidden and rule parents, at parentStart in the pool.
+  std::uint16_t parentStart[kNodeSlots];
+  std::uint8_t parentCount[kNodeSlots];
+  std::uint16_t parents[kParentPoolSize];
+  int parentsUsed;
+  // The node derived last when the run stopped on a clash (its opposite had
+  // been reached), and its parents in the pool.
+  bool clash;
+  bool aborted;
+  std::uint16_t clashNode;
+  std::uint16_t clashStart;
+  std::uint8_t clashCount;
+  std::uint16_t start;
+};
+
+// The runs one chain producer keeps while it looks at a cell: one per
+// candidate of the cell assumed on, the cell's candidate assumed off, and
+// one per other place of a digit in a house.
 struct ChainWorkspace {
-  int unused;
+  // The grid the producer was asked about and the copy a dynamic run
+  // removes candidates from, with each digit's cells in both.
+  std::uint8_t value[kCellCount];
+  std::uint16_t source[kCellCount];
+  std::uint16_t working[kCellCount];
+  CellSet sourceDigits[9];
+  CellSet workingDigits[9];
+  ChainRun digitRuns[9];
+  ChainRun offRun;
+  ChainRun houseRuns[9];
+  // Marks for counting a node's ancestors once each, and the walk's stack.
+  std::uint32_t visited[kNodeSlots];
+  std::uint32_t visitMark;
+  std::uint16_t stack[kNodeSlots];
 };

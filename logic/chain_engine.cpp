@@ -1,0 +1,260 @@
+#include "logic/chain_engine.h"
+
+#include <cstring>
+
+namespace {
+
+// The cells an on node takes its digit from, in the order the rating scale
+// visits them: its box, then its row outside the box, then its column.
+struct HouseRulePeers {
+  std::uint8_t cells[kCellCount][kPeerCount];
+};
+
+constexpr HouseRulePeers makeHouseRulePeers() {
+  HouseRulePeers t{};
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    const int box = kHouses.houses[cell][kBoxHouse];
+    int n = 0;
+    for (int type = 0; type < 3; ++type) {
+      for (const std::uint8_t other : kHouses.cells[kHouses.houses[cell][type]]) {
+        if (other == cell || (type != kBoxHouse && kHouses.houseSets[box].contains(other)))
+          continue;
+        t.cells[cell][n++] = other;
+      }
+    }
+  }
+  return t;
+}
+
+constexpr HouseRulePeers kHouseRulePeers = makeHouseRulePeers();
+
+// A node an off node implies, with its parents, before it is checked.
+struct Implied {
+  int node;
+  int parentCount;
+  std::uint16_t parents[9];
+};
+
+void resetRun(ChainRun& run) {
+  for (int i = 0; i < run.onCount; ++i) run.reached[run.onNodes[i]] = 0;
+  for (int i = 0; i < run.offCount; ++i) run.reached[run.offNodes[i]] = 0;
+  run.onCount = run.onHead = run.offCount = run.offHead = 0;
+  run.parentsUsed = 0;
+  run.clash = false;
+  run.aborted = false;
+}
+
+void removeWorking(ChainWorkspace& chains, int cell, int digit) {
+  chains.working[cell] = std::uint16_t(chains.working[cell] & ~digitBit(digit));
+  chains.workingDigits[digit - 1].remove(cell);
+}
+
+void restoreWorking(ChainWorkspace& chains) {
+  std::memcpy(chains.working, chains.source, sizeof chains.working);
+  std::memcpy(chains.workingDigits, chains.sourceDigits, sizeof chains.workingDigits);
+}
+
+// Records the clash of node with its opposite, already reached.
+void recordClash(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {
+  run.clash = true;
+  run.clashNode = std::uint16_t(node);
+  run.clashStart = std::uint16_t(run.parentsUsed);
+  run.clashCount = std::uint8_t(parentCount);
+  for (int i = 0; i < parentCount && run.parentsUsed < kParentPoolSize; ++i)
+    run.parents[run.parentsUsed++] = parents[i];
+}
+
+// False on a clash, which ends the run.
+bool offerNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {
+  if (run.reached[oppositeNode(node)]) {
+    recordClash(run, node, parents, parentCount);
+    return false;
+  }
+  if (!run.reached[node]) addChainRunNode(run, node, parents, parentCount);
+  return true;
+}
+
+bool processOn(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) {
+  const int cell = nodeCell(node);
+  const int digit = nodeDigit(node);
+  const std::uint16_t* grid = mode.dynamic ? chains.working : chains.source;
+  const std::uint16_t parent = std::uint16_t(node);
+  if (mode.cellLinks) {
+    for (int others = grid[cell] & ~digitBit(digit); others != 0; others &= others - 1) {
+      if (!offerNode(run, chainNode(cell, firstDigit(others), false), &parent, 1)) return false;
+    }
+  }
+  const int bit = digitBit(digit);
+  for (const std::uint8_t peer : kHouseRulePeers.cells[cell]) {
+    if ((grid[peer] & bit) && !offerNode(run, chainNode(peer, digit, false), &parent, 1))
+      return false;
+  }
+  return true;
+}
+
+// The off nodes of the candidates of cells that the source had and the
+// working grid has lost, as hidden parents.
+void addHiddenParents(Implied& implied, int cell, int removed) {
+  for (; removed != 0; removed &= removed - 1) {
+    if (implied.parentCount < 9)
+      implied.parents[implied.parentCount++] =
+          std::uint16_t(chainNode(cell, firstDigit(removed), false));
+  }
+}
+
+bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) {
+  const int cell = nodeCell(node);
+  const int digit = nodeDigit(node);
+  const std::uint16_t* grid = mode.dynamic ? chains.working : chains.source;
+  const CellSet* digits = mode.dynamic ? chains.workingDigits : chains.sourceDigits;
+  Implied implied[4];
+  int count = 0;
+  if (mode.cellLinks && candidateCount(grid[cell]) == 2) {
+    Implied& next = implied[count++];
+    next.node = chainNode(cell, firstDigit(grid[cell] & ~digitBit(digit)), true);
+    next.parents[0] = std::uint16_t(node);
+    next.parentCount = 1;
+    if (mode.dynamic) addHiddenParents(next, cell, chains.source[cell] & ~grid[cell]);
+  }
+  for (int type = 0; type < 3; ++type) {
+    const int house = kHouses.houses[cell][type];
+    CellSet others = kHouses.houseSets[house] & digits[digit - 1];
+    others.remove(cell);
+    if (others.count() != 1) continue;
+    Implied& next = implied[count++];
+    next.node = chainNode(others.first(), digit, true);
+    next.parents[0] = std::uint16_t(node);
+    next.parentCount = 1;
+    if (!mode.dynamic) continue;
+    const CellSet lost = (kHouses.houseSets[house] & chains.sourceDigits[digit - 1]) -
+                         chains.workingDigits[digit - 1];
+    forEachCell(lost, [&](CellIndex other) {
+      if (next.parentCount < 9)
+        next.parents[next.parentCount++] = std::uint16_t(chainNode(other, digit, false));
+    });
+  }
+  if (mode.dynamic) removeWorking(chains, cell, digit);
+  for (int i = 0; i < count; ++i) {
+    if (!offerNode(run, implied[i].node, implied[i].parents, implied[i].parentCount)) return false;
+  }
+  return true;
+}
+
+int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* parents,
+              int parentCount) {
+  int count = 0;
+  int top = 0;
+  for (int i = 0; i < parentCount; ++i) {
+    if (chains.visited[parents[i]] == chains.visitMark) continue;
+    chains.visited[parents[i]] = chains.visitMark;
+    chains.stack[top++] = parents[i];
+  }
+  while (top > 0) {
+    const int node = chains.stack[--top];
+    ++count;
+    const std::uint16_t* next = run.parents + run.parentStart[node];
+    for (int i = 0; i < run.parentCount[node]; ++i) {
+      if (chains.visited[next[i]] == chains.visitMark) continue;
+      chains.visited[next[i]] = chains.visitMark;
+      chains.stack[top++] = next[i];
+    }
+  }
+  return count;
+}
+
+void nextVisitMark(ChainWorkspace& chains) {
+  if (++chains.visitMark == 0) {
+    std::memset(chains.visited, 0, sizeof chains.visited);
+    chains.visitMark = 1;
+  }
+}
+
+}  // namespace
+
+void beginChains(ChainWorkspace& chains, const LogicGrid& grid) {
+  std::memcpy(chains.value, grid.value, sizeof chains.value);
+  std::memcpy(chains.source, grid.candidates, sizeof chains.source);
+  for (int digit = 1; digit <= 9; ++digit) chains.sourceDigits[digit - 1] = digitCells(grid, digit);
+  restoreWorking(chains);
+}
+
+void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {
+  run.reached[node] = 1;
+  if (nodeOn(node))
+    run.onNodes[run.onCount++] = std::uint16_t(node);
+  else
+    run.offNodes[run.offCount++] = std::uint16_t(node);
+  if (run.parentsUsed + parentCount > kParentPoolSize) parentCount = 0;
+  run.parentStart[node] = std::uint16_t(run.parentsUsed);
+  run.parentCount[node] = std::uint8_t(parentCount);
+  for (int i = 0; i < parentCount; ++i) run.parents[run.parentsUsed++] = parents[i];
+}
+
+bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode) {
+  ChainWorkspace& chains = context.chains;
+  resetRun(run);
+  run.start = std::uint16_t(start);
+  addChainRunNode(run, start, nullptr, 0);
+  bool going = true;
+  while (going) {
+    if (--context.workLeft < 0) {
+      run.aborted = true;
+      break;
+    }
+    if (run.onHead < run.onCount) {
+      going = processOn(chains, run, run.onNodes[run.onHead++], mode);
+    } else if (run.offHead < run.offCount) {
+      going = processOff(chains, run, run.offNodes[run.offHead++], mode);
+    } else {
+      going = mode.level > 0 && mode.dynamic && addRuleNodes(chains, run) > 0;
+    }
+  }
+  if (mode.dynamic) restoreWorking(chains);
+  return !run.aborted;
+}
+
+int ancestorCount(ChainWorkspace& chains, const ChainRun& run, int node) {
+  nextVisitMark(chains);
+  const std::uint16_t start = std::uint16_t(node);
+  return countFrom(chains, run, &start, 1);
+}
+
+int clashComplexity(ChainWorkspace& chains, const ChainRun& run) {
+  const int reachedSide = ancestorCount(chains, run, oppositeNode(run.clashNode));
+  nextVisitMark(chains);
+  chains.visited[run.clashNode] = chains.visitMark;
+  return reachedSide + 1 + countFrom(chains, run, run.parents + run.clashStart, run.clashCount);
+}
+
+double chainRating(double base, int complexity) {
+  double added = 0.0;
+  const int length = complexity - 2;
+  int threshold = 4;
+  for (bool half = true; length > threshold; half = !half) {
+    added += 0.1;
+    threshold = half ? threshold * 3 / 2 : threshold * 4 / 3;
+  }
+  return base + added;
+}
+
+int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity) {
+  // Walked from the end, then turned round so that the start comes first.
+  int count = 0;
+  for (;;) {
+    if (count < capacity) path[count++] = std::uint16_t(node);
+    if (run.parentCount[node] == 0) break;
+    node = run.parents[run.parentStart[node]];
+  }
+  for (int i = 0, j = count - 1; i < j; ++i, --j) {
+    const std::uint16_t swap = path[i];
+    path[i] = path[j];
+    path[j] = swap;
+  }
+  return count;
+}
+
+int clashPath(const ChainRun& run, std::uint16_t* path, int capacity) {
+  const int count = chainPath(run, run.parents[run.clashStart], path, capacity - 1);
+  path[count] = run.clashNode;
+  return count + 1;
+}

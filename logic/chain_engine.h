@@ -1,0 +1,47 @@
+// The chain engine: every consequence of one assumed candidate, breadth first.
+#pragma once
+
+#include "logic/chain_workspace.h"
+#include "logic/logic_context.h"
+#include "logic/logic_grid.h"
+
+struct ChainMode {
+  // A dynamic run removes each candidate it proves off from its working grid
+  // and reasons on what is left; a static one keeps the grid as it is.
+  bool dynamic;
+  // With cell links, an on node takes the other digits of its cell and a
+  // cell down to two digits gives the other; without, a digit's houses only.
+  bool cellLinks;
+  // Above 0, the basic techniques run on the working grid whenever the links
+  // give nothing more (pointing, pairs and X-wings at level 1).
+  int level;
+};
+
+// Takes the producer's grid as every run's source.
+void beginChains(ChainWorkspace& chains, const LogicGrid& grid);
+// Derives every node that follows from start until nothing new follows or
+// an on and an off node of one candidate meet. False when the work bound ran
+// out, and then the run is unfinished.
+bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode);
+inline bool reachedNode(const ChainRun& run, int node) {
+  return run.reached[node] != 0;
+}
+// The number of distinct nodes node was derived from through all its
+// parents, node included; node must have been reached by run.
+int ancestorCount(ChainWorkspace& chains, const ChainRun& run, int node);
+// Both sides of a run's clash counted that way, added.
+int clashComplexity(ChainWorkspace& chains, const ChainRun& run);
+// A chain's rating: base, plus 0.1 for each length threshold its complexity
+// passes, added as the rating scale adds them.
+double chainRating(double base, int complexity);
+// The nodes from the run's start to node along first parents, written into
+// path; the count, at most capacity (the start's end is kept).
+int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity);
+// The same for the clash's last node, which the run did not keep.
+int clashPath(const ChainRun& run, std::uint16_t* path, int capacity);
+
+// Appends the eliminations of the first basic technique that depends on what
+// the run removed, as new off nodes of run; the number appended.
+int addRuleNodes(ChainWorkspace& chains, ChainRun& run);
+// Appends node to run with the parents given; the node must be new.
+void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount);
