@@ -12,6 +12,7 @@ void startStep(Step& step, Technique technique, double rating) {
   step.digits = 0;
   step.size = 0;
   step.variant = 0;
+  step.setDigits = 0;
   step.complexity = 0;
   step.cellCount = 0;
   step.houseCount = 0;

@@ -95,6 +95,9 @@ struct Step {
   int digits;
   int size;
   int variant;
+  // The digits of a naked or hidden set a pattern forms with other cells
+  // (unique loop and BUG type 3), as a mask.
+  int setDigits;
   int complexity;
   int cellCount;
   std::uint8_t cells[kMaxStepCells];
