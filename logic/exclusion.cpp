@@ -1,9 +1,139 @@
 #include "logic/producers.h"
 
-bool findAlignedPairExclusion(LogicContext&, const LogicGrid&, Step&) {
+namespace {
+
+struct AlignedCells {
+  // The cells that may be aligned, in increasing index, and the cells that
+  // can exclude their digits: peers of two digits (pairs) or two or three.
+  int count;
+  std::uint8_t list[kCellCount];
+  bool isBase[kCellCount];
+  CellSet excluders[kCellCount];
+};
+
+void findAlignedCells(const LogicGrid& grid, int largestExcluder, AlignedCells& out) {
+  CellSet small{};
+  CellSet single{};
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    const int count = candidateCount(grid.candidates[cell]);
+    if (count >= 2 && count <= largestExcluder) small.add(cell);
+    if (count == 1) single.add(cell);
+  }
+  out.count = 0;
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    out.excluders[cell] = kHouses.peers[cell] & small;
+    out.isBase[cell] = candidateCount(grid.candidates[cell]) >= 2 && !out.excluders[cell].empty() &&
+                       (kHouses.peers[cell] & single).empty();
+    if (out.isBase[cell]) out.list[out.count++] = std::uint8_t(cell);
+  }
+}
+
+// Removes from each aligned cell the digits no allowed combination gives it;
+// false when that removes nothing.
+bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, double rating,
+                     const int* cells, const int* allowed, int count) {
+  startStep(step, technique, rating);
+  for (int i = 0; i < count; ++i)
+    step.eliminations[cells[i]] = std::uint16_t(grid.candidates[cells[i]] & ~allowed[i]);
+  if (eliminationCount(step) == 0) return false;
+  step.size = count;
+  for (int i = 0; i < count; ++i) addStepCell(step, cells[i]);
+  return true;
+}
+
+// The candidate sets of the common excluders; a combination of digits that
+// holds all of one of them would leave that excluder empty.
+int excluderMasks(const LogicGrid& grid, CellSet common, int masks[kCellCount]) {
+  int count = 0;
+  forEachCell(common, [&](CellIndex cell) { masks[count++] = grid.candidates[cell]; });
+  return count;
+}
+
+bool emptiesAnExcluder(const int* masks, int count, int digits) {
+  for (int i = 0; i < count; ++i) {
+    if ((masks[i] & ~digits) == 0) return true;
+  }
   return false;
 }
 
-bool findAlignedTripletExclusion(LogicContext&, const LogicGrid&, Step&) {
+}  // namespace
+
+bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) {
+  AlignedCells aligned;
+  findAlignedCells(grid, 2, aligned);
+  int masks[kCellCount];
+  for (int j = 1; j < aligned.count; ++j) {
+    for (int i = 0; i < j; ++i) {
+      const int cells[2] = {aligned.list[i], aligned.list[j]};
+      const CellSet common = aligned.excluders[cells[0]] & aligned.excluders[cells[1]];
+      if (common.count() < 2) continue;
+      const int maskCount = excluderMasks(grid, common, masks);
+      const bool peers = sees(cells[0], cells[1]);
+      int allowed[2] = {0, 0};
+      for (int p = 1; p <= 9; ++p) {
+        if (!(grid.candidates[cells[0]] & digitBit(p))) continue;
+        for (int q = 1; q <= 9; ++q) {
+          if (!(grid.candidates[cells[1]] & digitBit(q)) || (p == q && peers)) continue;
+          if (emptiesAnExcluder(masks, maskCount, digitBit(p) | digitBit(q))) continue;
+          allowed[0] |= digitBit(p);
+          allowed[1] |= digitBit(q);
+        }
+      }
+      if (reportExclusion(grid, step, Technique::kAlignedPairExclusion, 6.2, cells, allowed, 2))
+        return true;
+    }
+  }
+  return false;
+}
+
+bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& step) {
+  AlignedCells aligned;
+  findAlignedCells(grid, 3, aligned);
+  int masks[kCellCount];
+  for (int j = 1; j < aligned.count; ++j) {
+    for (int i = 0; i < j; ++i) {
+      const int first = aligned.list[i];
+      const int second = aligned.list[j];
+      const CellSet pairCommon = aligned.excluders[first] & aligned.excluders[second];
+      if (pairCommon.count() < 2) continue;
+      // The third cell comes from the first cell's excluders, then the
+      // second's that the first lacks.
+      int thirds[2 * kPeerCount];
+      int thirdCount = 0;
+      forEachCell(aligned.excluders[first], [&](CellIndex cell) { thirds[thirdCount++] = cell; });
+      forEachCell(aligned.excluders[second] - aligned.excluders[first],
+                  [&](CellIndex cell) { thirds[thirdCount++] = cell; });
+      for (int k = 0; k < thirdCount; ++k) {
+        const int third = thirds[k];
+        if (!aligned.isBase[third] || third == first || third == second) continue;
+        const CellSet common = pairCommon & aligned.excluders[third];
+        if (common.count() < 2) continue;
+        const int maskCount = excluderMasks(grid, common, masks);
+        const int cells[3] = {first, second, third};
+        const bool peers01 = sees(first, second);
+        const bool peers02 = sees(first, third);
+        const bool peers12 = sees(second, third);
+        int allowed[3] = {0, 0, 0};
+        for (int p = 1; p <= 9; ++p) {
+          if (!(grid.candidates[first] & digitBit(p))) continue;
+          for (int q = 1; q <= 9; ++q) {
+            if (!(grid.candidates[second] & digitBit(q)) || (p == q && peers01)) continue;
+            for (int r = 1; r <= 9; ++r) {
+              if (!(grid.candidates[third] & digitBit(r))) continue;
+              if ((p == r && peers02) || (q == r && peers12)) continue;
+              if (emptiesAnExcluder(masks, maskCount, digitBit(p) | digitBit(q) | digitBit(r)))
+                continue;
+              allowed[0] |= digitBit(p);
+              allowed[1] |= digitBit(q);
+              allowed[2] |= digitBit(r);
+            }
+          }
+        }
+        if (reportExclusion(grid, step, Technique::kAlignedTripletExclusion, 7.5, cells, allowed,
+                            3))
+          return true;
+      }
+    }
+  }
   return false;
 }

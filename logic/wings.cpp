@@ -1,9 +1,50 @@
 #include "logic/producers.h"
 
-bool findXYWing(LogicContext&, const LogicGrid&, Step&) {
+namespace {
+
+// An XY-wing (pivot of two digits) or XYZ-wing (three): two bivalue wings
+// that see the pivot, the three cells holding three digits between them.
+bool findWing(const LogicGrid& grid, Step& step, bool xyz) {
+  const int pivotSize = xyz ? 3 : 2;
+  for (CellIndex pivot = 0; pivot < kCellCount; ++pivot) {
+    const int pivotDigits = grid.candidates[pivot];
+    if (candidateCount(pivotDigits) != pivotSize) continue;
+    for (const int first : kHouses.peerList[pivot]) {
+      const int firstDigits = grid.candidates[first];
+      if (candidateCount(firstDigits) != 2 || candidateCount(pivotDigits & ~firstDigits) != 1)
+        continue;
+      for (const int second : kHouses.peerList[pivot]) {
+        const int secondDigits = grid.candidates[second];
+        if (candidateCount(secondDigits) != 2) continue;
+        if (candidateCount(pivotDigits | firstDigits | secondDigits) != 3) continue;
+        if (candidateCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) continue;
+        const int z = firstDigits & secondDigits;
+        CellSet targets = kHouses.peers[first] & kHouses.peers[second];
+        if (xyz) targets = targets & kHouses.peers[pivot];
+        targets.remove(pivot);
+        startStep(step, xyz ? Technique::kXYZWing : Technique::kXYWing, xyz ? 4.4 : 4.2);
+        forEachCell(targets, [&](CellIndex cell) {
+          if (grid.candidates[cell] & z) step.eliminations[cell] = std::uint16_t(z);
+        });
+        if (eliminationCount(step) == 0) continue;
+        step.digits = pivotDigits | firstDigits | secondDigits;
+        step.variant = firstDigit(z);
+        addStepCell(step, pivot);
+        addStepCell(step, first);
+        addStepCell(step, second);
+        return true;
+      }
+    }
+  }
   return false;
 }
 
-bool findXYZWing(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+}  // namespace
+
+bool findXYWing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findWing(grid, step, false);
+}
+
+bool findXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findWing(grid, step, true);
 }

@@ -73,6 +73,10 @@ GRADER_NAMES = {
 }
 
 
+# The band column of the unfinished runs, after every whole-point band.
+UNFINISHED = 99
+
+
 def tenths(text):
     return int(round(float(text) * 10))
 
@@ -291,7 +295,7 @@ def print_summary(compared, bands, elapsed):
         total, 100.0 * exact / total, exact, 100.0 * near / total, near, unfinished,
         elapsed / total))
     columns = sorted({b for row in bands.values() for b in row})
-    labels = ["unf" if b == "unf" else "%d" % b for b in columns]
+    labels = ["unf" if b == UNFINISHED else "%d" % b for b in columns]
     print("grader band (rows) against ours (columns)")
     print("      " + "".join("%6s" % label for label in labels))
     for their_band in sorted(bands):
@@ -357,7 +361,7 @@ def main():
         our_rating, finished, _, ours = result
         compared.append((their_rating, our_rating, finished))
         row = bands.setdefault(band(their_rating), {})
-        key = band(our_rating) if finished else "unf"
+        key = band(our_rating) if finished else UNFINISHED
         row[key] = row.get(key, 0) + 1
         path = grader.get(puzzle, [])
         if args.puzzle:
