@@ -13,6 +13,7 @@ void startStep(Step& step, Technique technique, double rating) {
   step.size = 0;
   step.variant = 0;
   step.setDigits = 0;
+  step.setHidden = false;
   step.complexity = 0;
   step.cellCount = 0;
   step.houseCount = 0;

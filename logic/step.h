@@ -96,8 +96,9 @@ struct Step {
   int size;
   int variant;
   // The digits of a naked or hidden set a pattern forms with other cells
-  // (unique loop and BUG type 3), as a mask.
+  // (unique loop and BUG type 3), as a mask, and whether the set is hidden.
   int setDigits;
+  bool setHidden;
   int complexity;
   int cellCount;
   std::uint8_t cells[kMaxStepCells];
