@@ -109,7 +109,7 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
   const CellSet* digits = mode.dynamic ? chains.workingDigits : chains.sourceDigits;
   Implied implied[4];
   int count = 0;
-  if (mode.cellLinks && candidateCount(grid[cell]) == 2) {
+  if (mode.cellLinks && hasTwoDigits(grid[cell])) {
     Implied& next = implied[count++];
     next.node = chainNode(cell, firstDigit(grid[cell] & ~digitBit(digit)), true);
     next.parents[0] = std::uint16_t(node);
@@ -120,7 +120,7 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
     const int house = kHouses.houses[cell][type];
     CellSet others = kHouses.houseSets[house] & digits[digit - 1];
     others.remove(cell);
-    if (others.count() != 1) continue;
+    if (!hasOneCell(others)) continue;
     Implied& next = implied[count++];
     next.node = chainNode(others.first(), digit, true);
     next.parents[0] = std::uint16_t(node);
@@ -176,6 +176,30 @@ void beginChains(ChainWorkspace& chains, const LogicGrid& grid) {
   std::memcpy(chains.source, grid.candidates, sizeof chains.source);
   for (int digit = 1; digit <= 9; ++digit) chains.sourceDigits[digit - 1] = digitCells(grid, digit);
   restoreWorking(chains);
+  std::memset(chains.onReachedKnown, 0, sizeof chains.onReachedKnown);
+}
+
+void storeOnRun(ChainWorkspace& chains, const ChainRun& run) {
+  const int candidate = run.start / 2;
+  NodeBits& bits = chains.onReached[candidate];
+  std::memset(&bits, 0, sizeof bits);
+  for (int i = 0; i < run.onCount; ++i)
+    bits.word[run.onNodes[i] >> 6] |= std::uint64_t(1) << (run.onNodes[i] & 63);
+  for (int i = 0; i < run.offCount; ++i)
+    bits.word[run.offNodes[i] >> 6] |= std::uint64_t(1) << (run.offNodes[i] & 63);
+  chains.onReachedKnown[candidate] = 1;
+}
+
+bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit, ChainMode mode,
+                  const NodeBits** reached) {
+  ChainWorkspace& chains = context.chains;
+  const int node = chainNode(cell, digit, true);
+  if (!chains.onReachedKnown[node / 2]) {
+    if (!runChain(context, scratch, node, mode)) return false;
+    storeOnRun(chains, scratch);
+  }
+  *reached = &chains.onReached[node / 2];
+  return true;
 }
 
 void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {

@@ -5,6 +5,25 @@
 #include "logic/logic_context.h"
 #include "logic/logic_grid.h"
 
+// Without a population-count instruction in the targets' base sets a count
+// is a library call; the engine asks only whether one or two are left.
+constexpr bool hasTwoDigits(int mask) {
+  const int rest = mask & (mask - 1);
+  return rest != 0 && (rest & (rest - 1)) == 0;
+}
+constexpr bool hasOneCell(CellSet set) {
+  return (set.word[0] == 0) != (set.word[1] == 0) &&
+         ((set.word[0] & (set.word[0] - 1)) | (set.word[1] & (set.word[1] - 1))) == 0;
+}
+constexpr bool hasTwoCells(CellSet set) {
+  CellSet rest = set;
+  if (!rest.empty()) rest.remove(rest.first());
+  return hasOneCell(rest);
+}
+constexpr bool hasSeveralCells(CellSet set) {
+  return !set.empty() && !hasOneCell(set);
+}
+
 struct ChainMode {
   // A dynamic run removes each candidate it proves off from its working grid
   // and reasons on what is left; a static one keeps the grid as it is.
@@ -39,6 +58,13 @@ double chainRating(double base, int complexity);
 int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity);
 // The same for the clash's last node, which the run did not keep.
 int clashPath(const ChainRun& run, std::uint16_t* path, int capacity);
+
+// What the run from candidate's on node reached, from the producer's store
+// or run now with scratch and stored. False when the work bound ran out.
+bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit, ChainMode mode,
+                  const NodeBits** reached);
+// Keeps what run, from a candidate's on node, reached in the producer's store.
+void storeOnRun(ChainWorkspace& chains, const ChainRun& run);
 
 // Appends the eliminations of the first basic technique that depends on what
 // the run removed, as new off nodes of run; the number appended.

@@ -93,7 +93,7 @@ void scanPointing(RuleScan& scan) {
       for (int i = 0; i < 9; ++i) {
         const CellSet first = kHouses.houseSets[pair[0] * 9 + i];
         const CellSet places = first & digitCells;
-        if (places.count() < 2) continue;
+        if (!hasSeveralCells(places)) continue;
         for (int j = 0; j < 9; ++j) {
           const CellSet second = kHouses.houseSets[pair[1] * 9 + j];
           if ((first & second).empty() || !(places - second).empty()) continue;
@@ -118,7 +118,8 @@ void scanHiddenPairs(RuleScan& scan) {
         const CellSet lowPlaces = cells & scan.chains.workingDigits[low - 1];
         const CellSet highPlaces = cells & scan.chains.workingDigits[high - 1];
         const CellSet both = lowPlaces | highPlaces;
-        if (lowPlaces.count() < 2 || highPlaces.count() < 2 || both.count() != 2) continue;
+        if (!hasSeveralCells(lowPlaces) || !hasSeveralCells(highPlaces) || !hasTwoCells(both))
+          continue;
         const int pair = digitBit(low) | digitBit(high);
         startRuleHint(scan.hint);
         forEachCell(both, [&](CellIndex cell) {
@@ -138,11 +139,11 @@ void scanNakedPairs(RuleScan& scan) {
     if (emptyCells(scan.chains, house) < 4) continue;
     for (int high = 1; high < 9; ++high) {
       const int second = kHouses.cells[house][high];
-      if (candidateCount(working[second]) < 2) continue;
+      if ((working[second] & (working[second] - 1)) == 0) continue;
       for (int low = 0; low < high; ++low) {
         const int first = kHouses.cells[house][low];
         const int pair = working[first] | working[second];
-        if (candidateCount(working[first]) < 2 || candidateCount(pair) != 2) continue;
+        if ((working[first] & (working[first] - 1)) == 0 || !hasTwoDigits(pair)) continue;
         startRuleHint(scan.hint);
         for (const std::uint8_t cell : kHouses.cells[house]) {
           if (cell != first && cell != second)
@@ -174,7 +175,7 @@ void scanXWings(RuleScan& scan) {
           const CellSet digitCells = scan.chains.workingDigits[digit - 1];
           const CellSet lowPlaces = kHouses.houseSets[baseType * 9 + low] & digitCells;
           const CellSet highPlaces = kHouses.houseSets[baseType * 9 + high] & digitCells;
-          if (lowPlaces.count() < 2 || highPlaces.count() < 2) continue;
+          if (!hasSeveralCells(lowPlaces) || !hasSeveralCells(highPlaces)) continue;
           CellSet covers{};
           int coverCount = 0;
           forEachCell(lowPlaces | highPlaces, [&](CellIndex cell) {

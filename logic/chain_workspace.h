@@ -57,6 +57,12 @@ struct ChainRun {
   std::uint16_t start;
 };
 
+// The nodes one run reached, a bit each.
+constexpr int kNodeWords = (kNodeSlots + 63) / 64;
+struct NodeBits {
+  std::uint64_t word[kNodeWords];
+};
+
 // The runs one chain producer keeps while it looks at a cell: one per
 // candidate of the cell assumed on, the cell's candidate assumed off, and
 // one per other place of a digit in a house.
@@ -71,6 +77,11 @@ struct ChainWorkspace {
   ChainRun digitRuns[9];
   ChainRun offRun;
   ChainRun houseRuns[9];
+  // What the run from each candidate assumed on reached, kept for the
+  // producer's whole search once known: a region's other places are the
+  // sources of other cells too.
+  NodeBits onReached[kCandidateSlots];
+  std::uint8_t onReachedKnown[kCandidateSlots];
   // Marks for counting a node's ancestors once each, and the walk's stack.
   std::uint32_t visited[kNodeSlots];
   std::uint32_t visitMark;

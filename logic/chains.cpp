@@ -136,10 +136,25 @@ bool searchRegions(ChainSearch& search, const ChainRun& cellRun, int cell, int d
   for (int type = 0; type < 3; ++type) {
     const int house = kHouses.houses[cell][type];
     const CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
-    if (places.count() < 2 || places.first() != cell) continue;
+    if (!hasSeveralCells(places) || places.first() != cell) continue;
+    // Most houses prove nothing: what every place reached is checked on the
+    // stored bits first, and the runs are made again only for a node left.
+    NodeBits common = chains.onReached[chainNode(cell, digit, true) / 2];
+    bool finished = true;
+    forEachCell(places, [&](CellIndex other) {
+      const NodeBits* reached = nullptr;
+      if (other == cell || !finished) return;
+      finished = onRunReached(search.context, chains.houseRuns[0], other, digit, search.family.mode,
+                              &reached);
+      if (!finished) return;
+      for (int w = 0; w < kNodeWords; ++w) common.word[w] &= reached->word[w];
+    });
+    if (!finished) return false;
+    bool any = false;
+    for (const std::uint64_t word : common.word) any = any || word != 0;
+    if (!any) continue;
     const ChainRun* runs[9] = {&cellRun};
     int runCount = 1;
-    bool finished = true;
     forEachCell(places, [&](CellIndex other) {
       if (other == cell || !finished) return;
       ChainRun& run = chains.houseRuns[runCount - 1];
@@ -170,6 +185,7 @@ bool searchChains(LogicContext& context, const LogicGrid& grid, Step& step,
       ChainRun& onRun = chains.digitRuns[runCount];
       digitRuns[runCount++] = &onRun;
       if (!runChain(context, onRun, chainNode(cell, digit, true), family.mode)) return false;
+      storeOnRun(chains, onRun);
       if (family.contradictions && onRun.clash) reportClash(search, onRun);
       if (family.contradictions || family.doubles) {
         ChainRun& offRun = chains.offRun;
