@@ -8,21 +8,21 @@
 namespace {
 
 // The peers an on node turns off, in the order the rating scale takes them:
-// the box in box order, then the row outside the box, then the column.
+// the box, then the row outside the box, then the column outside it; each
+// part in increasing cell index, which is its house order.
 struct ChainPeerTable {
-  std::uint8_t peers[kCellCount][kPeerCount];
+  CellSet parts[kCellCount][3];
 };
 
 constexpr ChainPeerTable makeChainPeers() {
   ChainPeerTable t{};
   for (int cell = 0; cell < kCellCount; ++cell) {
-    int n = 0;
+    const CellSet box = kHouses.houseSets[kHouses.houses[cell][kBoxHouse]];
     for (int type = 0; type < 3; ++type) {
-      for (const std::uint8_t other : kHouses.cells[kHouses.houses[cell][type]]) {
-        if (other == cell) continue;
-        if (type > 0 && kHouses.houses[other][0] == kHouses.houses[cell][0]) continue;
-        t.peers[cell][n++] = other;
-      }
+      CellSet part = kHouses.houseSets[kHouses.houses[cell][type]];
+      if (type != kBoxHouse) part = part - box;
+      part.remove(cell);
+      t.parts[cell][type] = part;
     }
   }
   return t;
@@ -71,39 +71,48 @@ struct Search {
   long long spent;
 };
 
-int nodeOf(int cell, int digit, bool on) {
+// Single bits by arithmetic: the portable build has no popcount instruction.
+bool hasOneBit(unsigned mask) {
+  return mask != 0 && (mask & (mask - 1)) == 0;
+}
+bool hasTwoBits(unsigned mask) {
+  return mask != 0 && hasOneBit(mask & (mask - 1));
+}
+
+int makeNode(int cell, int digit, bool on) {
   return (cell * 9 + digit - 1) * 2 + (on ? 1 : 0);
 }
-int nodeCell(int node) {
+int cellOf(int node) {
   return node / 18;
 }
-int nodeDigit(int node) {
+int digitOf(int node) {
   return node / 2 % 9 + 1;
 }
-bool nodeOn(int node) {
+bool isOn(int node) {
   return (node & 1) != 0;
 }
 
-int appendNode(CycleWorkspace& work, int node, int parent) {
-  if (work.nodeCount == kMaxCycleNodes) return -1;
+void appendNode(CycleWorkspace& work, int node, int parent) {
+  if (work.nodeCount == kMaxCycleNodes) return;
   work.node[work.nodeCount] = std::uint16_t(node);
   work.parent[work.nodeCount] = parent;
-  return work.nodeCount++;
+  ++work.nodeCount;
 }
 
 // The off nodes an on node implies, in order: the cell's other digits (Y
 // links), then the digit in the peers.
 template <typename Visit>
 void visitOffNodes(const Search& s, int node, Visit visit) {
-  const int cell = nodeCell(node);
-  const int digit = nodeDigit(node);
+  const int cell = cellOf(node);
+  const int digit = digitOf(node);
   if (s.pass->yLinks) {
     for (unsigned others = s.grid.candidates[cell] & ~digitBit(digit); others != 0;
          others &= others - 1)
-      visit(nodeOf(cell, std::countr_zero(others) + 1, false));
+      visit(makeNode(cell, std::countr_zero(others) + 1, false));
   }
-  for (const std::uint8_t peer : kChainPeers.peers[cell]) {
-    if (s.grid.candidates[peer] & digitBit(digit)) visit(nodeOf(peer, digit, false));
+  for (const CellSet& part : kChainPeers.parts[cell]) {
+    forEachCell(part & s.work.digitCells[digit - 1],
+                [&](CellIndex peer) { visit(makeNode(peer, digit, false)); });
   }
 }
 
@@ -111,17 +120,17 @@ void visitOffNodes(const Search& s, int node, Visit visit) {
 // links), then the one other place of the digit in its box, row, column.
 template <typename Visit>
 void visitOnNodes(const Search& s, int node, Visit visit) {
-  const int cell = nodeCell(node);
-  const int digit = nodeDigit(node);
-  if (s.pass->yLinks && candidateCount(s.grid.candidates[cell]) == 2)
-    visit(nodeOf(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), true));
+  const int cell = cellOf(node);
+  const int digit = digitOf(node);
+  if (s.pass->yLinks && hasTwoBits(s.grid.candidates[cell]))
+    visit(makeNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), true));
   if (s.pass->xLinks) {
     for (int type = 0; type < 3; ++type) {
       const int house = kHouses.houses[cell][type];
       const unsigned others =
           s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
-      if (std::popcount(others) == 1)
-        visit(nodeOf(kHouses.cells[house][std::countr_zero(others)], digit, true));
+      if (hasOneBit(others))
+        visit(makeNode(kHouses.cells[house][std::countr_zero(others)], digit, true));
     }
   }
 }
@@ -147,9 +156,8 @@ double chainRating(double base, int complexity) {
   return base + added;
 }
 
-// True while a hint of this length could still come before the best one.
-bool canImprove(const Search& s, double base, int complexity) {
-  return !s.found || isBefore({chainRating(base, complexity), complexity, s.pass->kind}, s.best);
+HintKey keyOf(const Search& s, double base, int complexity) {
+  return {chainRating(base, complexity), complexity, s.pass->kind};
 }
 
 // The chain that ends at index, from its assumption on.
@@ -167,40 +175,42 @@ int chainNodes(const CycleWorkspace& work, int index, int nodes[]) {
 void recordChain(Step& step, const int nodes[], int count) {
   for (int i = 0; i < count; ++i) {
     const int node = nodes[i];
-    step.digits |= digitBit(nodeDigit(node));
+    step.digits |= digitBit(digitOf(node));
     bool known = false;
-    for (int c = 0; c < step.cellCount; ++c) known = known || step.cells[c] == nodeCell(node);
-    if (!known) addStepCell(step, nodeCell(node));
-    addChainNode(step, nodeCell(node), nodeDigit(node), nodeOn(node));
+    for (int c = 0; c < step.cellCount; ++c) known = known || step.cells[c] == cellOf(node);
+    if (!known) addStepCell(step, cellOf(node));
+    addChainNode(step, cellOf(node), digitOf(node), isOn(node));
   }
 }
 
-// A loop closed by the off node at index: every candidate outside it that
-// sees both an on and an off node of its digit goes. False when none does.
-bool reportCycle(Search& s, int index, int complexity) {
-  int nodes[kCandidateCount * 2 + 1];
-  const int count = chainNodes(s.work, index, nodes);
+// What a loop closed by the off node at index removes: every candidate
+// outside it that sees both an on and an off node of its digit. False when
+// it removes nothing.
+bool cycleEliminations(const Search& s, int index, CellSet removed[9]) {
   CellSet loopCells{};
   CellSet seesOn[9] = {};
   CellSet seesOff[9] = {};
-  for (int i = 0; i < count; ++i) {
-    const int cell = nodeCell(nodes[i]);
-    loopCells.add(cell);
-    CellSet& sees =
-        nodeOn(nodes[i]) ? seesOn[nodeDigit(nodes[i]) - 1] : seesOff[nodeDigit(nodes[i]) - 1];
-    sees = sees | kHouses.peers[cell];
+  for (; index >= 0; index = s.work.parent[index]) {
+    const int node = s.work.node[index];
+    loopCells.add(cellOf(node));
+    CellSet& sees = isOn(node) ? seesOn[digitOf(node) - 1] : seesOff[digitOf(node) - 1];
+    sees = sees | kHouses.peers[cellOf(node)];
   }
-  CellSet removed[9];
   bool any = false;
   for (int d = 0; d < 9; ++d) {
     removed[d] = (seesOn[d] & seesOff[d] & s.work.digitCells[d]) - loopCells;
     any = any || !removed[d].empty();
   }
-  if (!any) return false;
+  return any;
+}
+
+void reportCycle(Search& s, int index, int complexity, const CellSet removed[9]) {
+  int nodes[kCandidateCount * 2 + 1];
+  const int count = chainNodes(s.work, index, nodes);
   int cellCount = 0;
   for (int i = 0; i < count; ++i) {
     bool repeated = false;
-    for (int j = 0; j < i; ++j) repeated = repeated || nodeCell(nodes[j]) == nodeCell(nodes[i]);
+    for (int j = 0; j < i; ++j) repeated = repeated || cellOf(nodes[j]) == cellOf(nodes[i]);
     cellCount += !repeated;
   }
   const Pass& pass = *s.pass;
@@ -208,46 +218,132 @@ bool reportCycle(Search& s, int index, int complexity) {
       pass.kind == 2   ? (cellCount == 4 ? Technique::kGeneralizedXWing : Technique::kXCycle)
       : pass.kind == 3 ? Technique::kYCycle
                        : Technique::kBidirectionalCycle;
-  const double rating = chainRating(pass.cycleBase, complexity);
-  startStep(s.step, technique, rating);
+  const HintKey key = keyOf(s, pass.cycleBase, complexity);
+  startStep(s.step, technique, key.rating);
   for (int d = 0; d < 9; ++d)
     forEachCell(removed[d], [&](CellIndex cell) { addElimination(s.step, cell, d + 1); });
   recordChain(s.step, nodes, count);
-  addChainNode(s.step, nodeCell(nodes[0]), nodeDigit(nodes[0]), true);
+  addChainNode(s.step, cellOf(nodes[0]), digitOf(nodes[0]), true);
   s.step.complexity = complexity;
   s.step.size = complexity;
-  s.best = {rating, complexity, pass.kind};
+  s.best = key;
   s.found = true;
-  return true;
 }
 
-// Breadth first from the candidate on, back to it by a loop of four links or
-// more; on nodes are reached once, off nodes each time, bar the chain's own.
-void searchCycles(Search& s, int start) {
+// The chain from start to its opposite, reached from the node at index.
+void reportForcingChain(Search& s, int start, int index, int complexity) {
+  int nodes[kCandidateCount * 2 + 1];
+  const int count = chainNodes(s.work, index, nodes);
+  const Pass& pass = *s.pass;
+  const Technique technique = pass.kind == 4    ? Technique::kForcingChain
+                              : complexity == 6 ? Technique::kTurbotFish
+                                                : Technique::kForcingXChain;
+  const HintKey key = keyOf(s, pass.chainBase, complexity);
+  startStep(s.step, technique, key.rating);
+  const int cell = cellOf(start);
+  const int digit = digitOf(start);
+  if (isOn(start)) {
+    addElimination(s.step, cell, digit);
+  } else {
+    s.step.placedCell = cell;
+    s.step.placedDigit = digit;
+    for (unsigned others = s.grid.candidates[cell] & ~digitBit(digit); others != 0;
+         others &= others - 1)
+      addElimination(s.step, cell, std::countr_zero(others) + 1);
+  }
+  recordChain(s.step, nodes, count);
+  addChainNode(s.step, cell, digit, !isOn(start));
+  s.step.complexity = complexity;
+  s.step.size = complexity;
+  s.best = key;
+  s.found = true;
+}
+
+// Breadth first from a candidate assumed on, for the loops back to it (four
+// links or more) and, with forcing chains, the chain to the candidate off.
+// The loops' search reaches each on node once but an off node each time it
+// follows from a node it is not an ancestor of; only the copies that can
+// close a loop derive anything new, so only those are kept. Its first copies
+// make the same tree as the chains' search, which reaches every node once.
+void searchFromOn(Search& s, int start) {
   CycleWorkspace& work = s.work;
+  const Pass& pass = *s.pass;
   const std::uint32_t generation = ++work.generation;
+  const int target = start ^ 1;
+  // The off nodes that derive start: the other digit of its cell, the one
+  // other place of its digit in a house.
+  int closing[4];
+  int closingCount = 0;
+  const int startCell = cellOf(start);
+  const int startDigit = digitOf(start);
+  if (pass.yLinks && hasTwoBits(s.grid.candidates[startCell]))
+    closing[closingCount++] = makeNode(
+        startCell, firstDigit(s.grid.candidates[startCell] & ~digitBit(startDigit)), false);
+  if (pass.xLinks) {
+    for (int type = 0; type < 3; ++type) {
+      const int house = kHouses.houses[startCell][type];
+      const unsigned others =
+          work.positions[house][startDigit - 1] & ~(1u << kHouses.positions[startCell][type]);
+      if (hasOneBit(others))
+        closing[closingCount++] =
+            makeNode(kHouses.cells[house][std::countr_zero(others)], startDigit, false);
+    }
+  }
   work.nodeCount = 0;
   appendNode(work, start, -1);
   work.seen[1][start / 2] = generation;
+  // The loop and the chain found: the index of the node before each ends.
+  int cycleEnd = -1;
+  HintKey cycleKey{};
+  CellSet removed[9];
+  int chainEnd = -1;
+  HintKey chainKey{};
+  bool loops = closingCount > 0;
+  bool chains = pass.forcingChains;
   int onBegin = 0;
   int onEnd = 1;
-  for (int counter = 1; onBegin < onEnd; counter += 2) {
-    if (!canImprove(s, s.pass->cycleBase, counter + 1 < 4 ? 4 : counter + 1)) return;
+  for (int level = 1; onBegin < onEnd; level += 2) {
+    // A loop closes on an even level, of that length; the chain reaches the
+    // candidate off on an odd one, one node longer. Either must come before
+    // the best so far; the loop, reported first, need only tie the chain,
+    // and the chain must come strictly before the loop.
+    if (loops) {
+      const HintKey key = keyOf(s, pass.cycleBase, level + 1 < 4 ? 4 : level + 1);
+      loops = (!s.found || isBefore(key, s.best)) && (chainEnd < 0 || !isBefore(chainKey, key));
+    }
+    if (chains) {
+      const HintKey key = keyOf(s, pass.chainBase, level + 1);
+      chains = (!s.found || isBefore(key, s.best)) && (cycleEnd < 0 || isBefore(key, cycleKey));
+    }
+    if (!loops && !chains) break;
     const int offBegin = work.nodeCount;
     for (int i = onBegin; i < onEnd; ++i) {
       visitOffNodes(s, work.node[i], [&](int off) {
-        if (!isAncestor(work, off, i)) appendNode(work, off, i);
+        if (work.seen[0][off / 2] != generation) {
+          work.seen[0][off / 2] = generation;
+          if (off == target && chains) {
+            chainEnd = i;
+            chainKey = keyOf(s, pass.chainBase, level + 1);
+            chains = false;
+          }
+          appendNode(work, off, i);
+          return;
+        }
+        if (!loops) return;
+        bool closes = false;
+        for (int c = 0; c < closingCount; ++c) closes = closes || closing[c] == off;
+        if (closes && !isAncestor(work, off, i)) appendNode(work, off, i);
       });
     }
     const int offEnd = work.nodeCount;
     s.spent += offEnd - onBegin;
-    const int level = counter + 1;
-    bool closed = false;
-    for (int i = offBegin; i < offEnd && !closed; ++i) {
+    for (int i = offBegin; i < offEnd; ++i) {
       visitOnNodes(s, work.node[i], [&](int on) {
-        if (closed) return;
         if (on == start) {
-          if (level >= 4 && reportCycle(s, i, level)) closed = true;
+          if (loops && cycleEnd < 0 && level + 1 >= 4 && cycleEliminations(s, i, removed)) {
+            cycleEnd = i;
+            cycleKey = keyOf(s, pass.cycleBase, level + 1);
+          }
           return;
         }
         if (work.seen[1][on / 2] == generation) return;
@@ -256,26 +352,31 @@ void searchCycles(Search& s, int start) {
       });
     }
     // Later loops of this search are as long or longer.
-    if (closed) return;
+    if (cycleEnd >= 0) loops = false;
     onBegin = offEnd;
     onEnd = work.nodeCount;
   }
+  if (cycleEnd >= 0 && (!s.found || isBefore(cycleKey, s.best)))
+    reportCycle(s, cycleEnd, cycleKey.complexity, removed);
+  if (chainEnd >= 0 && (!s.found || isBefore(chainKey, s.best)))
+    reportForcingChain(s, start, chainEnd, chainKey.complexity);
 }
 
-// Breadth first from the candidate assumed on (or off) to the same candidate
-// off (or on), every node reached once; the first chain to get there counts.
-void searchForcingChain(Search& s, int start) {
+// Breadth first from a candidate assumed off to the same candidate on, every
+// node reached once; the first chain to get there counts.
+void searchFromOff(Search& s, int start) {
   CycleWorkspace& work = s.work;
   const std::uint32_t generation = ++work.generation;
   const int target = start ^ 1;
   work.nodeCount = 0;
   appendNode(work, start, -1);
-  work.seen[start & 1][start / 2] = generation;
+  work.seen[0][start / 2] = generation;
   int begin = 0;
   int end = 1;
   for (int level = 1; begin < end; ++level) {
-    // The target is of the other state, reached on odd levels only.
-    if ((level & 1) != 0 && !canImprove(s, s.pass->chainBase, level + 1)) return;
+    // The target is on, reached on odd levels only.
+    if ((level & 1) != 0 && s.found && !isBefore(keyOf(s, s.pass->chainBase, level + 1), s.best))
+      return;
     int reached = -1;
     for (int i = begin; i < end && reached < 0; ++i) {
       const auto visit = [&](int next) {
@@ -288,7 +389,7 @@ void searchForcingChain(Search& s, int start) {
         work.seen[next & 1][next / 2] = generation;
         appendNode(work, next, i);
       };
-      if (nodeOn(work.node[i])) {
+      if (isOn(work.node[i])) {
         visitOffNodes(s, work.node[i], visit);
       } else {
         visitOnNodes(s, work.node[i], visit);
@@ -296,32 +397,7 @@ void searchForcingChain(Search& s, int start) {
     }
     s.spent += end - begin;
     if (reached >= 0) {
-      int nodes[kCandidateCount * 2 + 1];
-      const int count = chainNodes(work, reached, nodes);
-      const int complexity = count + 1;
-      const Pass& pass = *s.pass;
-      const Technique technique = pass.kind == 4    ? Technique::kForcingChain
-                                  : complexity == 6 ? Technique::kTurbotFish
-                                                    : Technique::kForcingXChain;
-      const double rating = chainRating(pass.chainBase, complexity);
-      startStep(s.step, technique, rating);
-      const int cell = nodeCell(start);
-      const int digit = nodeDigit(start);
-      if (nodeOn(start)) {
-        addElimination(s.step, cell, digit);
-      } else {
-        s.step.placedCell = cell;
-        s.step.placedDigit = digit;
-        for (unsigned others = s.grid.candidates[cell] & ~digitBit(digit); others != 0;
-             others &= others - 1)
-          addElimination(s.step, cell, std::countr_zero(others) + 1);
-      }
-      recordChain(s.step, nodes, count);
-      addChainNode(s.step, cell, digit, !nodeOn(start));
-      s.step.complexity = complexity;
-      s.step.size = complexity;
-      s.best = {rating, complexity, pass.kind};
-      s.found = true;
+      reportForcingChain(s, start, reached, level + 1);
       return;
     }
     begin = end;
@@ -332,8 +408,8 @@ void searchForcingChain(Search& s, int start) {
 void prepareWorkspace(CycleWorkspace& work, const LogicGrid& grid) {
   std::memset(work.seen, 0, sizeof work.seen);
   work.generation = 0;
+  std::memset(work.positions, 0, sizeof work.positions);
   for (int house = 0; house < kHouseCount; ++house) {
-    for (int d = 0; d < 9; ++d) work.positions[house][d] = 0;
     for (int p = 0; p < 9; ++p) {
       for (unsigned digits = grid.candidates[kHouses.cells[house][p]]; digits != 0;
            digits &= digits - 1)
@@ -349,6 +425,8 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
   CycleWorkspace& work = context.cycles;
   prepareWorkspace(work, grid);
   Search search{work, grid, nullptr, step, {}, false, 0};
+  // Each search stops at the length where it could no longer come before
+  // the best hint so far, which is all the scale's sort asks.
   for (const Pass& pass : kPasses) {
     search.pass = &pass;
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
@@ -356,10 +434,8 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
       for (unsigned digits = grid.candidates[cell]; digits != 0; digits &= digits - 1) {
         const int digit = std::countr_zero(digits) + 1;
-        searchCycles(search, nodeOf(cell, digit, true));
-        if (!pass.forcingChains) continue;
-        searchForcingChain(search, nodeOf(cell, digit, true));
-        searchForcingChain(search, nodeOf(cell, digit, false));
+        searchFromOn(search, makeNode(cell, digit, true));
+        if (pass.forcingChains) searchFromOff(search, makeNode(cell, digit, false));
       }
     }
   }
