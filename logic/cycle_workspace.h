@@ -5,21 +5,21 @@
 #include <cstdint>
 
 #include "logic/cell_set.h"
+#include "logic/chain_workspace.h"
 #include "state/grid.h"
 
-constexpr int kCandidateCount = kCellCount * 9;
-// Every on node is reached once, and each derives at most 8 + 20 off nodes,
-// which the cycle search does not merge.
-constexpr int kMaxCycleNodes = kCandidateCount * 29 + 1;
+// Every on node and off node is kept once, and besides each on node may
+// derive up to four copies of the off nodes that close a loop.
+constexpr int kMaxCycleNodes = kCandidateSlots * 6 + 1;
 
 struct CycleWorkspace {
-  // A node is its candidate (cell * 9 + digit - 1) times two, plus one when on.
+  // Nodes numbered as the chain engine numbers them.
   std::uint16_t node[kMaxCycleNodes];
   // The node it was derived from, or -1 for the assumption.
   std::int32_t parent[kMaxCycleNodes];
   int nodeCount;
   // Nodes reached in the current search carry its generation.
-  std::uint32_t seen[2][kCandidateCount];
+  std::uint32_t seen[2][kCandidateSlots];
   std::uint32_t generation;
   // The grid's candidates as the search reads them: positions of each digit
   // in each house, and the cells of each digit.

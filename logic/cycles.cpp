@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstring>
 
+#include "logic/chain_engine.h"
 #include "logic/producers.h"
 
 namespace {
@@ -79,19 +80,6 @@ bool hasTwoBits(unsigned mask) {
   return mask != 0 && hasOneBit(mask & (mask - 1));
 }
 
-int makeNode(int cell, int digit, bool on) {
-  return (cell * 9 + digit - 1) * 2 + (on ? 1 : 0);
-}
-int cellOf(int node) {
-  return node / 18;
-}
-int digitOf(int node) {
-  return node / 2 % 9 + 1;
-}
-bool isOn(int node) {
-  return (node & 1) != 0;
-}
-
 void appendNode(CycleWorkspace& work, int node, int parent) {
   if (work.nodeCount == kMaxCycleNodes) return;
   work.node[work.nodeCount] = std::uint16_t(node);
@@ -103,16 +91,16 @@ void appendNode(CycleWorkspace& work, int node, int parent) {
 // links), then the digit in the peers.
 template <typename Visit>
 void visitOffNodes(const Search& s, int node, Visit visit) {
-  const int cell = cellOf(node);
-  const int digit = digitOf(node);
+  const int cell = nodeCell(node);
+  const int digit = nodeDigit(node);
   if (s.pass->yLinks) {
     for (unsigned others = s.grid.candidates[cell] & ~digitBit(digit); others != 0;
          others &= others - 1)
-      visit(makeNode(cell, std::countr_zero(others) + 1, false));
+      visit(chainNode(cell, std::countr_zero(others) + 1, false));
   }
   for (const CellSet& part : kChainPeers.parts[cell]) {
     forEachCell(part & s.work.digitCells[digit - 1],
-                [&](CellIndex peer) { visit(makeNode(peer, digit, false)); });
+                [&](CellIndex peer) { visit(chainNode(peer, digit, false)); });
   }
 }
 
@@ -120,17 +108,17 @@ void visitOffNodes(const Search& s, int node, Visit visit) {
 // links), then the one other place of the digit in its box, row, column.
 template <typename Visit>
 void visitOnNodes(const Search& s, int node, Visit visit) {
-  const int cell = cellOf(node);
-  const int digit = digitOf(node);
+  const int cell = nodeCell(node);
+  const int digit = nodeDigit(node);
   if (s.pass->yLinks && hasTwoBits(s.grid.candidates[cell]))
-    visit(makeNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), true));
+    visit(chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), true));
   if (s.pass->xLinks) {
     for (int type = 0; type < 3; ++type) {
       const int house = kHouses.houses[cell][type];
       const unsigned others =
           s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
       if (hasOneBit(others))
-        visit(makeNode(kHouses.cells[house][std::countr_zero(others)], digit, true));
+        visit(chainNode(kHouses.cells[house][std::countr_zero(others)], digit, true));
     }
   }
 }
@@ -140,20 +128,6 @@ bool isAncestor(const CycleWorkspace& work, int node, int index) {
     if (work.node[index] == node) return true;
   }
   return false;
-}
-
-// The length modifier: 0.1 for each threshold 4, 6, 8, 12, 16, 24, ... that
-// the length less two exceeds, added up in doubles as the scale does.
-double chainRating(double base, int complexity) {
-  double added = 0.0;
-  long long threshold = 4;
-  bool half = true;
-  while (complexity - 2 > threshold) {
-    added += 0.1;
-    threshold = half ? threshold * 3 / 2 : threshold * 4 / 3;
-    half = !half;
-  }
-  return base + added;
 }
 
 HintKey keyOf(const Search& s, double base, int complexity) {
@@ -175,11 +149,11 @@ int chainNodes(const CycleWorkspace& work, int index, int nodes[]) {
 void recordChain(Step& step, const int nodes[], int count) {
   for (int i = 0; i < count; ++i) {
     const int node = nodes[i];
-    step.digits |= digitBit(digitOf(node));
+    step.digits |= digitBit(nodeDigit(node));
     bool known = false;
-    for (int c = 0; c < step.cellCount; ++c) known = known || step.cells[c] == cellOf(node);
-    if (!known) addStepCell(step, cellOf(node));
-    addChainNode(step, cellOf(node), digitOf(node), isOn(node));
+    for (int c = 0; c < step.cellCount; ++c) known = known || step.cells[c] == nodeCell(node);
+    if (!known) addStepCell(step, nodeCell(node));
+    addChainNode(step, nodeCell(node), nodeDigit(node), nodeOn(node));
   }
 }
 
@@ -192,9 +166,9 @@ bool cycleEliminations(const Search& s, int index, CellSet removed[9]) {
   CellSet seesOff[9] = {};
   for (; index >= 0; index = s.work.parent[index]) {
     const int node = s.work.node[index];
-    loopCells.add(cellOf(node));
-    CellSet& sees = isOn(node) ? seesOn[digitOf(node) - 1] : seesOff[digitOf(node) - 1];
-    sees = sees | kHouses.peers[cellOf(node)];
+    loopCells.add(nodeCell(node));
+    CellSet& sees = nodeOn(node) ? seesOn[nodeDigit(node) - 1] : seesOff[nodeDigit(node) - 1];
+    sees = sees | kHouses.peers[nodeCell(node)];
   }
   bool any = false;
   for (int d = 0; d < 9; ++d) {
@@ -205,12 +179,12 @@ bool cycleEliminations(const Search& s, int index, CellSet removed[9]) {
 }
 
 void reportCycle(Search& s, int index, int complexity, const CellSet removed[9]) {
-  int nodes[kCandidateCount * 2 + 1];
+  int nodes[kCandidateSlots * 2 + 1];
   const int count = chainNodes(s.work, index, nodes);
   int cellCount = 0;
   for (int i = 0; i < count; ++i) {
     bool repeated = false;
-    for (int j = 0; j < i; ++j) repeated = repeated || cellOf(nodes[j]) == cellOf(nodes[i]);
+    for (int j = 0; j < i; ++j) repeated = repeated || nodeCell(nodes[j]) == nodeCell(nodes[i]);
     cellCount += !repeated;
   }
   const Pass& pass = *s.pass;
@@ -223,7 +197,7 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
   for (int d = 0; d < 9; ++d)
     forEachCell(removed[d], [&](CellIndex cell) { addElimination(s.step, cell, d + 1); });
   recordChain(s.step, nodes, count);
-  addChainNode(s.step, cellOf(nodes[0]), digitOf(nodes[0]), true);
+  addChainNode(s.step, nodeCell(nodes[0]), nodeDigit(nodes[0]), true);
   s.step.complexity = complexity;
   s.step.size = complexity;
   s.best = key;
@@ -232,7 +206,7 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
 
 // The chain from start to its opposite, reached from the node at index.
 void reportForcingChain(Search& s, int start, int index, int complexity) {
-  int nodes[kCandidateCount * 2 + 1];
+  int nodes[kCandidateSlots * 2 + 1];
   const int count = chainNodes(s.work, index, nodes);
   const Pass& pass = *s.pass;
   const Technique technique = pass.kind == 4    ? Technique::kForcingChain
@@ -240,9 +214,9 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
                                                 : Technique::kForcingXChain;
   const HintKey key = keyOf(s, pass.chainBase, complexity);
   startStep(s.step, technique, key.rating);
-  const int cell = cellOf(start);
-  const int digit = digitOf(start);
-  if (isOn(start)) {
+  const int cell = nodeCell(start);
+  const int digit = nodeDigit(start);
+  if (nodeOn(start)) {
     addElimination(s.step, cell, digit);
   } else {
     s.step.placedCell = cell;
@@ -252,7 +226,7 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
       addElimination(s.step, cell, std::countr_zero(others) + 1);
   }
   recordChain(s.step, nodes, count);
-  addChainNode(s.step, cell, digit, !isOn(start));
+  addChainNode(s.step, cell, digit, !nodeOn(start));
   s.step.complexity = complexity;
   s.step.size = complexity;
   s.best = key;
@@ -274,10 +248,10 @@ void searchFromOn(Search& s, int start) {
   // other place of its digit in a house.
   int closing[4];
   int closingCount = 0;
-  const int startCell = cellOf(start);
-  const int startDigit = digitOf(start);
+  const int startCell = nodeCell(start);
+  const int startDigit = nodeDigit(start);
   if (pass.yLinks && hasTwoBits(s.grid.candidates[startCell]))
-    closing[closingCount++] = makeNode(
+    closing[closingCount++] = chainNode(
         startCell, firstDigit(s.grid.candidates[startCell] & ~digitBit(startDigit)), false);
   if (pass.xLinks) {
     for (int type = 0; type < 3; ++type) {
@@ -286,7 +260,7 @@ void searchFromOn(Search& s, int start) {
           work.positions[house][startDigit - 1] & ~(1u << kHouses.positions[startCell][type]);
       if (hasOneBit(others))
         closing[closingCount++] =
-            makeNode(kHouses.cells[house][std::countr_zero(others)], startDigit, false);
+            chainNode(kHouses.cells[house][std::countr_zero(others)], startDigit, false);
     }
   }
   work.nodeCount = 0;
@@ -389,7 +363,7 @@ void searchFromOff(Search& s, int start) {
         work.seen[next & 1][next / 2] = generation;
         appendNode(work, next, i);
       };
-      if (isOn(work.node[i])) {
+      if (nodeOn(work.node[i])) {
         visitOffNodes(s, work.node[i], visit);
       } else {
         visitOnNodes(s, work.node[i], visit);
@@ -434,8 +408,8 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
       for (unsigned digits = grid.candidates[cell]; digits != 0; digits &= digits - 1) {
         const int digit = std::countr_zero(digits) + 1;
-        searchFromOn(search, makeNode(cell, digit, true));
-        if (pass.forcingChains) searchFromOff(search, makeNode(cell, digit, false));
+        searchFromOn(search, chainNode(cell, digit, true));
+        if (pass.forcingChains) searchFromOff(search, chainNode(cell, digit, false));
       }
     }
   }
