@@ -1,23 +1,27 @@
 # Fails when windows.h appears outside ui/win32, or when an include points up
 # a layer. The layers run one way: state, model, solver, play, ui, ui/win32,
 # each using only those before it. The rating engine (logic) is a layer of
-# its own on the solver that the game never uses; cli and bench sit on the
-# solver and the rating engine. The Windows benchmark, like the Windows
+# its own on the solver that the game never uses, and the puzzle maker
+# (generator) one on it; cli and bench sit on the solver, the rating engine
+# and the maker. The Windows benchmark, like the Windows
 # tests, drives the real window.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/state/* ${SOURCE_DIR}/model/* ${SOURCE_DIR}/solver/* ${SOURCE_DIR}/play/*
-     ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/bench/* ${SOURCE_DIR}/logic/*)
+     ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/bench/* ${SOURCE_DIR}/logic/*
+     ${SOURCE_DIR}/generator/*)
 
 # The layer of a folder of the tree; cli and bench rank with play, above the
-# rating engine, but may not use play or each other.
+# rating engine and the maker, but may not use play or each other.
 function(layer_of path out)
   if(path MATCHES "^bench/windows/")
-    set(${out} 7 PARENT_SCOPE)
+    set(${out} 8 PARENT_SCOPE)
   elseif(path MATCHES "^ui/win32/")
-    set(${out} 6 PARENT_SCOPE)
+    set(${out} 7 PARENT_SCOPE)
   elseif(path MATCHES "^ui/")
-    set(${out} 5 PARENT_SCOPE)
+    set(${out} 6 PARENT_SCOPE)
   elseif(path MATCHES "^(play|cli|bench)/")
+    set(${out} 5 PARENT_SCOPE)
+  elseif(path MATCHES "^generator/")
     set(${out} 4 PARENT_SCOPE)
   elseif(path MATCHES "^logic/")
     set(${out} 3 PARENT_SCOPE)
@@ -59,8 +63,9 @@ foreach(source ${sources})
     endif()
     if(NOT theirs LESS own)
       list(APPEND upward "${source} -> ${target}")
-    elseif(their_folder STREQUAL "logic/" AND own_folder MATCHES "^(play|ui|ui/win32|bench/windows)/$")
-      # The game is built without the rating engine.
+    elseif(their_folder MATCHES "^(logic|generator)/$" AND
+           own_folder MATCHES "^(play|ui|ui/win32|bench/windows)/$")
+      # The game is built without the rating engine and the maker.
       list(APPEND upward "${source} -> ${target}")
     endif()
   endforeach()

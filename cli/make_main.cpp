@@ -1,0 +1,168 @@
+// vantric-make: makes puzzles with one solution each, minimal under a
+// symmetry of their clues, on one or more threads.
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "cli/make_arguments.h"
+#include "cli/result_text.h"
+#include "cli/worker_threads.h"
+#include "logic/technique_names.h"
+#include "model/tables.h"
+#include "solver/clock.h"
+
+namespace {
+
+// Candidates are made a batch at a time by every worker at once, then
+// walked in index order, so the puzzles kept never depend on the threads.
+constexpr int kBatchSize = 4096;
+// A worker takes this many candidates at a time.
+constexpr int kCandidatesPerClaim = 4;
+constexpr int kLineSize = 160;
+
+struct Batch {
+  Candidate candidates[kBatchSize];
+  std::uint64_t first;
+  int length;
+  std::atomic<int> next;
+};
+
+struct Totals {
+  long long made;
+  long long tried;
+  long long rejected[4];
+};
+
+MakeOptions options;
+Totals totals;
+Batch batch;
+MakerWorkspace workspaces[kMaxThreads];
+char outputBuffer[1 << 16];
+
+void makeBatchCandidates(int worker) {
+  MakerWorkspace& workspace = workspaces[worker];
+  for (;;) {
+    const int first = batch.next.fetch_add(kCandidatesPerClaim, std::memory_order_relaxed);
+    if (first >= batch.length) return;
+    const int end =
+        first + kCandidatesPerClaim < batch.length ? first + kCandidatesPerClaim : batch.length;
+    for (int i = first; i < end; ++i)
+      makeCandidate(workspace, options.request, options.seed, batch.first + std::uint64_t(i),
+                    batch.candidates[i]);
+  }
+}
+
+// Enough candidates for the puzzles still wanted at the rate kept so far,
+// and a few for every worker.
+int batchLength(long long wanted) {
+  const double perPuzzle = double(totals.tried + 1) / double(totals.made + 1);
+  const double needed = double(wanted) * perPuzzle * 1.25 + options.jobs * kCandidatesPerClaim;
+  return needed > kBatchSize ? kBatchSize : int(needed);
+}
+
+void writeLine(const Candidate& candidate) {
+  char line[kLineSize];
+  int length = 0;
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    line[length++] = candidate.board[c] == 0 ? '.' : char('0' + candidate.board[c]);
+  if (options.printRating) {
+    line[length++] = ' ';
+    length = appendNumber(line, length, candidate.ratingTenths / 10);
+    line[length++] = '.';
+    line[length++] = char('0' + candidate.ratingTenths % 10);
+    line[length++] = ' ';
+    writeTechniqueName(candidate.hardest, candidate.hardestLevel, line + length,
+                       kLineSize - length - 1);
+    length += int(std::strlen(line + length));
+  }
+  line[length++] = '\n';
+  std::fwrite(line, 1, size_t(length), stdout);
+}
+
+int reportWriteFailure() {
+  std::fprintf(stderr, "vantric-make: cannot write standard output: %s\n", std::strerror(errno));
+  return kStatusCannotWrite;
+}
+
+// Makes and writes the puzzles; the exit status.
+int makePuzzles() {
+  std::uint64_t nextIndex = 0;
+  long long rejectedInRow = 0;
+  while (totals.made < options.count) {
+    batch.first = nextIndex;
+    batch.length = batchLength(options.count - totals.made);
+    batch.next.store(0, std::memory_order_relaxed);
+    startThreads(options.jobs, makeBatchCandidates);
+    makeBatchCandidates(0);
+    waitForThreads();
+    nextIndex += std::uint64_t(batch.length);
+    for (int i = 0; i < batch.length && totals.made < options.count; ++i) {
+      const Candidate& candidate = batch.candidates[i];
+      ++totals.tried;
+      if (candidate.rejection == Rejection::kKept) {
+        writeLine(candidate);
+        ++totals.made;
+        rejectedInRow = 0;
+        continue;
+      }
+      ++totals.rejected[int(candidate.rejection)];
+      if (++rejectedInRow == options.giveUp) {
+        if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) return reportWriteFailure();
+        std::fprintf(stderr,
+                     "vantric-make: gave up after %lld candidates in a row without one kept; "
+                     "%lld of %lld puzzles made\n",
+                     options.giveUp, totals.made, options.count);
+        return kStatusGaveUp;
+      }
+    }
+    // glibc's fwrite can count a line as written when flushing the buffer
+    // failed; the stream's error mark tells.
+    if (std::ferror(stdout) != 0) return reportWriteFailure();
+  }
+  return 0;
+}
+
+// A seed that differs from run to run: the time, the steady clock and where
+// the system placed the stack.
+std::uint64_t drawSeed() {
+  const int onStack = 0;
+  std::uint64_t seed = mixBits(std::uint64_t(std::time(nullptr)));
+  seed = mixBits(seed ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+  return mixBits(seed ^ std::uint64_t(reinterpret_cast<std::uintptr_t>(&onStack)));
+}
+
+void printStats(double seconds) {
+  const long long rejected = totals.tried - totals.made;
+  std::fprintf(stderr,
+               "vantric-make: %lld puzzles, %lld candidates, %lld rejected (%lld clues, "
+               "%lld rating, %lld unrated), %.3f seconds, %.1f puzzles/s on %d jobs, seed %llu\n",
+               totals.made, totals.tried, rejected, totals.rejected[int(Rejection::kClues)],
+               totals.rejected[int(Rejection::kRating)],
+               totals.rejected[int(Rejection::kUnfinishedRating)], seconds,
+               seconds > 0.0 ? double(totals.made) / seconds : 0.0, options.jobs,
+               static_cast<unsigned long long>(options.seed));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int early = readMakeArguments(argc, argv, processorCount(), options);
+  if (early >= 0) {
+    const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    return written ? early : reportWriteFailure();
+  }
+  if (!options.seedGiven) options.seed = drawSeed();
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+  initTables();
+  for (int i = 0; i < options.jobs; ++i) prepareMakerWorkspace(workspaces[i]);
+  const double startSeconds = elapsedSeconds();
+  const int status = makePuzzles();
+  if (status == kStatusCannotWrite) return status;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) return reportWriteFailure();
+  if (options.stats) printStats(elapsedSeconds() - startSeconds);
+  return status;
+}

@@ -1,0 +1,74 @@
+#include "generator/puzzle_maker.h"
+
+#include "logic/rating.h"
+
+namespace {
+
+// Empties the orbits in a random order, each while the puzzle keeps one
+// solution. One pass is enough for minimality: an orbit that could not go
+// from a puzzle cannot go from one with fewer clues, which has at least the
+// same solutions.
+int removeClues(MakerWorkspace& workspace, const Orbits& orbits, Random& random,
+                const int grid[kCellCount], int board[kCellCount]) {
+  int order[kCellCount];
+  for (int i = 0; i < orbits.count; ++i) order[i] = i;
+  shuffleItems(random, order, orbits.count);
+  int clueCount = kCellCount;
+  for (int i = 0; i < orbits.count; ++i) {
+    const CellIndex* cells = orbits.cells[order[i]];
+    const int size = orbits.size[order[i]];
+    for (int k = 0; k < size; ++k) board[cells[k]] = 0;
+    if (hasOtherSolution(workspace.frames, board, grid, cells, size)) {
+      for (int k = 0; k < size; ++k) board[cells[k]] = grid[cells[k]];
+    } else {
+      clueCount -= size;
+    }
+  }
+  return clueCount;
+}
+
+}  // namespace
+
+void prepareMakerWorkspace(MakerWorkspace& workspace) {
+  for (int s = 0; s < kFixedSymmetryCount; ++s) findOrbits(Symmetry(s), workspace.orbits[s]);
+}
+
+void makeCandidate(MakerWorkspace& workspace, const MakeRequest& request, std::uint64_t seed,
+                   std::uint64_t index, Candidate& candidate) {
+  Random random;
+  seedCandidate(random, seed, index);
+  candidate.symmetry = request.symmetry == Symmetry::kAny
+                           ? Symmetry(randomBelow(random, kFixedSymmetryCount))
+                           : request.symmetry;
+  int grid[kCellCount];
+  makeSolvedGrid(workspace.frames, random, grid);
+  for (CellIndex c = 0; c < kCellCount; ++c) candidate.board[c] = grid[c];
+  candidate.clueCount = removeClues(workspace, workspace.orbits[int(candidate.symmetry)], random,
+                                    grid, candidate.board);
+  candidate.ratingTenths = 0;
+  candidate.hardest = Technique::kHiddenSingle;
+  candidate.hardestLevel = 0;
+  if (candidate.clueCount < request.minClues || candidate.clueCount > request.maxClues) {
+    candidate.rejection = Rejection::kClues;
+    return;
+  }
+  candidate.rejection = Rejection::kKept;
+  if (!request.rate) return;
+  // Singles alone rate 2.3 at most, so a puzzle they solve is refused
+  // above that without a rating run.
+  if (request.minRating > 23 && solvedBySingles(workspace.frames, candidate.board)) {
+    candidate.rejection = Rejection::kRating;
+    return;
+  }
+  RatingResult result;
+  ratePuzzle(workspace.logic, candidate.board, result);
+  candidate.ratingTenths = ratingTenths(result.rating);
+  candidate.hardest = result.hardest;
+  candidate.hardestLevel = result.hardestLevel;
+  if (!result.finished) {
+    candidate.rejection = Rejection::kUnfinishedRating;
+  } else if (candidate.ratingTenths < request.minRating ||
+             candidate.ratingTenths > request.maxRating) {
+    candidate.rejection = Rejection::kRating;
+  }
+}
