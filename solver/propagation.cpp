@@ -278,6 +278,12 @@ inline bool findAllHiddenSingles(const SolverFrame& frame, Word hidden[9][2]) {
   return any != 0;
 }
 
+#ifdef VANTRIC_HIDDEN_ROWS
+// The processor does not change while the program runs. Asked at start-up:
+// a function-local static's guard would link in the C++ exception runtime.
+const bool kRowsSearch = canFindHiddenSinglesInRows();
+#endif
+
 // One hidden-single pass: every deduction is drawn from the same sets, and
 // they are all written before the next naked round. Sets wrote when it
 // wrote a digit.
@@ -286,9 +292,8 @@ inline bool fillHiddenSingles(SolverFrame& frame, LiveCells& live, bool& wrote) 
   storePair(frame.emptyCells, live.empty);
   Word hidden[9][2];
 #ifdef VANTRIC_HIDDEN_ROWS
-  // The processor does not change while the program runs.
-  static const bool inRows = canFindHiddenSinglesInRows();
-  wrote = inRows ? findHiddenSinglesInRows(frame, hidden) : findAllHiddenSingles(frame, hidden);
+  wrote =
+      kRowsSearch ? findHiddenSinglesInRows(frame, hidden) : findAllHiddenSingles(frame, hidden);
 #else
   wrote = findAllHiddenSingles(frame, hidden);
 #endif
