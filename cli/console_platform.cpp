@@ -51,4 +51,6 @@ std::uint32_t readTickCount() {
   return static_cast<std::uint32_t>(steadyNanoseconds() / 1000000);
 }
 
-void openWebPage(const char*) {}
+bool openWebPage(const char*) {
+  return false;
+}

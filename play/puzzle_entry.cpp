@@ -1,6 +1,8 @@
 // Entering a new puzzle: the checkbox's entry mode and positions pasted into the box.
 #include "play/puzzle_entry.h"
 
+#include <algorithm>
+
 #include "play/move_history.h"
 #include "play/position_text.h"
 #include "play/text_panes.h"
@@ -23,6 +25,14 @@ bool sameAsBoard(const int cells[kCellCount]) {
     if (cells[c] != game.board[c]) return false;
   }
   return true;
+}
+
+// Writing the box moves its caret to the start; put it back where the user
+// left it, so that the next correction lands in the cell meant, as far as
+// the position text reaches.
+void restoreSelection(int start, int end) {
+  constexpr int kLength = kPositionTextSize - 1;
+  setTextBoxSelection(kPositionBox, std::min(start, kLength), std::min(end, kLength));
 }
 
 }  // namespace
@@ -62,6 +72,9 @@ void syncPositionText() {
   getTextBoxText(kPositionBox, text, kPositionFetchSize);
   int cells[kCellCount];
   if (parseFetchedPosition(text, cells) && !sameAsBoard(cells)) {
+    int start = 0;
+    int end = 0;
+    getTextBoxSelection(kPositionBox, &start, &end);
     if (!mayEraseMoves()) {
       // Put the board back into the box so the next tick does not ask again.
       refreshTextPanes();
@@ -75,6 +88,7 @@ void syncPositionText() {
       refreshAfterChange();
       game.pendingSolve = true;
     }
+    restoreSelection(start, end);
   }
 
   game.positionSyncBusy = false;

@@ -28,6 +28,11 @@ void setTextBoxText(TextBox box, const char* text);
 void setTextBoxTextAtEnd(TextBox box, const char* text);
 // Copies at most size - 1 characters and a terminator into buffer.
 void getTextBoxText(TextBox box, char* buffer, int size);
+// The selection as character offsets, start <= end; an empty one is the
+// caret. Writing a box's text puts it at the start, as WM_SETTEXT does.
+void getTextBoxSelection(TextBox box, int* start, int* end);
+// Selects [start, end), offsets within the text, and scrolls it into view.
+void setTextBoxSelection(TextBox box, int start, int end);
 
 // The "Enter New Puzzle" checkbox, unchecked again after a refusal.
 void uncheckEntryBox();
@@ -55,4 +60,5 @@ std::int64_t readPerformanceCounter();
 std::int64_t readPerformanceFrequency();
 std::uint32_t readTickCount();
 
-void openWebPage(const char* address);
+// Opens address in the user's browser; false when none could be started.
+bool openWebPage(const char* address);

@@ -20,9 +20,13 @@ const char kAboutText[] =
     "Left-click a square to fill in a digit that is forced there.\r\n"
     "Right-click a square to fill it in from the solution.\r\n"
     "Left Arrow or Backspace undoes a move, Right Arrow redoes it.\r\n"
-    "\"s\" shows or hides the legal moves, \"c\" shows or hides the colours.\r\n"
+    "\"s\" shows or hides the legal moves, \"c\" shows or hides the colors.\r\n"
     "\r\n"
-    "Rules and solving tips: " VANTRIC_HELP_ADDRESS;
+    "Rules and solving tips:\r\n" VANTRIC_HELP_ADDRESS;
+const char kNoBrowserText[] =
+    "No web browser could be started.\r\n"
+    "\r\n"
+    "Rules and solving tips:\r\n" VANTRIC_HELP_ADDRESS;
 
 namespace {
 
@@ -61,7 +65,8 @@ void onCommand(unsigned command) {
       showInformation(kAboutText, kAboutCaption);
       break;
     case kCmdOnlineHelp:
-      openWebPage(kOnlineHelpAddress);
+      // Without a browser the address is shown, so the user can copy it.
+      if (!openWebPage(kOnlineHelpAddress)) showInformation(kNoBrowserText, kAboutCaption);
       break;
     default:
       break;

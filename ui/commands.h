@@ -16,6 +16,8 @@ constexpr unsigned kCmdOnlineHelp = VANTRIC_CMD_ONLINE_HELP;
 extern const char kOnlineHelpAddress[];
 extern const char kAboutCaption[];
 extern const char kAboutText[];
+// Shown by Online Help when no browser opens.
+extern const char kNoBrowserText[];
 
 // A menu command, by the low 16 bits of its identifier; keys use it too.
 void onCommand(unsigned command);

@@ -56,7 +56,6 @@ void onChar(unsigned character) {
     if (cell == kNoCell) return;
     if (game.givens[cell] != 0 && !game.entryMode) return;
     setCell(cell, 0);
-    repaintWindow();
   } else if (character >= '1' && character <= '9') {
     const int digit = int(character - '0');
     // A filled cell has no candidates, so it must be erased before retyping.

@@ -32,6 +32,7 @@ void resetFake() {
   fake.recordCount = 0;
   for (auto& text : fake.boxText) text[0] = '\0';
   fake.scrolls[0] = fake.scrolls[1] = 0;
+  for (auto& selection : fake.selection) selection[0] = selection[1] = 0;
   for (bool& check : fake.menuChecks) check = false;
   fake.onQuestion = nullptr;
   fake.pendingMessages = 0;
@@ -40,6 +41,7 @@ void resetFake() {
   fake.tickCount = 0;
   fake.surface.clear();
   fake.answerOk = true;
+  fake.browserOpens = true;
   fake.counterStep = 0;
   fake.frequency = 1000000;
 }
@@ -74,17 +76,31 @@ void showInformation(const char* text, const char* caption) {
 void setTextBoxText(TextBox box, const char* text) {
   record(PlatformCall::kSetTextBoxText, unsigned(box), 0, text);
   std::snprintf(fake.boxText[box], FakePlatform::kBoxSize, "%s", text);
+  fake.selection[box][0] = fake.selection[box][1] = 0;
 }
 
 void setTextBoxTextAtEnd(TextBox box, const char* text) {
   record(PlatformCall::kSetTextBoxTextAtEnd, unsigned(box), 0, text);
   std::snprintf(fake.boxText[box], FakePlatform::kBoxSize, "%s", text);
+  fake.selection[box][0] = fake.selection[box][1] = 0;
   ++fake.scrolls[box];
 }
 
 void getTextBoxText(TextBox box, char* buffer, int size) {
   record(PlatformCall::kGetTextBoxText, unsigned(box));
   std::snprintf(buffer, size_t(size), "%s", fake.boxText[box]);
+}
+
+void getTextBoxSelection(TextBox box, int* start, int* end) {
+  record(PlatformCall::kGetTextBoxSelection, unsigned(box));
+  *start = fake.selection[box][0];
+  *end = fake.selection[box][1];
+}
+
+void setTextBoxSelection(TextBox box, int start, int end) {
+  record(PlatformCall::kSetTextBoxSelection, unsigned(box), start);
+  fake.selection[box][0] = start;
+  fake.selection[box][1] = end;
 }
 
 void uncheckEntryBox() {
@@ -136,6 +152,7 @@ std::uint32_t readTickCount() {
   return fake.tickCount;
 }
 
-void openWebPage(const char* address) {
+bool openWebPage(const char* address) {
   record(PlatformCall::kOpenWebPage, 0, 0, address);
+  return fake.browserOpens;
 }

@@ -14,6 +14,8 @@ enum class PlatformCall {
   kSetTextBoxText,
   kSetTextBoxTextAtEnd,
   kGetTextBoxText,
+  kGetTextBoxSelection,
+  kSetTextBoxSelection,
   kUncheckEntryBox,
   kInvalidateStatusLine,
   kSetMenuCheck,
@@ -46,12 +48,16 @@ struct FakePlatform {
   char boxText[2][kBoxSize];
   // How often each box was written and shown at its end.
   int scrolls[2];
+  // Each box's selection, start and end; writing its text empties it at 0.
+  int selection[2][2];
   bool menuChecks[16];  // by command - 40000
 
   // The answer to the next questions: true for OK.
   bool answerOk;
   // Called instead of showing a question, before it is answered (may be null).
   void (*onQuestion)();
+  // Whether openWebPage finds a browser.
+  bool browserOpens;
 
   // Messages waiting in the fake queue, and what dispatching one does.
   int pendingMessages;

@@ -17,8 +17,16 @@ const char kPuzzle[] =
 const char kOtherPuzzle[] =
     ".3...48.18...7.3...6.3..9....92..7...7.6.9.3...6.5.4....2..7.1...3.2...41.74...9.";
 
-void typeIntoPositionBox(const std::string& text) {
+// The text as the user leaves it, with the caret or selection [start, end).
+void typeIntoPositionBox(const std::string& text, int start = 0, int end = 0) {
   std::snprintf(fake.boxText[kPositionBox], FakePlatform::kBoxSize, "%s", text.c_str());
+  fake.selection[kPositionBox][0] = start;
+  fake.selection[kPositionBox][1] = end;
+}
+
+void expectSelection(int start, int end) {
+  EXPECT_EQ(fake.selection[kPositionBox][0], start);
+  EXPECT_EQ(fake.selection[kPositionBox][1], end);
 }
 
 // A started puzzle with two moves in effect and one undone.
@@ -132,10 +140,12 @@ TEST(PositionSync, AdoptsOneLineOrNineLinesOrAGrid) {
   EXPECT_EQ(countCalls(PlatformCall::kAskOkCancel), 0);
   expectAdopted(kOtherPuzzle);
 
+  // The rewritten box keeps the caret and selection where they were.
   game.pendingSolve = false;
-  typeIntoPositionBox(ninelineText(kPuzzle));
+  typeIntoPositionBox(ninelineText(kPuzzle), 13, 15);
   syncPositionText();
   expectAdopted(kPuzzle);
+  expectSelection(13, 15);
 
   std::string grid;
   for (int r = 0; r < 9; ++r) {
@@ -146,10 +156,12 @@ TEST(PositionSync, AdoptsOneLineOrNineLinesOrAGrid) {
     }
     grid += r % 3 == 2 ? "|\n+-----+-----+-----+\n" : "|\n";
   }
+  // As far as the nine lines reach.
   game.pendingSolve = false;
-  typeIntoPositionBox(grid);
+  typeIntoPositionBox(grid, 98, int(grid.size()));
   syncPositionText();
   expectAdopted(kOtherPuzzle);
+  expectSelection(98, 99);
 }
 
 TEST(PositionSync, IncompleteOrEqualTextChangesNothing) {
@@ -190,10 +202,11 @@ TEST(PositionSync, ExtraCellShiftsAndTheFirstEightyOneAreAdopted) {
 TEST(PositionSync, CancelWritesTheBoardBack) {
   startWithMoves();
   fake.answerOk = false;
-  typeIntoPositionBox(kOtherPuzzle);
+  typeIntoPositionBox(kOtherPuzzle, 40, 40);
   syncPositionText();
   EXPECT_EQ(countCalls(PlatformCall::kAskOkCancel), 1);
   EXPECT_EQ(positionBoxText(), ninelineText(boardString()));
+  expectSelection(40, 40);
   EXPECT_EQ(game.moveCount, 2);
   EXPECT_EQ(game.board[0], 5);
   EXPECT_FALSE(game.pendingSolve);

@@ -104,6 +104,8 @@ TEST_F(Entry, QuestionWhenMovesExistAndCancelLeavesTheBoxUnchecked) {
 TEST_F(Entry, PositionSetIntoTheBoxIsAdoptedAtTheNextTickAndSolved) {
   const std::string puzzle = kBuiltInPuzzles[5];
   SendMessageA(frontEnd.positionEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(puzzle.c_str()));
+  // The selection the user left is where the rewritten box shows it.
+  SendMessageA(frontEnd.positionEdit, EM_SETSEL, 60, 70);
   EXPECT_NE(boardCells(), puzzle);
   send(WM_TIMER, kTimerId);
   EXPECT_EQ(boardCells(), puzzle);
@@ -111,6 +113,12 @@ TEST_F(Entry, PositionSetIntoTheBoxIsAdoptedAtTheNextTickAndSolved) {
   EXPECT_EQ(game.nodeCount, 3);
   EXPECT_EQ(std::string(game.statusText).rfind("Solution found! (", 0), 0u);
   EXPECT_EQ(windowText(frontEnd.positionEdit), ninelineText(puzzle));
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(frontEnd.positionEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 60u);
+  EXPECT_EQ(end, 70u);
 }
 
 TEST_F(Entry, LongSearchInterruptedByAPastedPuzzleEndsWithThePastedOneSolved) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "model/builtin_puzzles.h"
 #include "state/game_state.h"
@@ -94,6 +95,13 @@ CellIndex firstGiven() {
   for (CellIndex c = 0; c < kCellCount; ++c)
     if (game.givens[c]) return c;
   return kNoCell;
+}
+
+// The commands Wine's winebrowser tries for an address, so that no real
+// browser starts.
+void setWineBrowsers(const char* browsers) {
+  RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", "Browsers", REG_SZ, browsers,
+                  DWORD(std::strlen(browsers) + 1));
 }
 
 }  // namespace
@@ -253,6 +261,18 @@ TEST_F(Playing, LowerCaseSTogglesLegalMovesWithTheCheckMark) {
 TEST_F(Playing, AboutBoxAppearsWithItsCaption) {
   answerBoxes("Vantric version 1.2", IDOK);
   send(WM_COMMAND, kCmdAbout);
+  EXPECT_EQ(boxWatch.seen, 1);
+  EXPECT_NE(std::string(boxWatch.lastText).find(kOnlineHelpAddress), std::string::npos);
+}
+
+TEST_F(Playing, OnlineHelpShowsTheAddressOnlyWhenNoBrowserOpens) {
+  answerBoxes("Vantric version 1.2", IDOK);
+  setWineBrowsers("true");
+  send(WM_COMMAND, kCmdOnlineHelp);
+  EXPECT_EQ(boxWatch.seen, 0);
+  setWineBrowsers("vantric-no-such-browser");
+  send(WM_COMMAND, kCmdOnlineHelp);
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser");
   EXPECT_EQ(boxWatch.seen, 1);
   EXPECT_NE(std::string(boxWatch.lastText).find(kOnlineHelpAddress), std::string::npos);
 }

@@ -231,6 +231,20 @@ void replaceBoxText(HWND edit, const char* text, bool atEnd) {
   endQuietUpdate(edit, update, text, change);
 }
 
+// Wine hands every address to its winebrowser, which starts whether or not
+// it finds a browser and tells which only by its exit code, a moment later.
+// Other programs are not waited for: a browser may run on, or hand the
+// address to one already running and end with a code of its own.
+constexpr DWORD kWineBrowserWait = 5000;
+
+bool isWineBrowser(HANDLE process) {
+  char path[MAX_PATH];
+  DWORD size = MAX_PATH;
+  if (!QueryFullProcessImageNameA(process, 0, path, &size)) return false;
+  const char* name = std::strrchr(path, '\\');
+  return lstrcmpiA(name ? name + 1 : path, "winebrowser.exe") == 0;
+}
+
 }  // namespace
 
 void beep(unsigned kind) {
@@ -258,6 +272,21 @@ void getTextBoxText(TextBox box, char* buffer, int size) {
   buffer[0] = '\0';
   SendMessageA(textBox(box), WM_GETTEXT, WPARAM(size), reinterpret_cast<LPARAM>(buffer));
   buffer[size - 1] = '\0';
+}
+
+void getTextBoxSelection(TextBox box, int* start, int* end) {
+  DWORD from = 0;
+  DWORD to = 0;
+  SendMessageW(textBox(box), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
+  *start = int(from);
+  *end = int(to);
+}
+
+void setTextBoxSelection(TextBox box, int start, int end) {
+  const HWND edit = textBox(box);
+  SendMessageW(edit, EM_SETSEL, WPARAM(start), LPARAM(end));
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void uncheckEntryBox() {
@@ -319,6 +348,20 @@ std::uint32_t readTickCount() {
   return GetTickCount();
 }
 
-void openWebPage(const char* address) {
-  ShellExecuteA(nullptr, nullptr, address, nullptr, "", SW_SHOW);
+bool openWebPage(const char* address) {
+  SHELLEXECUTEINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.lpFile = address;
+  info.nShow = SW_SHOW;
+  if (!ShellExecuteExA(&info)) return false;
+  if (info.hProcess == nullptr) return true;
+  bool opened = true;
+  DWORD exitCode = 0;
+  if (isWineBrowser(info.hProcess) &&
+      WaitForSingleObject(info.hProcess, kWineBrowserWait) == WAIT_OBJECT_0 &&
+      GetExitCodeProcess(info.hProcess, &exitCode))
+    opened = exitCode == 0;
+  CloseHandle(info.hProcess);
+  return opened;
 }
