@@ -2,12 +2,14 @@
 // direct form reports the hidden single its eliminations would leave.
 #pragma once
 
+#include "logic/house_scan.h"
 #include "logic/logic_grid.h"
 #include "logic/step.h"
 
 // Pointing and claiming (intersections.cpp); direct, the hidden single that
 // follows in a third house.
-bool findLockedCandidates(const LogicGrid& grid, Step& step, bool direct);
+bool findLockedCandidates(const HousePositions& table, Step& step, bool direct);
 // Hidden sets of size digits (subsets.cpp); direct, the hidden single that
 // follows in the same house.
-bool findHiddenSet(const LogicGrid& grid, Step& step, int size, bool direct);
+bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& step, int size,
+                   bool direct);

@@ -41,6 +41,12 @@ bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, dou
   return true;
 }
 
+// Whether a set holds two cells or more, without counting them all.
+bool hasTwoCells(CellSet set) {
+  const std::uint64_t rest = set.word[0] & (set.word[0] - 1);
+  return set.word[0] != 0 ? (rest | set.word[1]) != 0 : (set.word[1] & (set.word[1] - 1)) != 0;
+}
+
 // The candidate sets of the common excluders; a combination of digits that
 // holds all of one of them would leave that excluder empty.
 int excluderMasks(const LogicGrid& grid, CellSet common, int masks[kCellCount]) {
@@ -66,17 +72,17 @@ bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) 
     for (int i = 0; i < j; ++i) {
       const int cells[2] = {aligned.list[i], aligned.list[j]};
       const CellSet common = aligned.excluders[cells[0]] & aligned.excluders[cells[1]];
-      if (common.count() < 2) continue;
+      if (!hasTwoCells(common)) continue;
       const int maskCount = excluderMasks(grid, common, masks);
       const bool peers = sees(cells[0], cells[1]);
       int allowed[2] = {0, 0};
-      for (int p = 1; p <= 9; ++p) {
-        if (!(grid.candidates[cells[0]] & digitBit(p))) continue;
-        for (int q = 1; q <= 9; ++q) {
-          if (!(grid.candidates[cells[1]] & digitBit(q)) || (p == q && peers)) continue;
-          if (emptiesAnExcluder(masks, maskCount, digitBit(p) | digitBit(q))) continue;
-          allowed[0] |= digitBit(p);
-          allowed[1] |= digitBit(q);
+      for (int ps = grid.candidates[cells[0]]; ps != 0; ps &= ps - 1) {
+        const int p = ps & -ps;
+        for (int qs = grid.candidates[cells[1]]; qs != 0; qs &= qs - 1) {
+          const int q = qs & -qs;
+          if ((p == q && peers) || emptiesAnExcluder(masks, maskCount, p | q)) continue;
+          allowed[0] |= p;
+          allowed[1] |= q;
         }
       }
       if (reportExclusion(grid, step, Technique::kAlignedPairExclusion, 6.2, cells, allowed, 2))
@@ -95,7 +101,7 @@ bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& ste
       const int first = aligned.list[i];
       const int second = aligned.list[j];
       const CellSet pairCommon = aligned.excluders[first] & aligned.excluders[second];
-      if (pairCommon.count() < 2) continue;
+      if (!hasTwoCells(pairCommon)) continue;
       // The third cell comes from the first cell's excluders, then the
       // second's that the first lacks.
       int thirds[2 * kPeerCount];
@@ -107,25 +113,25 @@ bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& ste
         const int third = thirds[k];
         if (!aligned.isBase[third] || third == first || third == second) continue;
         const CellSet common = pairCommon & aligned.excluders[third];
-        if (common.count() < 2) continue;
+        if (!hasTwoCells(common)) continue;
         const int maskCount = excluderMasks(grid, common, masks);
         const int cells[3] = {first, second, third};
         const bool peers01 = sees(first, second);
         const bool peers02 = sees(first, third);
         const bool peers12 = sees(second, third);
         int allowed[3] = {0, 0, 0};
-        for (int p = 1; p <= 9; ++p) {
-          if (!(grid.candidates[first] & digitBit(p))) continue;
-          for (int q = 1; q <= 9; ++q) {
-            if (!(grid.candidates[second] & digitBit(q)) || (p == q && peers01)) continue;
-            for (int r = 1; r <= 9; ++r) {
-              if (!(grid.candidates[third] & digitBit(r))) continue;
+        for (int ps = grid.candidates[first]; ps != 0; ps &= ps - 1) {
+          const int p = ps & -ps;
+          for (int qs = grid.candidates[second]; qs != 0; qs &= qs - 1) {
+            const int q = qs & -qs;
+            if (p == q && peers01) continue;
+            for (int rs = grid.candidates[third]; rs != 0; rs &= rs - 1) {
+              const int r = rs & -rs;
               if ((p == r && peers02) || (q == r && peers12)) continue;
-              if (emptiesAnExcluder(masks, maskCount, digitBit(p) | digitBit(q) | digitBit(r)))
-                continue;
-              allowed[0] |= digitBit(p);
-              allowed[1] |= digitBit(q);
-              allowed[2] |= digitBit(r);
+              if (emptiesAnExcluder(masks, maskCount, p | q | r)) continue;
+              allowed[0] |= p;
+              allowed[1] |= q;
+              allowed[2] |= r;
             }
           }
         }

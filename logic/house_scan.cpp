@@ -1,5 +1,7 @@
 #include "logic/house_scan.h"
 
+#include <cstring>
+
 void findHousePositions(const LogicGrid& grid, HousePositions& out) {
   for (int house = 0; house < kHouseCount; ++house) {
     int empty = 0;
@@ -13,4 +15,13 @@ void findHousePositions(const LogicGrid& grid, HousePositions& out) {
     out.empty[house] = std::uint16_t(empty);
     for (int d = 0; d < 9; ++d) out.positions[house][d] = std::uint16_t(byDigit[d]);
   }
+}
+
+const HousePositions& housePositionsOf(BasicWorkspace& work, const LogicGrid& grid) {
+  if (!work.valid || std::memcmp(&work.grid, &grid, sizeof grid) != 0) {
+    work.grid = grid;
+    findHousePositions(grid, work.table);
+    work.valid = true;
+  }
+  return work.table;
 }

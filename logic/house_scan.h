@@ -12,18 +12,27 @@ inline constexpr std::uint8_t kScanHouses[kHouseCount] = {0,  1,  2,  3,  4,  5,
                                                           18, 19, 20, 21, 22, 23, 24, 25, 26,
                                                           9,  10, 11, 12, 13, 14, 15, 16, 17};
 
-// The next larger mask with as many bits as mask, so that starting from the
-// smallest one the subsets come in increasing binary (colex) order.
-constexpr int nextSubset(int mask) {
-  const int lowest = mask & -mask;
-  const int ripple = mask + lowest;
-  return ripple | (((mask ^ ripple) >> 2) / lowest);
-}
-constexpr int smallestSubset(int size) {
-  return (1 << size) - 1;
-}
 constexpr int bitCount(int mask) {
   return std::popcount(unsigned(mask));
+}
+
+// Calls visit(items, covered) for the subsets of size items among the
+// eligible ones (bits of 0..8), in increasing binary order, whose masks
+// together cover at most limit bits, until visit returns true; the largest
+// item is chosen first so that a subset already covering too much is cut
+// with every subset that extends it.
+template <typename Visit>
+bool visitSubsets(const int masks[9], int eligible, int size, int limit, Visit& visit,
+                  int chosen = 0, int covered = 0, int below = 9) {
+  if (size == 0) return visit(chosen, covered);
+  for (int item = size - 1; item < below; ++item) {
+    if (!(eligible >> item & 1)) continue;
+    const int next = covered | masks[item];
+    if (bitCount(next) > limit) continue;
+    if (visitSubsets(masks, eligible, size - 1, limit, visit, chosen | 1 << item, next, item))
+      return true;
+  }
+  return false;
 }
 
 struct HousePositions {
@@ -33,4 +42,13 @@ struct HousePositions {
   std::uint16_t empty[kHouseCount];
 };
 
+// The positions of the last grid asked about, which the basic techniques
+// share while a step is sought: they all see the same grid.
+struct BasicWorkspace {
+  bool valid;
+  LogicGrid grid;
+  HousePositions table;
+};
+
 void findHousePositions(const LogicGrid& grid, HousePositions& out);
+const HousePositions& housePositionsOf(BasicWorkspace& work, const LogicGrid& grid);

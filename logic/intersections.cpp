@@ -22,6 +22,33 @@ bool intersects(int a, int b) {
   return !(kHouses.houseSets[a] & kHouses.houseSets[b]).empty();
 }
 
+// Bit k set when positions meet the k-th of three groups: a box's rows or a
+// line's segments (group 7 shifted by 3k), or a box's columns (0x49 by k).
+int groupsMet(int positions, int group, int shift) {
+  int met = 0;
+  for (int k = 0; k < 3; ++k) {
+    if (positions & group << k * shift) met |= 1 << k;
+  }
+  return met;
+}
+
+// The house of type second that holds all the positions in first, or -1;
+// two positions or more lie in one such house at most.
+int lockingHouse(int first, int positions, HouseType second) {
+  const int index = first % 9;
+  if (houseTypeOf(first) == kBoxHouse) {
+    const bool inRow = second == kRowHouse;
+    const int met = inRow ? groupsMet(positions, 7, 3) : groupsMet(positions, 0x49, 1);
+    if (bitCount(met) != 1) return -1;
+    const int part = std::countr_zero(unsigned(met));
+    return inRow ? 9 + index / 3 * 3 + part : 18 + index % 3 * 3 + part;
+  }
+  const int met = groupsMet(positions, 7, 3);
+  if (bitCount(met) != 1) return -1;
+  const int part = std::countr_zero(unsigned(met));
+  return houseTypeOf(first) == kRowHouse ? index / 3 * 3 + part : part * 3 + index / 3;
+}
+
 void startLocked(Step& step, Technique technique, double rating, int digit, CellSet locked,
                  int first, int second) {
   startStep(step, technique, rating);
@@ -49,43 +76,40 @@ int directSingle(const HousePositions& table, int first, int second, int digit, 
 
 }  // namespace
 
-bool findLockedCandidates(const LogicGrid& grid, Step& step, bool direct) {
-  HousePositions table;
-  findHousePositions(grid, table);
+bool findLockedCandidates(const HousePositions& table, Step& step, bool direct) {
   for (const auto& pair : kLockPairs) {
     const bool fromBox = pair[0] == kBoxHouse;
     for (int digit = 1; digit <= 9; ++digit) {
       for (int first = pair[0] * 9; first < pair[0] * 9 + 9; ++first) {
         const int positions = table.positions[first][digit - 1];
         if (bitCount(positions) < 2) continue;
+        const int second = lockingHouse(first, positions, pair[1]);
+        if (second < 0) continue;
         const CellSet locked = cellsAt(first, positions);
-        for (int second = pair[1] * 9; second < pair[1] * 9 + 9; ++second) {
-          if (!intersects(first, second) || !(locked - kHouses.houseSets[second]).empty()) continue;
-          if (direct) {
-            int third = 0;
-            const int cell = directSingle(table, first, second, digit, third);
-            if (cell == kNoCell) continue;
-            startLocked(step, fromBox ? Technique::kDirectPointing : Technique::kDirectClaiming,
-                        fromBox ? 1.7 : 1.9, digit, locked, first, second);
-            addStepHouse(step, third);
-            step.placedCell = cell;
-            step.placedDigit = digit;
-            return true;
-          }
-          const CellSet removed =
-              cellsAt(second, table.positions[second][digit - 1]) - kHouses.houseSets[first];
-          if (removed.empty()) continue;
-          startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming,
-                      fromBox ? 2.6 : 2.8, digit, locked, first, second);
-          forEachCell(removed, [&](CellIndex cell) { addElimination(step, cell, digit); });
+        if (direct) {
+          int third = 0;
+          const int cell = directSingle(table, first, second, digit, third);
+          if (cell == kNoCell) continue;
+          startLocked(step, fromBox ? Technique::kDirectPointing : Technique::kDirectClaiming,
+                      fromBox ? 1.7 : 1.9, digit, locked, first, second);
+          addStepHouse(step, third);
+          step.placedCell = cell;
+          step.placedDigit = digit;
           return true;
         }
+        const CellSet removed =
+            cellsAt(second, table.positions[second][digit - 1]) - kHouses.houseSets[first];
+        if (removed.empty()) continue;
+        startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming,
+                    fromBox ? 2.6 : 2.8, digit, locked, first, second);
+        forEachCell(removed, [&](CellIndex cell) { addElimination(step, cell, digit); });
+        return true;
       }
     }
   }
   return false;
 }
 
-bool findPointing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(grid, step, false);
+bool findPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findLockedCandidates(housePositionsOf(context.basics, grid), step, false);
 }

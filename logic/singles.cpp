@@ -16,9 +16,8 @@ void reportSingle(Step& step, int house, int position, int digit, double rating)
 
 }  // namespace
 
-bool findHiddenSingle(LogicContext&, const LogicGrid& grid, Step& step) {
-  HousePositions table;
-  findHousePositions(grid, table);
+bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step) {
+  const HousePositions& table = housePositionsOf(context.basics, grid);
   // The last empty cell of a house first, then any single place of a digit.
   for (int pass = 0; pass < 2; ++pass) {
     for (const int house : kScanHouses) {
@@ -36,12 +35,12 @@ bool findHiddenSingle(LogicContext&, const LogicGrid& grid, Step& step) {
   return false;
 }
 
-bool findDirectPointing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(grid, step, true);
+bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findLockedCandidates(housePositionsOf(context.basics, grid), step, true);
 }
 
-bool findDirectHiddenPair(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, step, 2, true);
+bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 2, true);
 }
 
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
@@ -57,6 +56,6 @@ bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
   return false;
 }
 
-bool findDirectHiddenTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, step, 3, true);
+bool findDirectHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 3, true);
 }

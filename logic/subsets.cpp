@@ -20,31 +20,33 @@ bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
   for (const int house : kScanHouses) {
     int empty = 0;
     int eligible = 0;
+    int masks[9];
     for (int p = 0; p < 9; ++p) {
       const int cell = kHouses.cells[house][p];
+      masks[p] = grid.candidates[cell];
       empty += grid.value[cell] == 0;
-      if (candidateCount(grid.candidates[cell]) >= 2) eligible |= 1 << p;
+      if (candidateCount(masks[p]) >= 2) eligible |= 1 << p;
     }
     if (empty < 2 * size) continue;
-    for (int set = smallestSubset(size); set < 512; set = nextSubset(set)) {
-      if (set & ~eligible) continue;
-      int digits = 0;
-      for (int bits = set; bits != 0; bits &= bits - 1)
-        digits |= grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]];
-      if (candidateCount(digits) != size) continue;
+    auto report = [&](int set, int digits) {
+      if (candidateCount(digits) != size) return false;
+      int removable = 0;
+      for (int p = 0; p < 9; ++p) {
+        if (!(set >> p & 1)) removable |= masks[p] & digits;
+      }
+      if (removable == 0) return false;
       startStep(step, kNakedSets[size], kNakedRatings[size]);
       for (int p = 0; p < 9; ++p) {
-        const int cell = kHouses.cells[house][p];
-        if (!(set >> p & 1) && (grid.candidates[cell] & digits))
-          step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & digits);
+        if (!(set >> p & 1))
+          step.eliminations[kHouses.cells[house][p]] = std::uint16_t(masks[p] & digits);
       }
-      if (eliminationCount(step) == 0) continue;
       step.digits = digits;
       step.size = size;
       addStepHouse(step, house);
       addSetCells(step, house, set);
       return true;
-    }
+    };
+    if (visitSubsets(masks, eligible, size, size, report)) return true;
   }
   return false;
 }
@@ -62,43 +64,44 @@ int directDigit(const HousePositions& table, int house, int digits, int position
 
 }  // namespace
 
-bool findHiddenSet(const LogicGrid& grid, Step& step, int size, bool direct) {
-  HousePositions table;
-  findHousePositions(grid, table);
+bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& step, int size,
+                   bool direct) {
   for (const int house : kScanHouses) {
     if (bitCount(table.empty[house]) <= (direct ? size : 2 * size)) continue;
     int eligible = 0;
+    int masks[9];
     for (int d = 0; d < 9; ++d) {
-      if (bitCount(table.positions[house][d]) >= 2) eligible |= 1 << d;
+      masks[d] = table.positions[house][d];
+      if (bitCount(masks[d]) >= 2) eligible |= 1 << d;
     }
-    for (int digits = smallestSubset(size); digits < 512; digits = nextSubset(digits)) {
-      if (digits & ~eligible) continue;
-      int positions = 0;
-      for (int bits = digits; bits != 0; bits &= bits - 1)
-        positions |= table.positions[house][std::countr_zero(unsigned(bits))];
-      if (bitCount(positions) != size) continue;
+    auto report = [&](int digits, int positions) {
+      if (bitCount(positions) != size) return false;
       if (direct) {
         const int digit = directDigit(table, house, digits, positions);
-        if (digit == 0) continue;
+        if (digit == 0) return false;
         startStep(step, size == 2 ? Technique::kDirectHiddenPair : Technique::kDirectHiddenTriplet,
                   size == 2 ? 2.0 : 2.5);
         const int place = table.positions[house][digit - 1] & ~positions;
         step.placedCell = kHouses.cells[house][std::countr_zero(unsigned(place))];
         step.placedDigit = digit;
       } else {
+        int removable = 0;
+        for (int bits = positions; bits != 0; bits &= bits - 1)
+          removable |= grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]];
+        if ((removable & ~digits) == 0) return false;
         startStep(step, kHiddenSets[size], kHiddenRatings[size]);
         for (int bits = positions; bits != 0; bits &= bits - 1) {
           const int cell = kHouses.cells[house][std::countr_zero(unsigned(bits))];
           step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);
         }
-        if (eliminationCount(step) == 0) continue;
       }
       step.digits = digits;
       step.size = size;
       addStepHouse(step, house);
       addSetCells(step, house, positions);
       return true;
-    }
+    };
+    if (visitSubsets(masks, eligible, size, size, report)) return true;
   }
   return false;
 }
@@ -107,22 +110,22 @@ bool findNakedPair(LogicContext&, const LogicGrid& grid, Step& step) {
   return findNakedSet(grid, step, 2);
 }
 
-bool findHiddenPair(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, step, 2, false);
+bool findHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 2, false);
 }
 
 bool findNakedTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
   return findNakedSet(grid, step, 3);
 }
 
-bool findHiddenTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, step, 3, false);
+bool findHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 3, false);
 }
 
 bool findNakedQuad(LogicContext&, const LogicGrid& grid, Step& step) {
   return findNakedSet(grid, step, 4);
 }
 
-bool findHiddenQuad(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, step, 4, false);
+bool findHiddenQuad(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 4, false);
 }
