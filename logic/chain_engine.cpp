@@ -5,23 +5,20 @@
 namespace {
 
 // The cells an on node takes its digit from, in the order the rating scale
-// visits them: its box, then its row outside the box, then its column.
+// visits them: its box, then its row outside the box, then its column
+// outside the box; within each, increasing index is the house's order.
 struct HouseRulePeers {
-  std::uint8_t cells[kCellCount][kPeerCount];
+  CellSet parts[kCellCount][3];
 };
 
 constexpr HouseRulePeers makeHouseRulePeers() {
   HouseRulePeers t{};
   for (int cell = 0; cell < kCellCount; ++cell) {
-    const int box = kHouses.houses[cell][kBoxHouse];
-    int n = 0;
-    for (int type = 0; type < 3; ++type) {
-      for (const std::uint8_t other : kHouses.cells[kHouses.houses[cell][type]]) {
-        if (other == cell || (type != kBoxHouse && kHouses.houseSets[box].contains(other)))
-          continue;
-        t.cells[cell][n++] = other;
-      }
-    }
+    const CellSet box = kHouses.houseSets[kHouses.houses[cell][kBoxHouse]];
+    t.parts[cell][0] = box;
+    t.parts[cell][0].remove(cell);
+    t.parts[cell][1] = kHouses.houseSets[kHouses.houses[cell][kRowHouse]] - box;
+    t.parts[cell][2] = kHouses.houseSets[kHouses.houses[cell][kColumnHouse]] - box;
   }
   return t;
 }
@@ -84,10 +81,15 @@ bool processOn(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) 
       if (!offerNode(run, chainNode(cell, firstDigit(others), false), &parent, 1)) return false;
     }
   }
-  const int bit = digitBit(digit);
-  for (const std::uint8_t peer : kHouseRulePeers.cells[cell]) {
-    if ((grid[peer] & bit) && !offerNode(run, chainNode(peer, digit, false), &parent, 1))
-      return false;
+  const CellSet digitCells = (mode.dynamic ? chains.workingDigits : chains.sourceDigits)[digit - 1];
+  for (const CellSet part : kHouseRulePeers.parts[cell]) {
+    const CellSet peers = part & digitCells;
+    for (int w = 0; w < 2; ++w) {
+      for (std::uint64_t bits = peers.word[w]; bits != 0; bits &= bits - 1) {
+        const int peer = w * 64 + std::countr_zero(bits);
+        if (!offerNode(run, chainNode(peer, digit, false), &parent, 1)) return false;
+      }
+    }
   }
   return true;
 }
