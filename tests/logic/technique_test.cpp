@@ -3,10 +3,12 @@
 // the path.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "logic/chain_engine.h"
 #include "logic/producers.h"
 #include "logic/rating.h"
 #include "logic/step_text.h"
@@ -119,4 +121,84 @@ TEST(TechniqueSteps, BasicRatingsAgreeWithTheGrader) {
     }
   }
   EXPECT_GT(compared, 500);
+}
+
+namespace {
+
+// A step of the grader's path through a puzzle, found by the chain
+// producers: the path agrees with the grader's up to it.
+struct PathCase {
+  const char* puzzle;
+  int stepNumber;
+  // The start of the step's line: its rating and technique.
+  const char* start;
+  const char* conclusion;
+};
+
+const PathCase kChainCases[] = {
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 8,
+     "7.9 Nishio forcing chain:", ", so r9c2<>6"},
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 9,
+     "8.3 region forcing chain, 5 in row 2:", ", so r2c9<>9"},
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 12,
+     "9.1 dynamic contradiction forcing chain:", ", so r9c2<>1"},
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 23,
+     "9.3 dynamic region forcing chain (+), 4 in row 6:", ", so r5c6<>7"},
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 24,
+     "9.4 dynamic double forcing chain (+):", ", so r5c2<>7"},
+    {"7.8...3.....6.1...5.........4.....263...8.......1...9..9.2....4....7.5...........", 28,
+     "9.0 dynamic cell forcing chain in r7c5:", ", so r7c8<>6"},
+    {"4...5...9..3...8.....1.9........4.......8.29.15.6...7.8.6....4.5.......3..9.4.78.", 5,
+     "8.4 cell forcing chain in r2c6:", ", so r3c9<>6"},
+    {".2...........53..9...12.58.9......36....8..1....2..7..7.8..6...3.9.....5.4.....6.", 17,
+     "9.0 dynamic contradiction forcing chain: r1c6<>8 ->", ", so r1c6=8"},
+    {"12.4.........8...37....6...........8.....2.45..59...6..1...4.9..7....8..96..1..2.", 12,
+     "8.8 dynamic double forcing chain:", ", so r1c8<>7"},
+    {".62.....5....4.8..8...21...67.....3...1.73...3..1...48...7..9.6.....5..329.......", 4,
+     "8.9 dynamic region forcing chain, 4 in row 7:", ", so r8c3<>4"},
+};
+
+void keepStepLine(const Step& step, const LogicGrid&, void* data) {
+  char text[1024];
+  formatStep(step, text, sizeof text);
+  char line[1100];
+  std::snprintf(line, sizeof line, "%.1f %s", double(ratingTenths(step.rating)) / 10.0, text);
+  static_cast<std::vector<std::string>*>(data)->push_back(line);
+}
+
+}  // namespace
+
+TEST(TechniqueSteps, ChainStepsFollowTheGradersPath) {
+  auto context = std::make_unique<LogicContext>();
+  std::string rated;
+  std::vector<std::string> lines;
+  for (const PathCase& test : kChainCases) {
+    if (rated != test.puzzle) {
+      rated = test.puzzle;
+      lines.clear();
+      int board[kCellCount];
+      readBoard(rated, board);
+      RatingResult result;
+      ratePuzzle(*context, board, result, keepStepLine, &lines);
+    }
+    ASSERT_LE(test.stepNumber, int(lines.size())) << test.puzzle;
+    const std::string& line = lines[std::size_t(test.stepNumber - 1)];
+    const std::string conclusion = test.conclusion;
+    EXPECT_EQ(line.rfind(test.start, 0), 0u) << line;
+    EXPECT_TRUE(line.size() > conclusion.size() &&
+                line.compare(line.size() - conclusion.size(), conclusion.size(), conclusion) == 0)
+        << line;
+  }
+}
+
+// The length modifier adds 0.1 at a time, so that 6.6 + 0.1 sorts before
+// 6.5 + 0.2 although both print 6.7.
+TEST(TechniqueSteps, ChainRatingsAddTenthsAsTheScaleDoes) {
+  EXPECT_EQ(chainRating(7.5, 6), 7.5);
+  EXPECT_EQ(ratingTenths(chainRating(7.5, 7)), 76);
+  EXPECT_EQ(ratingTenths(chainRating(8.0, 98)), 89);
+  EXPECT_EQ(ratingTenths(chainRating(8.0, 99)), 90);
+  EXPECT_EQ(ratingTenths(chainRating(8.5, 3074)), 104);
+  EXPECT_EQ(ratingTenths(chainRating(8.5, 3075)), 105);
+  EXPECT_LT(chainRating(6.6, 7), chainRating(6.5, 9));
 }
