@@ -16,7 +16,8 @@ whole-point bands against ours.
 Each run but --puzzle writes the puzzles whose rating differs to a list
 beside logic_trace, which --only-differing reads back. A step of the two
 paths agrees when its rating does and, as far as the grader's line tells,
-its technique, its placement or eliminations and its pattern's cells.
+its technique, its placement or eliminations and its pattern's cells
+(the grader's among the step's own).
 """
 
 import argparse
@@ -236,7 +237,9 @@ def step_mismatch(theirs, ours, ratings_only):
         our_facts["removes"] | our_facts["place"]
     ):
         return "elimination"
-    if their_facts["cells"] and our_facts["cells"] and their_facts["cells"] != our_facts["cells"]:
+    # The grader names a pattern's main cells; a step may record more (the
+    # cells of a group, or of the set a unique rectangle forms).
+    if their_facts["cells"] and our_facts["cells"] and not their_facts["cells"] <= our_facts["cells"]:
         return "pattern cells"
     if (
         their_facts["digits"]
