@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr int kRuleScanWork = 48;
+
 // The cells an on node takes its digit from, in the order the rating scale
 // visits them: its box, then its row outside the box, then its column
 // outside the box; within each, increasing index is the house's order.
@@ -44,11 +46,16 @@ void resetRun(ChainRun& run) {
 void removeWorking(ChainWorkspace& chains, int cell, int digit) {
   chains.working[cell] = std::uint16_t(chains.working[cell] & ~digitBit(digit));
   chains.workingDigits[digit - 1].remove(cell);
+  for (int type = 0; type < 3; ++type) {
+    std::uint16_t& places = chains.workingPositions[kHouses.houses[cell][type]][digit - 1];
+    places = std::uint16_t(places & ~(1 << kHouses.positions[cell][type]));
+  }
 }
 
 void restoreWorking(ChainWorkspace& chains) {
   std::memcpy(chains.working, chains.source, sizeof chains.working);
   std::memcpy(chains.workingDigits, chains.sourceDigits, sizeof chains.workingDigits);
+  std::memcpy(chains.workingPositions, chains.sourcePositions, sizeof chains.workingPositions);
 }
 
 // Records the clash of node with its opposite, already reached.
@@ -177,6 +184,13 @@ void beginChains(ChainWorkspace& chains, const LogicGrid& grid) {
   std::memcpy(chains.value, grid.value, sizeof chains.value);
   std::memcpy(chains.source, grid.candidates, sizeof chains.source);
   for (int digit = 1; digit <= 9; ++digit) chains.sourceDigits[digit - 1] = digitCells(grid, digit);
+  std::memset(chains.sourcePositions, 0, sizeof chains.sourcePositions);
+  for (int house = 0; house < kHouseCount; ++house) {
+    for (int p = 0; p < 9; ++p) {
+      for (int digits = grid.candidates[kHouses.cells[house][p]]; digits != 0; digits &= digits - 1)
+        chains.sourcePositions[house][firstDigit(digits) - 1] |= std::uint16_t(1 << p);
+    }
+  }
   restoreWorking(chains);
   std::memset(chains.onReachedKnown, 0, sizeof chains.onReachedKnown);
 }
@@ -232,7 +246,11 @@ bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode) {
     } else if (run.offHead < run.offCount) {
       going = processOff(chains, run, run.offNodes[run.offHead++], mode);
     } else {
-      going = mode.level > 0 && mode.dynamic && addRuleNodes(chains, run) > 0;
+      if (mode.level == 0 || !mode.dynamic) break;
+      // The basic techniques over the whole grid cost about as much as this
+      // many nodes, and the bound is one of time.
+      context.workLeft -= kRuleScanWork;
+      going = addRuleNodes(chains, run) > 0;
     }
   }
   if (mode.dynamic) restoreWorking(chains);

@@ -3,6 +3,8 @@
 // whose parents are the removed candidates the pattern needs.
 #include "logic/chain_engine.h"
 
+#include <bit>
+
 namespace {
 
 constexpr int kMaxRuleParents = 64;
@@ -55,12 +57,36 @@ int appendRuleHint(ChainRun& run, const RuleHint& hint) {
   return added;
 }
 
+// The number of bits of each 9-bit mask.
+struct BitCounts {
+  std::uint8_t count[512];
+};
+constexpr BitCounts makeBitCounts() {
+  BitCounts t{};
+  for (int mask = 1; mask < 512; ++mask)
+    t.count[mask] = std::uint8_t(t.count[mask >> 1] + (mask & 1));
+  return t;
+}
+constexpr BitCounts kBitCounts = makeBitCounts();
+
+constexpr int bitsOf(int mask) {
+  return kBitCounts.count[mask];
+}
+
 struct RuleScan {
   ChainWorkspace& chains;
   ChainRun& run;
   RuleHint hint;
   bool usable;
   int added;
+  // Bit p of positions[house][digit - 1] set while the working grid has
+  // digit at position p of house.
+  const std::uint16_t (&positions)[27][9];
+  // The positions the run has removed: a pattern without them was there
+  // before the chain and is of no use to it.
+  int lostPlaces(int house, int digit) const {
+    return chains.sourcePositions[house][digit - 1] & ~positions[house][digit - 1];
+  }
 
   void take() {
     if (hint.parentCount == 0 || hint.cells.empty()) return;
@@ -82,6 +108,23 @@ int emptyCells(const ChainWorkspace& chains, int house) {
   return count;
 }
 
+// The positions of a box, as a mask, in each of its three rows and columns.
+constexpr int kBoxRowMask[3] = {0x007, 0x038, 0x1C0};
+constexpr int kBoxColumnMask[3] = {0x049, 0x092, 0x124};
+
+// A digit's places in one house all inside another: it goes nowhere else there.
+void takePointing(RuleScan& scan, int firstHouse, int secondHouse, int digit) {
+  const CellSet first = kHouses.houseSets[firstHouse];
+  const CellSet second = kHouses.houseSets[secondHouse];
+  startRuleHint(scan.hint);
+  forEachCell((second & scan.chains.workingDigits[digit - 1]) - first,
+              [&](CellIndex cell) { addRuleElimination(scan.hint, cell, digitBit(digit)); });
+  addRuleParents(scan.hint, scan.lost(first - second, digit), digit);
+  scan.take();
+}
+
+// Each first house can lie in one second house only, so the second houses
+// in index order reduce to the one its places share.
 void scanPointing(RuleScan& scan) {
   constexpr int kPairs[4][2] = {{kBoxHouse, kColumnHouse},
                                 {kBoxHouse, kRowHouse},
@@ -89,20 +132,24 @@ void scanPointing(RuleScan& scan) {
                                 {kRowHouse, kBoxHouse}};
   for (const auto& pair : kPairs) {
     for (int digit = 1; digit <= 9; ++digit) {
-      const CellSet digitCells = scan.chains.workingDigits[digit - 1];
       for (int i = 0; i < 9; ++i) {
-        const CellSet first = kHouses.houseSets[pair[0] * 9 + i];
-        const CellSet places = first & digitCells;
-        if (!hasSeveralCells(places)) continue;
-        for (int j = 0; j < 9; ++j) {
-          const CellSet second = kHouses.houseSets[pair[1] * 9 + j];
-          if ((first & second).empty() || !(places - second).empty()) continue;
-          startRuleHint(scan.hint);
-          forEachCell((second & digitCells) - first, [&](CellIndex cell) {
-            addRuleElimination(scan.hint, cell, digitBit(digit));
-          });
-          addRuleParents(scan.hint, scan.lost(first - second, digit), digit);
-          scan.take();
+        const int house = pair[0] * 9 + i;
+        const int places = scan.positions[house][digit - 1];
+        if (scan.lostPlaces(house, digit) == 0 || bitsOf(places) < 2) continue;
+        for (int part = 0; part < 3; ++part) {
+          // Within a box, its rows or columns; within a line, its three boxes.
+          const int mask = pair[0] != kBoxHouse   ? kBoxRowMask[part]
+                           : pair[1] == kRowHouse ? kBoxRowMask[part]
+                                                  : kBoxColumnMask[part];
+          if (places & ~mask) continue;
+          int second = 0;
+          if (pair[0] == kBoxHouse)
+            second = pair[1] * 9 + (pair[1] == kRowHouse ? i / 3 * 3 + part : i % 3 * 3 + part);
+          else if (pair[0] == kColumnHouse)
+            second = part * 3 + i / 3;
+          else
+            second = i / 3 * 3 + part;
+          takePointing(scan, house, second, digit);
         }
       }
     }
@@ -113,13 +160,15 @@ void scanHiddenPairs(RuleScan& scan) {
   for (const int house : kSetHouses) {
     if (emptyCells(scan.chains, house) <= 4) continue;
     const CellSet cells = kHouses.houseSets[house];
+    const std::uint16_t* places = scan.positions[house];
     for (int high = 2; high <= 9; ++high) {
+      if (bitsOf(places[high - 1]) < 2) continue;
       for (int low = 1; low < high; ++low) {
-        const CellSet lowPlaces = cells & scan.chains.workingDigits[low - 1];
-        const CellSet highPlaces = cells & scan.chains.workingDigits[high - 1];
-        const CellSet both = lowPlaces | highPlaces;
-        if (!hasSeveralCells(lowPlaces) || !hasSeveralCells(highPlaces) || !hasTwoCells(both))
+        if (bitsOf(places[low - 1]) < 2 || bitsOf(places[low - 1] | places[high - 1]) != 2 ||
+            (scan.lostPlaces(house, low) | scan.lostPlaces(house, high)) == 0)
           continue;
+        const CellSet both =
+            cells & (scan.chains.workingDigits[low - 1] | scan.chains.workingDigits[high - 1]);
         const int pair = digitBit(low) | digitBit(high);
         startRuleHint(scan.hint);
         forEachCell(both, [&](CellIndex cell) {
@@ -144,13 +193,16 @@ void scanNakedPairs(RuleScan& scan) {
         const int first = kHouses.cells[house][low];
         const int pair = working[first] | working[second];
         if ((working[first] & (working[first] - 1)) == 0 || !hasTwoDigits(pair)) continue;
+        const std::uint16_t* source = scan.chains.source;
+        if (((source[first] & ~working[first]) | (source[second] & ~working[second])) == 0)
+          continue;
         startRuleHint(scan.hint);
         for (const std::uint8_t cell : kHouses.cells[house]) {
           if (cell != first && cell != second)
             addRuleElimination(scan.hint, cell, working[cell] & pair);
         }
-        addRuleCellParents(scan.hint, first, scan.chains.source[first] & ~working[first]);
-        addRuleCellParents(scan.hint, second, scan.chains.source[second] & ~working[second]);
+        addRuleCellParents(scan.hint, first, source[first] & ~working[first]);
+        addRuleCellParents(scan.hint, second, source[second] & ~working[second]);
         scan.take();
       }
     }
@@ -162,31 +214,30 @@ void scanXWings(RuleScan& scan) {
   for (const std::uint8_t value : scan.chains.value) {
     if (value != 0) ++placed[value - 1];
   }
-  // Columns as base lines first, then rows.
+  // Columns as base lines first, then rows; a line's positions are the
+  // indices of the lines across it.
   for (int pass = 0; pass < 2; ++pass) {
     const int baseType = pass == 0 ? kColumnHouse : kRowHouse;
     const int coverType = pass == 0 ? kRowHouse : kColumnHouse;
     for (int high = 1; high < 9; ++high) {
       for (int low = 0; low < high; ++low) {
-        const CellSet bases =
-            kHouses.houseSets[baseType * 9 + low] | kHouses.houseSets[baseType * 9 + high];
         for (int digit = 1; digit <= 9; ++digit) {
           if (placed[digit - 1] + 4 > 9) continue;
-          const CellSet digitCells = scan.chains.workingDigits[digit - 1];
-          const CellSet lowPlaces = kHouses.houseSets[baseType * 9 + low] & digitCells;
-          const CellSet highPlaces = kHouses.houseSets[baseType * 9 + high] & digitCells;
-          if (!hasSeveralCells(lowPlaces) || !hasSeveralCells(highPlaces)) continue;
-          CellSet covers{};
-          int coverCount = 0;
-          forEachCell(lowPlaces | highPlaces, [&](CellIndex cell) {
-            const int cover = kHouses.houses[cell][coverType];
-            if (!(covers & kHouses.houseSets[cover]).empty()) return;
-            covers = covers | kHouses.houseSets[cover];
-            ++coverCount;
-          });
-          if (coverCount != 2) continue;
+          const int lowPlaces = scan.positions[baseType * 9 + low][digit - 1];
+          const int highPlaces = scan.positions[baseType * 9 + high][digit - 1];
+          if (bitsOf(lowPlaces) < 2 || bitsOf(highPlaces) < 2 ||
+              bitsOf(lowPlaces | highPlaces) != 2 ||
+              (scan.lostPlaces(baseType * 9 + low, digit) |
+               scan.lostPlaces(baseType * 9 + high, digit)) == 0)
+            continue;
+          const int covered = lowPlaces | highPlaces;
+          const CellSet bases =
+              kHouses.houseSets[baseType * 9 + low] | kHouses.houseSets[baseType * 9 + high];
+          const CellSet covers =
+              kHouses.houseSets[coverType * 9 + std::countr_zero(unsigned(covered))] |
+              kHouses.houseSets[coverType * 9 + 31 - std::countl_zero(unsigned(covered))];
           startRuleHint(scan.hint);
-          forEachCell((covers & digitCells) - bases, [&](CellIndex cell) {
+          forEachCell((covers & scan.chains.workingDigits[digit - 1]) - bases, [&](CellIndex cell) {
             addRuleElimination(scan.hint, cell, digitBit(digit));
           });
           addRuleParents(scan.hint, scan.lost(bases - covers, digit), digit);
@@ -200,7 +251,7 @@ void scanXWings(RuleScan& scan) {
 }  // namespace
 
 int addRuleNodes(ChainWorkspace& chains, ChainRun& run) {
-  RuleScan scan{chains, run, {}, false, 0};
+  RuleScan scan{chains, run, {}, false, 0, chains.workingPositions};
   using Rule = void (*)(RuleScan&);
   constexpr Rule kRules[] = {scanPointing, scanHiddenPairs, scanNakedPairs, scanXWings};
   for (const Rule rule : kRules) {

@@ -74,6 +74,10 @@ struct ChainWorkspace {
   std::uint16_t working[kCellCount];
   CellSet sourceDigits[9];
   CellSet workingDigits[9];
+  // Bit p of positions[house][digit - 1] set while the grid has digit at
+  // position p of house.
+  std::uint16_t sourcePositions[27][9];
+  std::uint16_t workingPositions[27][9];
   ChainRun digitRuns[9];
   ChainRun offRun;
   ChainRun houseRuns[9];
