@@ -54,7 +54,7 @@ int clashComplexity(ChainWorkspace& chains, const ChainRun& run);
 // passes, added as the rating scale adds them.
 double chainRating(double base, int complexity);
 // The nodes from the run's start to node along first parents, written into
-// path; the count, at most capacity (the start's end is kept).
+// path, which has room for capacity (a run's node count is enough); the count.
 int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity);
 // The same for the clash's last node, which the run did not keep.
 int clashPath(const ChainRun& run, std::uint16_t* path, int capacity);
