@@ -1,9 +1,177 @@
+// WXYZ- and VWXYZ-wings: an almost locked set of three (four) mutually seeing
+// cells holding four (five) digits, and a bivalue cell whose digits it holds.
+// A digit of the bivalue cell that every set cell holding it sees is
+// restricted: it cannot be in both, so the other digit is in one of them.
+#include <cstring>
+
 #include "logic/producers.h"
 
-bool findWXYZWing(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+namespace {
+
+constexpr int kMaxAlsCells = 4;
+
+struct AlsSearch {
+  const LogicGrid* grid;
+  int cellCount;
+  double baseRating;
+  int ratingPeak;
+  Technique technique;
+  bool found;
+  double bestRating;
+  int bestEliminations;
+  char bestSuffix[12];
+  Step* step;
+};
+
+// The cells that see every cell of the set holding digit.
+CellSet seenByHolders(const LogicGrid& grid, const int cells[], int count, int digit) {
+  CellSet seen{{~std::uint64_t(0), ~std::uint64_t(0)}};
+  for (int i = 0; i < count; ++i) {
+    if (grid.candidates[cells[i]] & digitBit(digit)) seen = seen & kHouses.peers[cells[i]];
+  }
+  return seen;
 }
 
-bool findVWXYZWing(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool isRestricted(const LogicGrid& grid, const int cells[], int count, int digit, CellIndex y) {
+  for (int i = 0; i < count; ++i) {
+    if ((grid.candidates[cells[i]] & digitBit(digit)) && !sees(cells[i], y)) return false;
+  }
+  return true;
+}
+
+// "1310": single or double link, the largest candidate count, the total.
+void writeSuffix(char* suffix, int links, int largest, int total) {
+  int n = 0;
+  suffix[n++] = char('0' + links);
+  suffix[n++] = char('0' + largest);
+  if (total >= 10) suffix[n++] = char('0' + total / 10);
+  suffix[n++] = char('0' + total % 10);
+  suffix[n] = '\0';
+}
+
+void tryBivalueCell(AlsSearch& search, const int cells[], int alsDigits, CellIndex y) {
+  const LogicGrid& grid = *search.grid;
+  const int count = search.cellCount;
+  const int yDigits = grid.candidates[y];
+  const int x = firstDigit(yDigits);
+  const int z = firstDigit(yDigits & ~digitBit(x));
+  const bool xRestricted = isRestricted(grid, cells, count, x, y);
+  const bool zRestricted = isRestricted(grid, cells, count, z, y);
+  if (!xRestricted && !zRestricted) return;
+  CellSet pattern{};
+  for (int i = 0; i < count; ++i) pattern.add(cells[i]);
+  pattern.add(y);
+  // Per digit, the cells it leaves.
+  CellSet removed[9] = {};
+  auto removeCommon = [&](int digit) {
+    removed[digit - 1] =
+        digitCells(grid, digit) & seenByHolders(grid, cells, count, digit) & kHouses.peers[y];
+  };
+  if (xRestricted && zRestricted) {
+    removeCommon(x);
+    removeCommon(z);
+    for (int rest = alsDigits & ~yDigits; rest != 0; rest &= rest - 1) {
+      const int digit = firstDigit(rest);
+      removed[digit - 1] = digitCells(grid, digit) & seenByHolders(grid, cells, count, digit);
+    }
+  } else {
+    removeCommon(xRestricted ? z : x);
+  }
+  int eliminations = 0;
+  for (CellSet& cellsLeft : removed) {
+    cellsLeft = cellsLeft - pattern;
+    eliminations += cellsLeft.count();
+  }
+  if (eliminations == 0) return;
+  int largest = 0;
+  int total = 0;
+  for (int i = 0; i < count; ++i) {
+    const int n = candidateCount(grid.candidates[cells[i]]);
+    largest = n > largest ? n : largest;
+    total += n;
+  }
+  const int away = largest > 3 ? largest - 3 : 3 - largest;
+  const double rating = search.baseRating + 0.1 * (search.ratingPeak - away);
+  const int links = xRestricted && zRestricted ? 2 : 1;
+  char suffix[12];
+  writeSuffix(suffix, links, largest, total);
+  if (search.found) {
+    if (rating > search.bestRating) return;
+    if (rating == search.bestRating) {
+      if (eliminations < search.bestEliminations) return;
+      if (eliminations == search.bestEliminations && std::strcmp(suffix, search.bestSuffix) <= 0)
+        return;
+    }
+  }
+  search.found = true;
+  search.bestRating = rating;
+  search.bestEliminations = eliminations;
+  std::memcpy(search.bestSuffix, suffix, sizeof suffix);
+  Step& step = *search.step;
+  startStep(step, search.technique, rating);
+  step.digits = alsDigits;
+  step.size = count;
+  step.variant = links;
+  for (int i = 0; i < count; ++i) addStepCell(step, cells[i]);
+  addStepCell(step, y);
+  for (int digit = 1; digit <= 9; ++digit)
+    forEachCell(removed[digit - 1], [&](CellIndex cell) { addElimination(step, cell, digit); });
+}
+
+// Every bivalue cell that sees the set and holds two of its digits.
+void tryAls(AlsSearch& search, const int cells[], int alsDigits) {
+  const LogicGrid& grid = *search.grid;
+  CellSet around{};
+  for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
+  for (int i = 0; i < search.cellCount; ++i) around.remove(cells[i]);
+  forEachCell(around, [&](CellIndex y) {
+    const int yDigits = grid.candidates[y];
+    if (candidateCount(yDigits) == 2 && (yDigits & ~alsDigits) == 0)
+      tryBivalueCell(search, cells, alsDigits, y);
+  });
+}
+
+// Extends the set by later cells that see all its cells, keeping at most
+// cellCount + 1 digits; a full set holds exactly that many.
+void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common) {
+  const LogicGrid& grid = *search.grid;
+  const int limit = search.cellCount + 1;
+  const CellIndex last = cells[size - 1];
+  forEachCell(common, [&](CellIndex next) {
+    if (next <= last) return;
+    const int nextDigits = grid.candidates[next];
+    if (candidateCount(nextDigits) < 2) return;
+    const int united = digits | nextDigits;
+    const int n = candidateCount(united);
+    if (n > limit) return;
+    cells[size] = next;
+    if (size + 1 == search.cellCount) {
+      if (n == limit) tryAls(search, cells, united);
+      return;
+    }
+    extendAls(search, cells, size + 1, united, common & kHouses.peers[next]);
+  });
+}
+
+bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique technique,
+                 double baseRating, int ratingPeak) {
+  AlsSearch search{&grid, cellCount, baseRating, ratingPeak, technique, false, 0.0, 0, {}, &step};
+  int cells[kMaxAlsCells];
+  for (CellIndex first = 0; first < kCellCount; ++first) {
+    const int n = candidateCount(grid.candidates[first]);
+    if (n < 2 || n > cellCount + 1) continue;
+    cells[0] = first;
+    extendAls(search, cells, 1, grid.candidates[first], kHouses.peers[first]);
+  }
+  return search.found;
+}
+
+}  // namespace
+
+bool findWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findAlsWing(grid, step, 3, Technique::kWXYZWing, 5.5, 1);
+}
+
+bool findVWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
+  return findAlsWing(grid, step, 4, Technique::kVWXYZWing, 6.2, 2);
 }
