@@ -18,7 +18,9 @@ void findHousePositions(const LogicGrid& grid, HousePositions& out) {
 }
 
 const HousePositions& housePositionsOf(BasicWorkspace& work, const LogicGrid& grid) {
-  if (!work.valid || std::memcmp(&work.grid, &grid, sizeof grid) != 0) {
+  // The arrays one by one: the padding between them may differ.
+  if (!work.valid || std::memcmp(work.grid.value, grid.value, sizeof grid.value) != 0 ||
+      std::memcmp(work.grid.candidates, grid.candidates, sizeof grid.candidates) != 0) {
     work.grid = grid;
     findHousePositions(grid, work.table);
     work.valid = true;
