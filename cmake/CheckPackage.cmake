@@ -1,5 +1,5 @@
-# Builds the download of one Windows build tree and checks the zip: both
-# programs for the tree's processor and README.txt with Windows line ends.
+# Builds the download of one Windows build tree and checks the zip: the
+# three programs for the tree's processor and README.txt with Windows line ends.
 # cmake -DBUILD_DIR=... -DPACKAGE=vantric-1.2-win32 -DMACHINE=014c -P CheckPackage.cmake
 get_filename_component(BUILD_DIR ${BUILD_DIR} ABSOLUTE)
 if(NOT EXISTS ${BUILD_DIR}/CPackConfig.cmake)
@@ -26,14 +26,15 @@ string(REGEX REPLACE "\n$" "" listing "${listing}")
 string(REPLACE "\n" ";" files "${listing}")
 list(FILTER files EXCLUDE REGEX "/$")
 list(SORT files)
-set(expected ${PACKAGE}/README.txt ${PACKAGE}/vantric-solve.exe ${PACKAGE}/vantric.exe)
+set(expected ${PACKAGE}/README.txt ${PACKAGE}/vantric-make.exe ${PACKAGE}/vantric-solve.exe
+             ${PACKAGE}/vantric.exe)
 if(NOT files STREQUAL expected)
   message(FATAL_ERROR "${zip} holds ${files}, not ${expected}")
 endif()
 
 # Each program is a PE file for the tree's processor: the machine field
 # follows the "PE\0\0" signature whose offset sits at 0x3C.
-foreach(program vantric.exe vantric-solve.exe)
+foreach(program vantric.exe vantric-solve.exe vantric-make.exe)
   set(file ${unpacked}/${PACKAGE}/${program})
   file(READ ${file} header LIMIT 64 HEX)
   string(SUBSTRING ${header} 120 8 offset)
@@ -56,7 +57,7 @@ list(LENGTH windowsLines windowsLineCount)
 if(lineCount LESS 5 OR NOT lineCount EQUAL windowsLineCount)
   message(FATAL_ERROR "README.txt has ${lineCount} lines, ${windowsLineCount} of them end in CR LF")
 endif()
-foreach(phrase "vantric.exe" "vantric-solve.exe" "Vantric ${VERSION} for Windows")
+foreach(phrase "vantric.exe" "vantric-solve.exe" "vantric-make.exe" "Vantric ${VERSION} for Windows")
   string(FIND "${readme}" "${phrase}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "README.txt does not mention ${phrase}")
