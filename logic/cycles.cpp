@@ -69,7 +69,6 @@ struct Search {
   Step& step;
   HintKey best;
   bool found;
-  long long spent;
 };
 
 // Single bits by arithmetic: the portable build has no popcount instruction.
@@ -310,7 +309,6 @@ void searchFromOn(Search& s, int start) {
       });
     }
     const int offEnd = work.nodeCount;
-    s.spent += offEnd - onBegin;
     for (int i = offBegin; i < offEnd; ++i) {
       visitOnNodes(s, work.node[i], [&](int on) {
         if (on == start) {
@@ -369,7 +367,6 @@ void searchFromOff(Search& s, int start) {
         visitOnNodes(s, work.node[i], visit);
       }
     }
-    s.spent += end - begin;
     if (reached >= 0) {
       reportForcingChain(s, start, reached, level + 1);
       return;
@@ -398,7 +395,7 @@ void prepareWorkspace(CycleWorkspace& work, const LogicGrid& grid) {
 bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& step) {
   CycleWorkspace& work = context.cycles;
   prepareWorkspace(work, grid);
-  Search search{work, grid, nullptr, step, {}, false, 0};
+  Search search{work, grid, nullptr, step, {}, false};
   // Each search stops at the length where it could no longer come before
   // the best hint so far, which is all the scale's sort asks.
   for (const Pass& pass : kPasses) {
@@ -413,6 +410,5 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
       }
     }
   }
-  context.workLeft -= search.spent;
   return search.found;
 }
