@@ -1,3 +1,4 @@
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 
 namespace {
@@ -15,14 +16,14 @@ void findAlignedCells(const LogicGrid& grid, int largestExcluder, AlignedCells& 
   CellSet small{};
   CellSet single{};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
-    const int count = candidateCount(grid.candidates[cell]);
+    const int count = bitCount(grid.candidates[cell]);
     if (count >= 2 && count <= largestExcluder) small.add(cell);
     if (count == 1) single.add(cell);
   }
   out.count = 0;
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     out.excluders[cell] = kHouses.peers[cell] & small;
-    out.isBase[cell] = candidateCount(grid.candidates[cell]) >= 2 && !out.excluders[cell].empty() &&
+    out.isBase[cell] = bitCount(grid.candidates[cell]) >= 2 && !out.excluders[cell].empty() &&
                        (kHouses.peers[cell] & single).empty();
     if (out.isBase[cell]) out.list[out.count++] = std::uint8_t(cell);
   }
@@ -32,10 +33,12 @@ void findAlignedCells(const LogicGrid& grid, int largestExcluder, AlignedCells& 
 // false when that removes nothing.
 bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, double rating,
                      const int* cells, const int* allowed, int count) {
+  int removed = 0;
+  for (int i = 0; i < count; ++i) removed |= grid.candidates[cells[i]] & ~allowed[i];
+  if (removed == 0) return false;
   startStep(step, technique, rating);
   for (int i = 0; i < count; ++i)
     step.eliminations[cells[i]] = std::uint16_t(grid.candidates[cells[i]] & ~allowed[i]);
-  if (eliminationCount(step) == 0) return false;
   step.size = count;
   for (int i = 0; i < count; ++i) addStepCell(step, cells[i]);
   return true;

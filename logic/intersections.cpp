@@ -69,7 +69,10 @@ int directSingle(const HousePositions& table, int first, int second, int digit, 
     if (bitCount(positions) < 2) continue;
     const CellSet outside = cellsAt(other, positions) - kHouses.houseSets[second];
     third = other;
-    if (outside.count() == 1) return outside.first();
+    if (outside.empty()) continue;
+    CellSet rest = outside;
+    rest.remove(outside.first());
+    if (rest.empty()) return outside.first();
   }
   return kNoCell;
 }

@@ -45,7 +45,7 @@ bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& st
 
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
-    if (grid.value[cell] != 0 || candidateCount(grid.candidates[cell]) != 1) continue;
+    if (grid.value[cell] != 0 || bitCount(grid.candidates[cell]) != 1) continue;
     startStep(step, Technique::kNakedSingle, 2.3);
     step.placedCell = cell;
     step.placedDigit = firstDigit(grid.candidates[cell]);

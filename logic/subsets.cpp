@@ -25,11 +25,11 @@ bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
       const int cell = kHouses.cells[house][p];
       masks[p] = grid.candidates[cell];
       empty += grid.value[cell] == 0;
-      if (candidateCount(masks[p]) >= 2) eligible |= 1 << p;
+      if (bitCount(masks[p]) >= 2) eligible |= 1 << p;
     }
     if (empty < 2 * size) continue;
     auto report = [&](int set, int digits) {
-      if (candidateCount(digits) != size) return false;
+      if (bitCount(digits) != size) return false;
       int removable = 0;
       for (int p = 0; p < 9; ++p) {
         if (!(set >> p & 1)) removable |= masks[p] & digits;

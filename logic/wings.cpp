@@ -1,3 +1,4 @@
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 
 namespace {
@@ -8,25 +9,26 @@ bool findWing(const LogicGrid& grid, Step& step, bool xyz) {
   const int pivotSize = xyz ? 3 : 2;
   for (CellIndex pivot = 0; pivot < kCellCount; ++pivot) {
     const int pivotDigits = grid.candidates[pivot];
-    if (candidateCount(pivotDigits) != pivotSize) continue;
+    if (bitCount(pivotDigits) != pivotSize) continue;
     for (const int first : kHouses.peerList[pivot]) {
       const int firstDigits = grid.candidates[first];
-      if (candidateCount(firstDigits) != 2 || candidateCount(pivotDigits & ~firstDigits) != 1)
-        continue;
+      if (bitCount(firstDigits) != 2 || bitCount(pivotDigits & ~firstDigits) != 1) continue;
       for (const int second : kHouses.peerList[pivot]) {
         const int secondDigits = grid.candidates[second];
-        if (candidateCount(secondDigits) != 2) continue;
-        if (candidateCount(pivotDigits | firstDigits | secondDigits) != 3) continue;
-        if (candidateCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) continue;
+        if (bitCount(secondDigits) != 2) continue;
+        if (bitCount(pivotDigits | firstDigits | secondDigits) != 3) continue;
+        if (bitCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) continue;
         const int z = firstDigits & secondDigits;
         CellSet targets = kHouses.peers[first] & kHouses.peers[second];
         if (xyz) targets = targets & kHouses.peers[pivot];
         targets.remove(pivot);
-        startStep(step, xyz ? Technique::kXYZWing : Technique::kXYWing, xyz ? 4.4 : 4.2);
+        CellSet removed{};
         forEachCell(targets, [&](CellIndex cell) {
-          if (grid.candidates[cell] & z) step.eliminations[cell] = std::uint16_t(z);
+          if (grid.candidates[cell] & z) removed.add(cell);
         });
-        if (eliminationCount(step) == 0) continue;
+        if (removed.empty()) continue;
+        startStep(step, xyz ? Technique::kXYZWing : Technique::kXYWing, xyz ? 4.4 : 4.2);
+        forEachCell(removed, [&](CellIndex cell) { step.eliminations[cell] = std::uint16_t(z); });
         step.digits = pivotDigits | firstDigits | secondDigits;
         step.variant = firstDigit(z);
         addStepCell(step, pivot);
