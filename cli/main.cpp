@@ -25,8 +25,11 @@ const char kUsage[] =
     "Usage: vantric-solve [--count] [--jobs N] [--stats] [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
-    "an empty cell, other characters skipped, the first 81 cells taken; blank\n"
-    "lines and lines starting with '#' are skipped.\n"
+    "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
+    "starts a comment that runs to the end of the line, and lines of nothing\n"
+    "but blanks and a comment are skipped. Lines end at LF, CR LF or CR. When\n"
+    "the input pauses, the lines so far are answered at once, so a program can\n"
+    "feed puzzles one at a time.\n"
     "\n"
     "Prints one line per puzzle, in input order: VERDICT NODES DEPTH SECONDS\n"
     "GRID, where VERDICT is found, none or invalid (a digit repeated in a\n"
@@ -40,7 +43,14 @@ const char kUsage[] =
     "  --help     print this help and exit\n"
     "\n"
     "Exit status: 0 when every line was a puzzle, 1 when some line was not,\n"
-    "2 when a file could not be opened or the arguments are wrong.\n";
+    "2 when a file could not be opened or read or the arguments are wrong, 3\n"
+    "when the output could not be written, which ends the run at once.\n";
+
+// The exit statuses the usage text gives.
+constexpr int kStatusNotAPuzzle = 1;
+constexpr int kStatusCannotRead = 2;
+constexpr int kStatusWrongArguments = 2;
+constexpr int kStatusCannotWrite = 3;
 
 struct Options {
   bool stats;
@@ -141,32 +151,46 @@ void solveBatchLines(int worker) {
   }
 }
 
-// Fills a batch from the reader; false when the stream has ended.
-bool readBatch(Batch& batch) {
+// Fills an empty batch from the reader, waiting for input only while the
+// batch is empty and waitForFirst is set. kLineRead when the batch is full,
+// otherwise how the reading stopped.
+ReadResult readBatch(Batch& batch, bool waitForFirst) {
   batch.length = 0;
   int cells[kCellCount];
   int cellCount = 0;
   long long lineNumber = 0;
   while (batch.length < kBatchSize) {
-    if (!readPuzzleLine(reader, cells, &cellCount, &lineNumber)) return false;
+    const bool mayPause = batch.length > 0 || !waitForFirst;
+    const ReadResult result = readPuzzleLine(reader, mayPause, cells, &cellCount, &lineNumber);
+    if (result != kLineRead) return result;
     BatchLine& line = batch.lines[batch.length++];
     line.lineNumber = lineNumber;
     line.cellCount = cellCount;
     for (CellIndex c = 0; c < cellCount; ++c) line.board[c] = static_cast<signed char>(cells[c]);
   }
-  return true;
+  return kLineRead;
 }
 
-// Prints a batch in input order; false when some line was not a puzzle.
-bool printBatch(const Batch& batch, const char* name) {
-  bool allPuzzles = true;
+// Writes out what standard output holds; false when it failed, now or before.
+bool flushOutput() {
+  return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+}
+
+int reportWriteFailure() {
+  std::fprintf(stderr, "vantric-solve: cannot write standard output: %s\n", std::strerror(errno));
+  return kStatusCannotWrite;
+}
+
+// Prints a batch in input order; the exit status it calls for.
+int printBatch(const Batch& batch, const char* name) {
+  int status = 0;
   for (int i = 0; i < batch.length; ++i) {
     const BatchLine& line = batch.lines[i];
     if (line.cellCount < kCellCount) {
-      std::fflush(stdout);
+      if (!flushOutput()) return reportWriteFailure();
       std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
                    line.lineNumber, line.cellCount);
-      allPuzzles = false;
+      status = kStatusNotAPuzzle;
       continue;
     }
     std::fwrite(line.text, 1, size_t(line.textLength), stdout);
@@ -175,28 +199,45 @@ bool printBatch(const Batch& batch, const char* name) {
     totals.nodes += line.nodes;
     totals.seconds += line.seconds;
   }
-  return allPuzzles;
+  // glibc's fwrite can count a line as written when flushing the buffer
+  // failed; the stream's error mark tells.
+  return std::ferror(stdout) == 0 ? status : reportWriteFailure();
 }
 
-// Solves every puzzle of one stream; false when some line was not a puzzle.
-bool solveStream(std::FILE* file, const char* name) {
+// Solves every puzzle of one stream; the exit status it calls for. The next
+// batch is read while the workers solve a full one; a batch that ends where
+// the input pauses is printed and flushed before reading waits for more.
+int solveStream(std::FILE* file, const char* name) {
   openPuzzleReader(reader, file);
-  bool allPuzzles = true;
-  bool more = readBatch(batches[0]);
-  for (int current = 0; batches[current].length > 0; current ^= 1) {
+  int status = 0;
+  // Nothing read yet: the first batch waits for its input as after a pause.
+  ReadResult input = kInputPaused;
+  batches[0].length = 0;
+  for (int current = 0;; current ^= 1) {
     Batch& batch = batches[current];
     Batch& next = batches[current ^ 1];
+    if (batch.length == 0 && input == kInputPaused) {
+      if (!flushOutput()) return reportWriteFailure();
+      input = readBatch(batch, true);
+    }
+    if (batch.length == 0) break;
     solvingBatch = &batch;
     batch.nextLine.store(0, std::memory_order_relaxed);
     const int jobs = options.jobs < batch.length ? options.jobs : batch.length;
     startThreads(jobs, solveBatchLines);
     next.length = 0;
-    if (more) more = readBatch(next);
+    if (input == kLineRead) input = readBatch(next, false);
     solveBatchLines(0);
     waitForThreads();
-    if (!printBatch(batch, name)) allPuzzles = false;
+    const int printed = printBatch(batch, name);
+    if (printed == kStatusCannotWrite) return printed;
+    if (printed > status) status = printed;
   }
-  return allPuzzles;
+  if (input != kReadFailed) return status;
+  if (!flushOutput()) return reportWriteFailure();
+  std::fprintf(stderr, "vantric-solve: cannot read %s: %s\n",
+               file == stdin ? "standard input" : name, std::strerror(reader.readError));
+  return kStatusCannotRead;
 }
 
 void printStats(double wallSeconds) {
@@ -248,38 +289,41 @@ int readArguments(int argc, char** argv, int* fileCount) {
       if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs)) {
         std::fprintf(stderr, "vantric-solve: --jobs wants a number of threads, 1 or more\n%s",
                      kUsage);
-        return 2;
+        return kStatusWrongArguments;
       }
       ++i;
     } else {
       std::fprintf(stderr, "vantric-solve: unknown option '%s'\n%s", arg, kUsage);
-      return 2;
+      return kStatusWrongArguments;
     }
   }
   return -1;
 }
 
 // Solves the named inputs in turn, or standard input when none is named;
-// the exit status.
+// the exit status, the worst any input called for. A failed write ends the
+// run at once.
 int solveInputs(char* const* names, int count) {
   int status = 0;
   for (int i = 0; i < (count == 0 ? 1 : count); ++i) {
     const char* name = count == 0 ? "-" : names[i];
-    bool allPuzzles = true;
+    int inputStatus = 0;
     if (std::strcmp(name, "-") == 0) {
-      allPuzzles = solveStream(stdin, "-");
+      inputStatus = solveStream(stdin, "-");
     } else {
       std::FILE* file = std::fopen(name, "rb");
       if (file == nullptr) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", name, std::strerror(errno));
-        status = 2;
+        const int openError = errno;
+        if (!flushOutput()) return reportWriteFailure();
+        std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", name, std::strerror(openError));
+        inputStatus = kStatusCannotRead;
       } else {
-        allPuzzles = solveStream(file, name);
+        inputStatus = solveStream(file, name);
         std::fclose(file);
       }
     }
-    if (!allPuzzles && status == 0) status = 1;
+    if (inputStatus == kStatusCannotWrite) return inputStatus;
+    if (inputStatus > status) status = inputStatus;
   }
   return status;
 }
@@ -289,7 +333,7 @@ int solveInputs(char* const* names, int count) {
 int main(int argc, char** argv) {
   int fileCount = 0;
   const int early = readArguments(argc, argv, &fileCount);
-  if (early >= 0) return early;
+  if (early >= 0) return flushOutput() ? early : reportWriteFailure();
 
 #ifdef _WIN32
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.
@@ -301,7 +345,8 @@ int main(int argc, char** argv) {
   // runs, keeps the workers to reading it.
   const double startSeconds = elapsedSeconds();
   const int status = solveInputs(argv + 1, fileCount);
-  std::fflush(stdout);
+  if (status == kStatusCannotWrite) return status;
+  if (!flushOutput()) return reportWriteFailure();
   if (options.stats) printStats(elapsedSeconds() - startSeconds);
   return status;
 }

@@ -10,5 +10,7 @@ int processorCount();
 // work(0) itself meanwhile.
 void startThreads(int count, void (*work)(int index));
 // Returns when every call that startThreads began has returned. A call whose
-// thread could not be started runs here, on the calling thread.
+// thread could not be started runs here, on the calling thread; the
+// environment variable VANTRIC_THREAD_LIMIT=N lets at most N threads
+// start, so that tests see it.
 void waitForThreads();

@@ -17,6 +17,12 @@ int startedThreads;
 int leftOver[kMaxThreads];
 int leftOverCount;
 
+// The number of threads the tests let start, as in worker_threads_std.cpp.
+int startLimit() {
+  const char* text = std::getenv("VANTRIC_THREAD_LIMIT");
+  return text == nullptr ? kMaxThreads : std::atoi(text);
+}
+
 void __cdecl runThread(void* argument) {
   threadWork(int(reinterpret_cast<std::intptr_t>(argument)));
   finishedThreads.fetch_add(1, std::memory_order_release);
@@ -37,10 +43,13 @@ void startThreads(int count, void (*work)(int index)) {
   finishedThreads.store(0, std::memory_order_relaxed);
   startedThreads = 0;
   leftOverCount = 0;
+  const int limit = startLimit();
   for (int i = 1; i < count; ++i) {
     // The thread's handle closes itself when the thread ends.
     const std::uintptr_t thread =
-        _beginthread(runThread, 0, reinterpret_cast<void*>(std::intptr_t(i)));
+        startedThreads < limit
+            ? _beginthread(runThread, 0, reinterpret_cast<void*>(std::intptr_t(i)))
+            : std::uintptr_t(-1);
     if (thread == std::uintptr_t(-1)) {
       leftOver[leftOverCount++] = i;
     } else {

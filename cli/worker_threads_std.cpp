@@ -1,12 +1,37 @@
 // Worker threads from the C++ library, where it has them.
+#include <cstdlib>
+#include <system_error>
 #include <thread>
 
 #include "cli/worker_threads.h"
 
 namespace {
 
+void (*threadWork)(int index);
 std::thread threads[kMaxThreads];
 int startedCount;
+int leftOver[kMaxThreads];
+int leftOverCount;
+
+// The number of threads the tests let start, from VANTRIC_THREAD_LIMIT;
+// those beyond it fail as when the system refuses a thread.
+int startLimit() {
+  const char* text = std::getenv("VANTRIC_THREAD_LIMIT");
+  return text == nullptr ? kMaxThreads : std::atoi(text);
+}
+
+// False when the thread could not start, as when the process is out of
+// memory for its stack; a start the tests do not allow fails the same way.
+bool startThread(int index, bool allowed) {
+  try {
+    if (!allowed)
+      throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    threads[index] = std::thread(threadWork, index);
+  } catch (const std::system_error&) {
+    return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -16,11 +41,22 @@ int processorCount() {
 }
 
 void startThreads(int count, void (*work)(int index)) {
-  for (int i = 1; i < count; ++i) threads[i] = std::thread(work, i);
-  startedCount = count;
+  threadWork = work;
+  startedCount = 0;
+  leftOverCount = 0;
+  const int limit = startLimit();
+  for (int i = 1; i < count; ++i) {
+    if (startThread(i, startedCount < limit)) {
+      ++startedCount;
+    } else {
+      leftOver[leftOverCount++] = i;
+    }
+  }
 }
 
 void waitForThreads() {
-  for (int i = 1; i < startedCount; ++i) threads[i].join();
-  startedCount = 0;
+  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i]);
+  leftOverCount = 0;
+  for (std::thread& thread : threads)
+    if (thread.joinable()) thread.join();
 }

@@ -1,13 +1,18 @@
 // Tests of vantric-solve run as a process.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/result_text.h"
@@ -25,8 +30,20 @@ struct Outcome {
   std::string err;
 };
 
+// A folder of this run's own, so that the runs of two builds at once do not
+// meet in each other's files; removed when the run ends.
+struct ScratchFolder {
+  std::string path;
+  ScratchFolder() : path(testing::TempDir() + "vantric_solve_XXXXXX") {
+    if (mkdtemp(path.data()) == nullptr) std::abort();
+    path += "/";
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path); }
+};
+
 std::string scratch(const char* name) {
-  return testing::TempDir() + "vantric_solve_" + name;
+  static const ScratchFolder folder;
+  return folder.path + name;
 }
 
 void writeFile(const std::string& path, const std::string& text) {
@@ -42,15 +59,16 @@ std::string readFile(const std::string& path) {
 
 // Runs vantric-solve with arguments and standard input; collects the lines
 // of standard output, the whole of standard error and the exit status. With
-// mergeErrors, standard error goes into the lines of standard output.
+// mergeErrors, standard error goes into the lines of standard output. The
+// arguments come last, so that redirections among them override these.
 Outcome run(const std::string& arguments, const std::string& input, bool mergeErrors = false) {
   const std::string in = scratch("in");
   const std::string out = scratch("out");
   const std::string err = scratch("err");
   writeFile(in, input);
-  const std::string command = std::string("'") + VANTRIC_SOLVE_PATH + "' " + arguments + " < '" +
-                              in + "' > '" + out + "' " +
-                              (mergeErrors ? std::string("2>&1") : "2> '" + err + "'");
+  const std::string command = std::string("'") + VANTRIC_SOLVE_PATH + "' < '" + in + "' > '" + out +
+                              "' " + (mergeErrors ? std::string("2>&1") : "2> '" + err + "'") +
+                              " " + arguments;
   const int raw = std::system(command.c_str());
   Outcome outcome;
   outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -77,6 +95,52 @@ std::string withoutSeconds(const std::string& line) {
   std::string joined;
   for (const std::string& part : parts) joined += (joined.empty() ? "" : " ") + part;
   return joined;
+}
+
+// vantric-solve with a pipe at each end, fed a line at a time.
+struct Coprocess {
+  pid_t pid;
+  int input;
+  int output;
+  // Output read but not yet taken as lines.
+  std::string pending;
+};
+
+Coprocess startCoprocess() {
+  int toSolve[2];
+  int fromSolve[2];
+  if (pipe(toSolve) != 0 || pipe(fromSolve) != 0) std::abort();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, toSolve[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, fromSolve[1], 1);
+  for (const int end : {toSolve[0], toSolve[1], fromSolve[0], fromSolve[1]})
+    posix_spawn_file_actions_addclose(&actions, end);
+  char path[] = VANTRIC_SOLVE_PATH;
+  char* const arguments[] = {path, nullptr};
+  Coprocess solve = {0, toSolve[1], fromSolve[0], ""};
+  if (posix_spawn(&solve.pid, path, &actions, nullptr, arguments, environ) != 0) std::abort();
+  posix_spawn_file_actions_destroy(&actions);
+  close(toSolve[0]);
+  close(fromSolve[1]);
+  return solve;
+}
+
+// The next line of output without its end, or "" when none comes within
+// 20 seconds or the output ends.
+std::string readLineWithin(Coprocess& solve) {
+  size_t end = 0;
+  while ((end = solve.pending.find('\n')) == std::string::npos) {
+    pollfd ready = {solve.output, POLLIN, 0};
+    char chunk[4096];
+    const ssize_t count =
+        poll(&ready, 1, 20000) == 1 ? read(solve.output, chunk, sizeof chunk) : -1;
+    if (count <= 0) return "";
+    solve.pending.append(chunk, size_t(count));
+  }
+  const std::string line = solve.pending.substr(0, end);
+  solve.pending.erase(0, end + 1);
+  return line;
 }
 
 std::string boardText(const int board[kCellCount], char empty) {
@@ -165,13 +229,16 @@ TEST(SolveCommand, PositionTextRulesOnLongBinaryLines) {
 }
 
 TEST(SolveCommand, FilesInTurnAndStandardInputAsDash) {
+  // The input's second line, without an LF, ends where the file's second
+  // line did, so that the LF the file left in the buffer must not be read.
+  const std::string puzzle = kEmptyBoard;
   const std::string file = scratch("puzzles.txt");
-  writeFile(file, "12345\n" + std::string(kEmptyBoard) + "\n");
-  const Outcome o = run("--stats '" + file + "' - '" + file + "'", std::string(kEmptyBoard));
+  writeFile(file, puzzle + "\n" + puzzle + "\n12345\n");
+  const Outcome o = run("--stats '" + file + "' - '" + file + "'", puzzle + "\n" + puzzle);
   EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out.size(), 3u);
-  EXPECT_NE(o.err.find(file + ":1: not a puzzle (5 cells)\n"), std::string::npos) << o.err;
-  EXPECT_NE(o.err.find("3 puzzles, 3 found, 0 none, 0 invalid, 144 nodes"), std::string::npos)
+  EXPECT_EQ(o.out.size(), 6u);
+  EXPECT_NE(o.err.find(file + ":3: not a puzzle (5 cells)\n"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("6 puzzles, 6 found, 0 none, 0 invalid, 288 nodes"), std::string::npos)
       << o.err;
   EXPECT_NE(o.err.find("ns/node"), std::string::npos) << o.err;
   EXPECT_NE(o.err.find("seconds wall on"), std::string::npos) << o.err;
@@ -182,6 +249,8 @@ TEST(SolveCommand, MissingFileEndsWithStatusTwo) {
   EXPECT_EQ(o.status, 2);
   EXPECT_NE(o.err.find("/nonexistent/puzzles.txt"), std::string::npos) << o.err;
   EXPECT_TRUE(o.out.empty());
+  // A line that is not a puzzle after it leaves the status at 2.
+  EXPECT_EQ(run("/nonexistent/puzzles.txt -", "12345\n").status, 2);
 }
 
 TEST(SolveCommand, HelpAndUnknownOptions) {
@@ -309,4 +378,119 @@ TEST(SolveCommand, JobsKeepTheOutputOfOneJob) {
     EXPECT_GT(kinds[2], 800) << count;
     EXPECT_EQ(kinds[3], 15 * 11) << count;
   }
+
+  // More jobs than threads kept for workers, on as many lines.
+  std::string hundred;
+  for (int i = 0; i < 100; ++i) hundred += std::string(kEmptyBoard) + "\n";
+  const Outcome capped = run("--stats --jobs 100", hundred);
+  EXPECT_EQ(capped.status, 0);
+  EXPECT_EQ(capped.out.size(), 100u);
+  EXPECT_NE(capped.err.find(" on 64 jobs\n"), std::string::npos) << capped.err;
+}
+
+// Failed reads and writes end with their own status and message; a line ends
+// at a lone CR as at LF and CR LF, and '#' ends its cells; threads the system
+// refuses leave their share to the calling thread; a producer that pauses
+// gets its answers before it sends more.
+TEST(SolveCommand, InputAndOutputFaults) {
+  const std::string puzzle = kEmptyBoard;
+  const std::string found = std::string("found 48 47 ") + kEmptyBoardLine;
+  // Long runs take boards that repeat a digit, which cost no search.
+  const std::string repeated = "55" + std::string(79, '.') + "\n";
+  const std::string invalid = "invalid 0 0 " + std::string(81, '.');
+  const std::string list = scratch("long_list.txt");
+  std::string lines;
+  for (int i = 0; i < 20000; ++i) lines += repeated;
+  writeFile(list, lines);
+
+  // A long list fails while it is printed, and the run ends there: the rest
+  // of its input stays unread. A short one fails when the output ends.
+  const std::string writeFailed = "vantric-solve: cannot write standard output: ";
+  const std::string solve = std::string("'") + VANTRIC_SOLVE_PATH + "'";
+  const std::string err = scratch("err");
+  const std::string unread = scratch("unread");
+  std::system(("{ " + solve + " --stats > /dev/full 2> '" + err + "'; echo $?; wc -l; } < '" +
+               list + "' > '" + unread + "'")
+                  .c_str());
+  std::istringstream after(readFile(unread));
+  int status = 0;
+  int unreadLines = 0;
+  after >> status >> unreadLines;
+  EXPECT_EQ(status, 3);
+  EXPECT_GT(unreadLines, 5000);
+  EXPECT_EQ(readFile(err), writeFailed + "No space left on device\n");
+  const Outcome closed = run("--stats >&-", puzzle);
+  EXPECT_EQ(closed.status, 3);
+  EXPECT_EQ(closed.err, writeFailed + "Bad file descriptor\n");
+  EXPECT_EQ(run("--help > /dev/full", "").status, 3);
+  const std::string pipeErr = scratch("pipe_err");
+  std::FILE* head =
+      popen(("trap '' PIPE; exec " + solve + " '" + list + "' 2> '" + pipeErr + "'").c_str(), "r");
+  char first[256] = "";
+  ASSERT_NE(std::fgets(first, sizeof first, head), nullptr);
+  const int piped = pclose(head);
+  EXPECT_EQ(withoutSeconds(first), invalid);
+  EXPECT_TRUE(WIFEXITED(piped) && WEXITSTATUS(piped) == 3) << piped;
+  EXPECT_EQ(readFile(pipeErr), writeFailed + "Broken pipe\n");
+
+  const std::string folder = scratch("");
+  const std::string reads[][2] = {
+      {"'" + folder + "'", "cannot read " + folder + ": Is a directory"},
+      {"/proc/self/mem", "cannot read /proc/self/mem: Input/output error"},
+      {"<&-", "cannot read standard input: Bad file descriptor"}};
+  for (const auto& read : reads) {
+    const Outcome o = run(read[0], puzzle + "\n");
+    EXPECT_EQ(o.status, 2) << read[0];
+    EXPECT_EQ(o.err, "vantric-solve: " + read[1] + "\n");
+    EXPECT_TRUE(o.out.empty()) << read[0];
+  }
+
+  const Outcome ends =
+      run("", puzzle + "\n" + puzzle + "\r\n\r\n12345\r" + puzzle.substr(0, 80) +
+                  " # rating 9.2\n   # note\r" + puzzle + "# rated\r" + puzzle + "\r");
+  EXPECT_EQ(ends.status, 1);
+  EXPECT_EQ(ends.err,
+            "vantric-solve: -:4: not a puzzle (5 cells)\n"
+            "vantric-solve: -:5: not a puzzle (80 cells)\n");
+  ASSERT_EQ(ends.out.size(), 4u);
+  for (const std::string& line : ends.out) EXPECT_EQ(withoutSeconds(line), found);
+
+  setenv("VANTRIC_THREAD_LIMIT", "1", 1);
+  const Outcome refused = run("--jobs 8 '" + list + "'", "");
+  unsetenv("VANTRIC_THREAD_LIMIT");
+  EXPECT_EQ(refused.status, 0);
+  EXPECT_EQ(refused.out.size(), 20000u);
+  EXPECT_EQ(refused.err, "");
+
+  // Each round's answers are awaited, with a bound, before the next round
+  // goes in; the last fills a batch exactly.
+  Coprocess coprocess = startCoprocess();
+  struct Round {
+    std::string sent;
+    int answers;
+    std::string answer;
+  };
+  const Round rounds[] = {{puzzle + "\n", 1, found},
+                          {puzzle + "\r\n" + puzzle + "\r", 2, found},
+                          {"\n" + puzzle + "\n", 1, found},
+                          {lines.substr(0, 4096 * repeated.size()), 4096, invalid}};
+  for (const Round& round : rounds) {
+    // A thread feeds the round, which may hold more than the pipe does.
+    const std::string& sent = round.sent;
+    std::thread feeder([&sent, &coprocess] {
+      for (ssize_t count = 0, at = 0; size_t(at) < sent.size() && count >= 0; at += count)
+        count = write(coprocess.input, sent.data() + at, sent.size() - size_t(at));
+    });
+    int answered = 0;
+    while (answered < round.answers && withoutSeconds(readLineWithin(coprocess)) == round.answer)
+      ++answered;
+    feeder.join();
+    EXPECT_EQ(answered, round.answers);
+  }
+  close(coprocess.input);
+  EXPECT_EQ(readLineWithin(coprocess), "");
+  close(coprocess.output);
+  int raw = 0;
+  waitpid(coprocess.pid, &raw, 0);
+  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << raw;
 }

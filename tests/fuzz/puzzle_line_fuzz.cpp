@@ -20,15 +20,23 @@ int expectedCellValue(std::uint8_t byte) {
 }
 
 bool isBlankByte(std::uint8_t byte) {
-  return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\v' || byte == '\f';
+  return byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f';
+}
+
+bool endsLine(std::uint8_t byte) {
+  return byte == '\n' || byte == '\r';
 }
 
 // Reads stream through the reader; the lines of data start at stream line
 // firstNumber.
 void checkStream(const std::vector<char>& stream, const std::uint8_t* data, std::size_t size,
                  long long firstNumber) {
-  std::FILE* file = fmemopen(const_cast<char*>(stream.data()), stream.size(), "rb");
-  if (file == nullptr) std::abort();
+  // The reader reads the file's descriptor, which a memory stream lacks.
+  std::FILE* file = std::tmpfile();
+  if (file == nullptr || std::fwrite(stream.data(), 1, stream.size(), file) != stream.size() ||
+      std::fflush(file) != 0)
+    std::abort();
+  std::rewind(file);
   openPuzzleReader(reader, file);
   int cells[kCellCount];
   int cellCount = 0;
@@ -36,23 +44,25 @@ void checkStream(const std::vector<char>& stream, const std::uint8_t* data, std:
   long long number = firstNumber;
   for (std::size_t at = 0; at < size; ++number) {
     std::size_t end = at;
-    while (end < size && data[end] != '\n') ++end;
+    while (end < size && !endsLine(data[end])) ++end;
     int expected[kCellCount];
     int expectedCount = 0;
     bool blank = true;
-    for (std::size_t i = at; i < end; ++i) {
+    for (std::size_t i = at; i < end && data[i] != '#'; ++i) {
       if (!isBlankByte(data[i])) blank = false;
       const int value = expectedCellValue(data[i]);
       if (value >= 0 && expectedCount < kCellCount) expected[expectedCount++] = value;
     }
-    if (data[at] != '#' && !blank) {
-      if (!readPuzzleLine(reader, cells, &cellCount, &lineNumber)) std::abort();
+    if (!blank) {
+      if (readPuzzleLine(reader, false, cells, &cellCount, &lineNumber) != kLineRead) std::abort();
       if (lineNumber != number || cellCount != expectedCount) std::abort();
       if (std::memcmp(cells, expected, sizeof(int) * std::size_t(expectedCount)) != 0) std::abort();
     }
-    at = end + 1;
+    const bool carriageReturnLineFeed =
+        end + 1 < size && data[end] == '\r' && data[end + 1] == '\n';
+    at = end + (carriageReturnLineFeed ? 2 : 1);
   }
-  if (readPuzzleLine(reader, cells, &cellCount, &lineNumber)) std::abort();
+  if (readPuzzleLine(reader, false, cells, &cellCount, &lineNumber) != kInputEnded) std::abort();
   std::fclose(file);
 }
 
