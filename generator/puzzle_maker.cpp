@@ -27,6 +27,23 @@ int removeClues(MakerWorkspace& workspace, const Orbits& orbits, Random& random,
   return clueCount;
 }
 
+// Ends a rating run once a step passes the highest rating asked for: the
+// rating only grows, so the rest of the run would be spent for nothing.
+struct RatingCap {
+  LogicContext* context;
+  int maxRating;
+  bool passed;
+};
+
+void capRating(const Step& step, const LogicGrid&, void* data) {
+  RatingCap& cap = *static_cast<RatingCap*>(data);
+  if (ratingTenths(step.rating) <= cap.maxRating) return;
+  cap.passed = true;
+  // The rater stops at the first technique that finds nothing once its work
+  // is spent.
+  cap.context->workLeft = 0;
+}
+
 }  // namespace
 
 void prepareMakerWorkspace(MakerWorkspace& workspace) {
@@ -61,14 +78,16 @@ void makeCandidate(MakerWorkspace& workspace, const MakeRequest& request, std::u
     return;
   }
   RatingResult result;
-  ratePuzzle(workspace.logic, candidate.board, result);
+  RatingCap cap{&workspace.logic, request.maxRating, false};
+  ratePuzzle(workspace.logic, candidate.board, result, capRating, &cap);
   candidate.ratingTenths = ratingTenths(result.rating);
   candidate.hardest = result.hardest;
   candidate.hardestLevel = result.hardestLevel;
-  if (!result.finished) {
+  if (cap.passed) {
+    candidate.rejection = Rejection::kRating;
+  } else if (!result.finished) {
     candidate.rejection = Rejection::kUnfinishedRating;
-  } else if (candidate.ratingTenths < request.minRating ||
-             candidate.ratingTenths > request.maxRating) {
+  } else if (candidate.ratingTenths < request.minRating) {
     candidate.rejection = Rejection::kRating;
   }
 }
