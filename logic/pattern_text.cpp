@@ -23,12 +23,16 @@ void appendCells(StepText& out, const std::uint8_t cells[], int count) {
 
 // A group of cells in one row as "r5c45", in one column as "r45c5".
 void appendGroup(StepText& out, const ChainNode nodes[], int count) {
-  bool oneRow = true;
-  for (int i = 1; i < count; ++i) oneRow = oneRow && nodes[i].cell / 9 == nodes[0].cell / 9;
+  int rows = 0;
+  int columns = 0;
+  for (int i = 0; i < count; ++i) {
+    rows |= 1 << nodes[i].cell / 9;
+    columns |= 1 << nodes[i].cell % 9;
+  }
   appendCharacter(out, 'r');
-  for (int i = 0; i < (oneRow ? 1 : count); ++i) appendNumber(out, nodes[i].cell / 9 + 1);
+  for (int rest = rows; rest != 0; rest &= rest - 1) appendNumber(out, firstDigit(rest));
   appendCharacter(out, 'c');
-  for (int i = 0; i < (oneRow ? count : 1); ++i) appendNumber(out, nodes[i].cell % 9 + 1);
+  for (int rest = columns; rest != 0; rest &= rest - 1) appendNumber(out, firstDigit(rest));
 }
 
 // The chain of strong links: the nodes of each end in a run of one state,
