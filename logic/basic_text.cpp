@@ -76,7 +76,7 @@ bool describeBasicStep(const Step& step, StepText& out) {
     case Technique::kDirectClaiming:
       appendLead(out, step);
       appendLock(out, step);
-      appendText(out, " leave one place in ");
+      appendText(out, ", the last place in ");
       appendHouse(out, step.houses[2]);
       return true;
     case Technique::kDirectHiddenPair:

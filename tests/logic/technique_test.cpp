@@ -35,10 +35,10 @@ const TechniqueCase kCases[] = {
     // Singles and the direct techniques: boxes, then columns, then rows.
     {findHiddenSingle, kDevA, "r1c3=3 hidden single in box 1"},
     {findDirectPointing, kDevA,
-     "r1c7=1 direct pointing: 1 in box 1, row 3 leave one place in box 3"},
+     "r1c7=1 direct pointing: 1 in box 1, row 3, the last place in box 3"},
     {findDirectPointing,
      "083020090000800100029300008000098700070000060006740000300006980002005000010030540",
-     "r2c8=2 direct pointing: 2 in box 9, column 9 leave one place in box 3"},
+     "r2c8=2 direct pointing: 2 in box 9, column 9, the last place in box 3"},
     {findDirectHiddenPair, kDevB, "r7c3=2 direct hidden pair: 1,6 in r5c3 r6c3, column 3"},
     {findNakedSingle, kDevA, "r5c5=5 naked single"},
     {findDirectHiddenTriplet, kDevC,
