@@ -4,10 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
 #include "cli/worker_threads.h"
+#include "logic/rating.h"
+#include "logic/step_text.h"
+#include "logic/technique_names.h"
 #include "model/tables.h"
 #include "solver/clock.h"
 #include "solver/search.h"
@@ -22,7 +26,8 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: vantric-solve [--count] [--jobs N] [--stats] [FILE...]\n"
+    "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]\n"
+    "                     [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
     "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
@@ -37,6 +42,13 @@ const char kUsage[] =
     "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
     "\n"
     "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
+    "  --rate     add two fields: the difficulty on the Sudoku Explainer scale,\n"
+    "             one decimal, and the hardest technique's name in one word\n"
+    "             (e.g. 7.2 ForcingChain); for a puzzle with no solution, several\n"
+    "             or one the rater could not finish, - and Invalid, NoSolution,\n"
+    "             MultipleSolutions or Unfinished\n"
+    "  --explain  after each puzzle's line, the steps a person would take, one a\n"
+    "             line with its rating, then the puzzle's rating\n"
     "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
     "  --stats    print a summary line with the wall time on standard error\n"
     "  --version  print the version and exit\n"
@@ -55,6 +67,8 @@ constexpr int kStatusCannotWrite = 3;
 struct Options {
   bool stats;
   bool count;
+  bool rate;
+  bool explain;
   int jobs;
 };
 
@@ -66,6 +80,8 @@ struct Totals {
 };
 
 constexpr int kBatchSize = 4096;
+// Explanations run to many kilobytes a puzzle: a batch holds fewer of them.
+constexpr int kExplainBatchSize = 64;
 constexpr int kResultTextSize = 160;
 // A worker takes this many lines at a time, so that workers seldom meet on
 // the shared counter or on neighbouring lines.
@@ -85,6 +101,8 @@ struct BatchLine {
   double seconds;
   int textLength;
   char text[kResultTextSize];
+  // With --explain: the steps and the rating, one a line.
+  std::string explanation;
 };
 
 // Lines are read a batch at a time, solved by every worker at once and then
@@ -102,6 +120,9 @@ PuzzleReader reader;
 Batch batches[2];
 Batch* solvingBatch;
 GameState workerStates[kMaxThreads];
+// The rater's working memory, one per worker, allocated only for --rate and
+// --explain.
+LogicContext* logicContexts[kMaxThreads];
 char outputBuffer[1 << 16];
 
 // The output line of a solved puzzle, written by the worker that solved it;
@@ -132,6 +153,62 @@ void formatResult(const GameState& state, int solutions, BatchLine& line) {
   line.seconds = state.solveSeconds;
 }
 
+// Why a puzzle gets no rating, as the rating fields and the explanation say it.
+const char* unratedReason(const GameState& state, int solutions) {
+  if (!state.solutionFound) return state.nodeCount == 0 ? "Invalid" : "NoSolution";
+  return solutions > 1 ? "MultipleSolutions" : nullptr;
+}
+
+void explainStep(const Step& step, const LogicGrid&, void* data) {
+  std::string& explanation = *static_cast<std::string*>(data);
+  char text[2048];
+  StepText out{text, int(sizeof text), 0};
+  text[0] = '\0';
+  appendText(out, "  ");
+  appendRating(out, step.rating);
+  appendCharacter(out, ' ');
+  explanation += text;
+  formatStep(step, text, int(sizeof text));
+  explanation += text;
+  explanation += '\n';
+}
+
+// Rates a solved puzzle of one solution and appends the rating fields to its
+// line (with --rate) and its steps to its explanation (with --explain).
+void rateLine(const GameState& state, int solutions, LogicContext& context, BatchLine& line) {
+  char fields[96];
+  const char* reason = unratedReason(state, solutions);
+  RatingResult result{};
+  line.explanation.clear();
+  if (reason == nullptr) {
+    int board[kCellCount];
+    for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.board[c];
+    ratePuzzle(context, board, result, options.explain ? explainStep : nullptr, &line.explanation);
+    if (!result.finished) reason = "Unfinished";
+  }
+  if (reason != nullptr) {
+    std::snprintf(fields, sizeof fields, "- %s", reason);
+  } else {
+    const int tenths = ratingTenths(result.rating);
+    const int length = std::snprintf(fields, sizeof fields, "%d.%d ", tenths / 10, tenths % 10);
+    writeTechniqueName(result.hardest, result.hardestLevel, fields + length,
+                       int(sizeof fields) - length);
+  }
+  if (options.rate) {
+    // The line's newline goes after the two fields; 160 characters hold them.
+    int length = line.textLength - 1;
+    line.text[length++] = ' ';
+    length = appendText(line.text, length, fields);
+    line.text[length++] = '\n';
+    line.textLength = length;
+  }
+  if (options.explain) {
+    line.explanation += "  rating ";
+    line.explanation += fields;
+    line.explanation += '\n';
+  }
+}
+
 // One worker: takes the batch's next unsolved line until none is left.
 void solveBatchLines(int worker) {
   GameState& state = workerStates[worker];
@@ -145,8 +222,11 @@ void solveBatchLines(int worker) {
       if (line.cellCount < kCellCount) continue;
       for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
       runSolve(state);
-      const int solutions = options.count ? countSolutions(state) : -1;
-      formatResult(state, solutions, line);
+      const bool rating = options.rate || options.explain;
+      const int solutions =
+          options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
+      formatResult(state, options.count ? solutions : -1, line);
+      if (rating) rateLine(state, solutions, *logicContexts[worker], line);
     }
   }
 }
@@ -159,7 +239,8 @@ ReadResult readBatch(Batch& batch, bool waitForFirst) {
   int cells[kCellCount];
   int cellCount = 0;
   long long lineNumber = 0;
-  while (batch.length < kBatchSize) {
+  const int size = options.explain ? kExplainBatchSize : kBatchSize;
+  while (batch.length < size) {
     const bool mayPause = batch.length > 0 || !waitForFirst;
     const ReadResult result = readPuzzleLine(reader, mayPause, cells, &cellCount, &lineNumber);
     if (result != kLineRead) return result;
@@ -194,6 +275,7 @@ int printBatch(const Batch& batch, const char* name) {
       continue;
     }
     std::fwrite(line.text, 1, size_t(line.textLength), stdout);
+    if (options.explain) std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
     ++totals.puzzles;
     ++totals.verdicts[line.verdict];
     totals.nodes += line.nodes;
@@ -285,6 +367,10 @@ int readArguments(int argc, char** argv, int* fileCount) {
       options.stats = true;
     } else if (std::strcmp(arg, "--count") == 0) {
       options.count = true;
+    } else if (std::strcmp(arg, "--rate") == 0) {
+      options.rate = true;
+    } else if (std::strcmp(arg, "--explain") == 0) {
+      options.explain = true;
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs)) {
         std::fprintf(stderr, "vantric-solve: --jobs wants a number of threads, 1 or more\n%s",
@@ -341,6 +427,9 @@ int main(int argc, char** argv) {
 #endif
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
+  if (options.rate || options.explain) {
+    for (int worker = 0; worker < options.jobs; ++worker) logicContexts[worker] = new LogicContext;
+  }
   // The clock starts on its first reading; taking it here, before any worker
   // runs, keeps the workers to reading it.
   const double startSeconds = elapsedSeconds();
