@@ -51,10 +51,13 @@ bool hasTwoCells(CellSet set) {
 }
 
 // The candidate sets of the common excluders; a combination of digits that
-// holds all of one of them would leave that excluder empty.
-int excluderMasks(const LogicGrid& grid, CellSet common, int masks[kCellCount]) {
+// holds all of one of them would leave that excluder empty. Those with a
+// digit outside the aligned cells' own never empty and are left out.
+int excluderMasks(const LogicGrid& grid, CellSet common, int alignedDigits, int masks[kCellCount]) {
   int count = 0;
-  forEachCell(common, [&](CellIndex cell) { masks[count++] = grid.candidates[cell]; });
+  forEachCell(common, [&](CellIndex cell) {
+    if ((grid.candidates[cell] & ~alignedDigits) == 0) masks[count++] = grid.candidates[cell];
+  });
   return count;
 }
 
@@ -76,7 +79,8 @@ bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) 
       const int cells[2] = {aligned.list[i], aligned.list[j]};
       const CellSet common = aligned.excluders[cells[0]] & aligned.excluders[cells[1]];
       if (!hasTwoCells(common)) continue;
-      const int maskCount = excluderMasks(grid, common, masks);
+      const int maskCount =
+          excluderMasks(grid, common, grid.candidates[cells[0]] | grid.candidates[cells[1]], masks);
       const bool peers = sees(cells[0], cells[1]);
       int allowed[2] = {0, 0};
       for (int ps = grid.candidates[cells[0]]; ps != 0; ps &= ps - 1) {
@@ -117,27 +121,36 @@ bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& ste
         if (!aligned.isBase[third] || third == first || third == second) continue;
         const CellSet common = pairCommon & aligned.excluders[third];
         if (!hasTwoCells(common)) continue;
-        const int maskCount = excluderMasks(grid, common, masks);
         const int cells[3] = {first, second, third};
+        const int maskCount = excluderMasks(
+            grid, common, grid.candidates[first] | grid.candidates[second] | grid.candidates[third],
+            masks);
         const bool peers01 = sees(first, second);
         const bool peers02 = sees(first, third);
         const bool peers12 = sees(second, third);
         int allowed[3] = {0, 0, 0};
-        for (int ps = grid.candidates[first]; ps != 0; ps &= ps - 1) {
-          const int p = ps & -ps;
-          for (int qs = grid.candidates[second]; qs != 0; qs &= qs - 1) {
-            const int q = qs & -qs;
-            if (p == q && peers01) continue;
-            for (int rs = grid.candidates[third]; rs != 0; rs &= rs - 1) {
-              const int r = rs & -rs;
-              if ((p == r && peers02) || (q == r && peers12)) continue;
-              if (emptiesAnExcluder(masks, maskCount, p | q | r)) continue;
-              allowed[0] |= p;
-              allowed[1] |= q;
-              allowed[2] |= r;
+        // Stops once every candidate of the three is allowed.
+        auto allowCombinations = [&] {
+          for (int ps = grid.candidates[first]; ps != 0; ps &= ps - 1) {
+            const int p = ps & -ps;
+            for (int qs = grid.candidates[second]; qs != 0; qs &= qs - 1) {
+              const int q = qs & -qs;
+              if (p == q && peers01) continue;
+              for (int rs = grid.candidates[third]; rs != 0; rs &= rs - 1) {
+                const int r = rs & -rs;
+                if ((p == r && peers02) || (q == r && peers12)) continue;
+                if (emptiesAnExcluder(masks, maskCount, p | q | r)) continue;
+                allowed[0] |= p;
+                allowed[1] |= q;
+                allowed[2] |= r;
+                if (allowed[0] == grid.candidates[first] && allowed[1] == grid.candidates[second] &&
+                    allowed[2] == grid.candidates[third])
+                  return;
+              }
             }
           }
-        }
+        };
+        allowCombinations();
         if (reportExclusion(grid, step, Technique::kAlignedTripletExclusion, 7.5, cells, allowed,
                             3))
           return true;
