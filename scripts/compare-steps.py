@@ -264,16 +264,20 @@ def show(rating):
     return "%d.%d" % (rating // 10, rating % 10)
 
 
-def print_difference(puzzle, their_rating, result, grader, context, ratings_only):
+def print_difference(puzzle, their_rating, result, grader, context, ratings_only, whole=False):
     our_rating, finished, name, ours = result
     index, reason = first_difference(grader, ours, ratings_only)
     print("%s grader %s ours %s%s (%s)" % (
         puzzle, show(their_rating), show(our_rating), "" if finished else " unfinished", name))
     if index is None:
         print("  the paths agree step by step")
+    else:
+        print("  first difference at step %d (%s):" % (index + 1, reason))
+    if index is None and not whole:
         return
-    print("  first difference at step %d (%s):" % (index + 1, reason))
-    for i in range(max(0, index - context), index + 1):
+    first = 0 if whole else max(0, index - context)
+    last = max(len(grader), len(ours)) - 1 if whole else index
+    for i in range(first, last + 1):
         mark = ">" if i == index else " "
         their_line = grader[i][1] if i < len(grader) else "(no step)"
         our_line = ours[i][1] if i < len(ours) else "(no step)"
@@ -368,7 +372,7 @@ def main():
         row[key] = row.get(key, 0) + 1
         path = grader.get(puzzle, [])
         if args.puzzle:
-            print_difference(puzzle, their_rating, result, path, 10 ** 6, args.ratings_only)
+            print_difference(puzzle, their_rating, result, path, 0, args.ratings_only, whole=True)
             continue
         rating_differs = their_rating != our_rating or not finished
         if rating_differs:
