@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -493,4 +494,72 @@ TEST(SolveCommand, InputAndOutputFaults) {
   int raw = 0;
   waitpid(coprocess.pid, &raw, 0);
   EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << raw;
+}
+
+// --rate gives the grader's rating of rated puzzles and a verdict word for
+// the others; --explain lists the steps whose largest rating is the
+// puzzle's, the same on any number of jobs.
+TEST(SolveCommand, RateAndExplain) {
+  std::ifstream rated(std::string(VANTRIC_DATA_DIR) + "/rated/se_rated_top1465_sample.txt");
+  ASSERT_TRUE(rated.is_open());
+  std::string input;
+  std::vector<std::string> expected;
+  std::string line;
+  for (int i = 0; std::getline(rated, line); ++i) {
+    if (i % 25 != 0) continue;
+    input += line.substr(0, kCellCount) + "\n";
+    expected.push_back(line.substr(kCellCount + 1));
+  }
+  const std::string unrated =
+      "1................1.....2.3......3.2...1.4......5....6..3......4.7..8...962...7...\n" +
+      std::string(kEmptyBoard) + "\n" + "55" + std::string(79, '.') + "\n";
+  const char* reasons[] = {"NoSolution", "MultipleSolutions", "Invalid"};
+  input += unrated;
+
+  const Outcome plain = run("", input);
+  const Outcome rate = run("--rate --jobs 2", input);
+  ASSERT_EQ(rate.status, 0) << rate.err;
+  ASSERT_EQ(rate.out.size(), expected.size() + 3);
+  for (size_t i = 0; i < rate.out.size(); ++i) {
+    std::vector<std::string> parts = fields(rate.out[i]);
+    ASSERT_EQ(parts.size(), 7u) << rate.out[i];
+    if (i < expected.size()) {
+      EXPECT_EQ(parts[5], expected[i]) << rate.out[i];
+      EXPECT_NE(parts[6].find_first_not_of(
+                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"),
+                0u);
+    } else {
+      EXPECT_EQ(parts[5] + " " + parts[6], std::string("- ") + reasons[i - expected.size()]);
+    }
+    EXPECT_EQ(withoutSeconds(rate.out[i]),
+              withoutSeconds(plain.out[i]) + " " + parts[5] + " " + parts[6]);
+  }
+
+  const Outcome one = run("--explain --jobs 1", input);
+  const Outcome three = run("--explain --jobs 3", input);
+  ASSERT_EQ(one.status, 0);
+  ASSERT_EQ(one.out.size(), three.out.size());
+  size_t puzzle = 0;
+  double largest = 0.0;
+  for (size_t i = 0; i < one.out.size(); ++i) {
+    const std::string& text = one.out[i];
+    const bool explanation = text.rfind("  ", 0) == 0;
+    ASSERT_EQ(explanation ? three.out[i] : withoutSeconds(three.out[i]),
+              explanation ? text : withoutSeconds(text))
+        << "line " << i;
+    if (text.rfind("  rating ", 0) == 0) {
+      const std::vector<std::string> parts = fields(rate.out[puzzle]);
+      EXPECT_EQ(text, "  rating " + parts[5] + " " + parts[6]);
+      if (puzzle < expected.size()) {
+        EXPECT_EQ(largest, std::stod(parts[5])) << text;
+      }
+      ++puzzle;
+      largest = 0.0;
+    } else if (explanation) {
+      largest = std::max(largest, std::stod(text.substr(2)));
+    } else {
+      EXPECT_EQ(withoutSeconds(text), withoutSeconds(plain.out[puzzle]));
+    }
+  }
+  EXPECT_EQ(puzzle, expected.size() + 3);
 }
