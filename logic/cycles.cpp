@@ -232,6 +232,59 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
   s.found = true;
 }
 
+// The off nodes that derive an on node: the other digit of its bivalue cell
+// (Y links), the one other place of its digit in its box, row, column.
+int feedersOf(const Search& s, int on, int feeders[4]) {
+  const int cell = nodeCell(on);
+  const int digit = nodeDigit(on);
+  int count = 0;
+  if (s.pass->yLinks && hasTwoBits(s.grid.candidates[cell]))
+    feeders[count++] =
+        chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), false);
+  if (s.pass->xLinks) {
+    for (int type = 0; type < 3; ++type) {
+      const int house = kHouses.houses[cell][type];
+      const unsigned others =
+          s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
+      if (hasOneBit(others))
+        feeders[count++] = chainNode(kHouses.cells[house][std::countr_zero(others)], digit, false);
+    }
+  }
+  return count;
+}
+
+// Where off comes among the off nodes that on derives, or -1 when it is not
+// one of them: the cell's digits first, then the box, the row, the column.
+int derivationRank(const Search& s, int on, int off) {
+  const int cell = nodeCell(on);
+  const int other = nodeCell(off);
+  const int digit = nodeDigit(off);
+  if (other == cell) return s.pass->yLinks && digit != nodeDigit(on) ? digit : -1;
+  if (digit != nodeDigit(on) || !kHouses.peers[cell].contains(other)) return -1;
+  for (int type = 0; type < 3; ++type) {
+    if (kChainPeers.parts[cell][type].contains(other)) return 10 + type * kCellCount + other;
+  }
+  return -1;
+}
+
+// The nodes of wanted that on derives, in the order it derives them.
+int derivedAmong(const Search& s, int on, const int wanted[], int wantedCount, int out[]) {
+  int ranks[5];
+  int count = 0;
+  for (int w = 0; w < wantedCount; ++w) {
+    const int rank = derivationRank(s, on, wanted[w]);
+    if (rank < 0) continue;
+    int at = count++;
+    for (; at > 0 && ranks[at - 1] > rank; --at) {
+      ranks[at] = ranks[at - 1];
+      out[at] = out[at - 1];
+    }
+    ranks[at] = rank;
+    out[at] = wanted[w];
+  }
+  return count;
+}
+
 // Breadth first from a candidate assumed on, for the loops back to it (four
 // links or more) and, with forcing chains, the chain to the candidate off.
 // The loops' search reaches each on node once but an off node each time it
@@ -243,25 +296,8 @@ void searchFromOn(Search& s, int start) {
   const Pass& pass = *s.pass;
   const std::uint32_t generation = ++work.generation;
   const int target = start ^ 1;
-  // The off nodes that derive start: the other digit of its cell, the one
-  // other place of its digit in a house.
   int closing[4];
-  int closingCount = 0;
-  const int startCell = nodeCell(start);
-  const int startDigit = nodeDigit(start);
-  if (pass.yLinks && hasTwoBits(s.grid.candidates[startCell]))
-    closing[closingCount++] = chainNode(
-        startCell, firstDigit(s.grid.candidates[startCell] & ~digitBit(startDigit)), false);
-  if (pass.xLinks) {
-    for (int type = 0; type < 3; ++type) {
-      const int house = kHouses.houses[startCell][type];
-      const unsigned others =
-          work.positions[house][startDigit - 1] & ~(1u << kHouses.positions[startCell][type]);
-      if (hasOneBit(others))
-        closing[closingCount++] =
-            chainNode(kHouses.cells[house][std::countr_zero(others)], startDigit, false);
-    }
-  }
+  const int closingCount = feedersOf(s, start, closing);
   work.nodeCount = 0;
   appendNode(work, start, -1);
   work.seen[1][start / 2] = generation;
@@ -273,43 +309,68 @@ void searchFromOn(Search& s, int start) {
   HintKey chainKey{};
   bool loops = closingCount > 0;
   bool chains = pass.forcingChains;
+  // A loop closes on an even level, of that length; the chain reaches the
+  // candidate off on an odd one, one node longer. Either must come before
+  // the best so far; the loop, reported first, need only tie the chain, and
+  // the chain must come strictly before the loop.
+  const auto loopsMatter = [&](int level) {
+    const HintKey key = keyOf(s, pass.cycleBase, level + 1 < 4 ? 4 : level + 1);
+    return (!s.found || isBefore(key, s.best)) && (chainEnd < 0 || !isBefore(chainKey, key));
+  };
+  const auto chainsMatter = [&](int level) {
+    const HintKey key = keyOf(s, pass.chainBase, level + 1);
+    return (!s.found || isBefore(key, s.best)) && (cycleEnd < 0 || isBefore(key, cycleKey));
+  };
+  // An off node first reached, or another copy of one that closes a loop.
+  const auto reachOff = [&](int off, int from, int level, bool closes) {
+    if (work.seen[0][off / 2] != generation) {
+      work.seen[0][off / 2] = generation;
+      if (off == target && chains) {
+        chainEnd = from;
+        chainKey = keyOf(s, pass.chainBase, level + 1);
+        chains = false;
+      }
+      appendNode(work, off, from);
+    } else if (loops && closes && !isAncestor(work, off, from)) {
+      appendNode(work, off, from);
+    }
+  };
+  const auto closesLoop = [&](int off) {
+    bool closes = false;
+    for (int c = 0; c < closingCount; ++c) closes = closes || closing[c] == off;
+    return closes;
+  };
   int onBegin = 0;
   int onEnd = 1;
   for (int level = 1; onBegin < onEnd; level += 2) {
-    // A loop closes on an even level, of that length; the chain reaches the
-    // candidate off on an odd one, one node longer. Either must come before
-    // the best so far; the loop, reported first, need only tie the chain,
-    // and the chain must come strictly before the loop.
-    if (loops) {
-      const HintKey key = keyOf(s, pass.cycleBase, level + 1 < 4 ? 4 : level + 1);
-      loops = (!s.found || isBefore(key, s.best)) && (chainEnd < 0 || !isBefore(chainKey, key));
-    }
-    if (chains) {
-      const HintKey key = keyOf(s, pass.chainBase, level + 1);
-      chains = (!s.found || isBefore(key, s.best)) && (cycleEnd < 0 || isBefore(key, cycleKey));
-    }
+    loops = loops && loopsMatter(level);
+    chains = chains && chainsMatter(level);
     if (!loops && !chains) break;
+    // In the last round that can matter only the target and the nodes that
+    // close a loop are worth deriving.
+    const bool last = !(loops && loopsMatter(level + 2)) && !(chains && chainsMatter(level + 2));
     const int offBegin = work.nodeCount;
-    for (int i = onBegin; i < onEnd; ++i) {
-      visitOffNodes(s, work.node[i], [&](int off) {
-        if (work.seen[0][off / 2] != generation) {
-          work.seen[0][off / 2] = generation;
-          if (off == target && chains) {
-            chainEnd = i;
-            chainKey = keyOf(s, pass.chainBase, level + 1);
-            chains = false;
-          }
-          appendNode(work, off, i);
-          return;
-        }
-        if (!loops) return;
-        bool closes = false;
-        for (int c = 0; c < closingCount; ++c) closes = closes || closing[c] == off;
-        if (closes && !isAncestor(work, off, i)) appendNode(work, off, i);
-      });
+    if (last) {
+      int wanted[5];
+      int wantedCount = 0;
+      if (chains) wanted[wantedCount++] = target;
+      if (loops) {
+        for (int c = 0; c < closingCount; ++c) wanted[wantedCount++] = closing[c];
+      }
+      for (int i = onBegin; i < onEnd; ++i) {
+        int derived[5];
+        const int count = derivedAmong(s, work.node[i], wanted, wantedCount, derived);
+        for (int d = 0; d < count; ++d) reachOff(derived[d], i, level, derived[d] != target);
+      }
+    } else {
+      for (int i = onBegin; i < onEnd; ++i) {
+        visitOffNodes(s, work.node[i],
+                      [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
+      }
     }
     const int offEnd = work.nodeCount;
     for (int i = offBegin; i < offEnd; ++i) {
+      if (last && !closesLoop(work.node[i])) continue;
       visitOnNodes(s, work.node[i], [&](int on) {
         if (on == start) {
           if (loops && cycleEnd < 0 && level + 1 >= 4 && cycleEliminations(s, i, removed)) {
@@ -318,11 +379,12 @@ void searchFromOn(Search& s, int start) {
           }
           return;
         }
-        if (work.seen[1][on / 2] == generation) return;
+        if (last || work.seen[1][on / 2] == generation) return;
         work.seen[1][on / 2] = generation;
         appendNode(work, on, i);
       });
     }
+    if (last) break;
     // Later loops of this search are as long or longer.
     if (cycleEnd >= 0) loops = false;
     onBegin = offEnd;
@@ -340,38 +402,61 @@ void searchFromOff(Search& s, int start) {
   CycleWorkspace& work = s.work;
   const std::uint32_t generation = ++work.generation;
   const int target = start ^ 1;
+  // The off nodes one step before the target.
+  int feeders[4];
+  const int feederCount = feedersOf(s, target, feeders);
+  if (feederCount == 0) return;
   work.nodeCount = 0;
   appendNode(work, start, -1);
   work.seen[0][start / 2] = generation;
+  const auto matters = [&](int level) {
+    return !s.found || isBefore(keyOf(s, s.pass->chainBase, level + 1), s.best);
+  };
   int begin = 0;
   int end = 1;
-  for (int level = 1; begin < end; ++level) {
-    // The target is on, reached on odd levels only.
-    if ((level & 1) != 0 && s.found && !isBefore(keyOf(s, s.pass->chainBase, level + 1), s.best))
-      return;
+  // Odd levels derive on nodes, among them the target; even ones off nodes.
+  for (int level = 1; begin < end; level += 2) {
+    if (!matters(level)) return;
     int reached = -1;
     for (int i = begin; i < end && reached < 0; ++i) {
-      const auto visit = [&](int next) {
+      visitOnNodes(s, work.node[i], [&](int on) {
         if (reached >= 0) return;
-        if (next == target) {
+        if (on == target) {
           reached = i;
           return;
         }
-        if (work.seen[next & 1][next / 2] == generation) return;
-        work.seen[next & 1][next / 2] = generation;
-        appendNode(work, next, i);
-      };
-      if (nodeOn(work.node[i])) {
-        visitOffNodes(s, work.node[i], visit);
-      } else {
-        visitOnNodes(s, work.node[i], visit);
-      }
+        if (work.seen[1][on / 2] == generation) return;
+        work.seen[1][on / 2] = generation;
+        appendNode(work, on, i);
+      });
     }
     if (reached >= 0) {
       reportForcingChain(s, start, reached, level + 1);
       return;
     }
-    begin = end;
+    if (!matters(level + 2)) return;
+    // Before the last level that can matter only the target's feeders count.
+    const bool last = !matters(level + 4);
+    const int onBegin = end;
+    const int onEnd = work.nodeCount;
+    for (int i = onBegin; i < onEnd; ++i) {
+      if (last) {
+        int derived[4];
+        const int count = derivedAmong(s, work.node[i], feeders, feederCount, derived);
+        for (int d = 0; d < count; ++d) {
+          if (work.seen[0][derived[d] / 2] == generation) continue;
+          work.seen[0][derived[d] / 2] = generation;
+          appendNode(work, derived[d], i);
+        }
+        continue;
+      }
+      visitOffNodes(s, work.node[i], [&](int off) {
+        if (work.seen[0][off / 2] == generation) return;
+        work.seen[0][off / 2] = generation;
+        appendNode(work, off, i);
+      });
+    }
+    begin = onEnd;
     end = work.nodeCount;
   }
 }
