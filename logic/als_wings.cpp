@@ -12,6 +12,8 @@ constexpr int kMaxAlsCells = 4;
 
 struct AlsSearch {
   const LogicGrid* grid;
+  // The bivalue cells by their higher digit, then their lower one.
+  CellSet bivalue[9][9];
   int cellCount;
   double baseRating;
   int ratingPeak;
@@ -120,15 +122,16 @@ void tryBivalueCell(AlsSearch& search, const int cells[], int alsDigits, CellInd
 
 // Every bivalue cell that sees the set and holds two of its digits.
 void tryAls(AlsSearch& search, const int cells[], int alsDigits) {
-  const LogicGrid& grid = *search.grid;
   CellSet around{};
   for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
   for (int i = 0; i < search.cellCount; ++i) around.remove(cells[i]);
-  forEachCell(around, [&](CellIndex y) {
-    const int yDigits = grid.candidates[y];
-    if (candidateCount(yDigits) == 2 && (yDigits & ~alsDigits) == 0)
-      tryBivalueCell(search, cells, alsDigits, y);
-  });
+  CellSet within{};
+  for (int high = alsDigits & (alsDigits - 1); high != 0; high &= high - 1) {
+    const int z = firstDigit(high);
+    for (int low = alsDigits & (digitBit(z) - 1); low != 0; low &= low - 1)
+      within = within | search.bivalue[z - 1][firstDigit(low) - 1];
+  }
+  forEachCell(around & within, [&](CellIndex y) { tryBivalueCell(search, cells, alsDigits, y); });
 }
 
 // Extends the set by later cells that see all its cells, keeping at most
@@ -155,7 +158,14 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
 
 bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique technique,
                  double baseRating, int ratingPeak) {
-  AlsSearch search{&grid, cellCount, baseRating, ratingPeak, technique, false, 0.0, 0, {}, &step};
+  AlsSearch search{&grid, {},  cellCount, baseRating, ratingPeak, technique,
+                   false, 0.0, 0,         {},         &step};
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    const int digits = grid.candidates[cell];
+    if (candidateCount(digits) != 2) continue;
+    const int low = firstDigit(digits);
+    search.bivalue[firstDigit(digits & ~digitBit(low)) - 1][low - 1].add(cell);
+  }
   int cells[kMaxAlsCells];
   for (CellIndex first = 0; first < kCellCount; ++first) {
     const int n = candidateCount(grid.candidates[first]);

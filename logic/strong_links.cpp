@@ -8,14 +8,16 @@
 namespace {
 
 struct DigitLinks {
+  CellSet all;
   int count[kHouseCount];
   StrongLink links[kHouseCount][2];
   CellSet cells[kHouseCount];
 };
 
 void findDigitLinks(const LogicGrid& grid, int digit, LinkRules rules, DigitLinks& out) {
+  out.all = digitCells(grid, digit);
   for (int house = 0; house < kHouseCount; ++house) {
-    out.cells[house] = digitCells(grid, house, digit);
+    out.cells[house] = out.all & kHouses.houseSets[house];
     out.count[house] = findHouseLinks(grid, house, digit, rules, out.links[house]);
   }
 }
@@ -106,8 +108,12 @@ void tryTurbot(TurbotSearch& search, int digit, int base, const StrongLink& base
   const double rating = turbotRating(technique);
   const int grouped = int(baseLink.grouped) + int(coverLink.grouped);
   if (search.found && rating > search.best.rating) return;
+  // The two middle ends must share a house.
+  if (((baseLink.ends[0].houses | baseLink.ends[1].houses) &
+       (coverLink.ends[0].houses | coverLink.ends[1].houses)) == 0)
+    return;
   const CellSet outside = kHouses.houseSets[base] | kHouses.houseSets[cover];
-  const CellSet digitCellsLeft = digitCells(*search.grid, digit) - outside;
+  const CellSet digitCellsLeft = search.links[digit - 1].all - outside;
   for (int s = 0; s < 2; ++s) {
     for (int b = 0; b < 2; ++b) {
       const LinkEnd& start = baseLink.ends[s];
@@ -210,7 +216,7 @@ Technique threeLinkTechnique(const int houses[3], int grouped, double& rating) {
 }
 
 struct ThreeLinkSearch {
-  const LogicGrid* grid;
+  const DigitLinks* links;
   bool found;
   Rank best;
   Step* step;
@@ -224,8 +230,13 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
   if (search.found && rating > search.best.rating) return;
   const CellSet outside =
       kHouses.houseSets[houses[0]] | kHouses.houseSets[houses[1]] | kHouses.houseSets[houses[2]];
-  const CellSet digitCellsLeft = digitCells(*search.grid, digit) - outside;
+  const CellSet digitCellsLeft = search.links->all - outside;
+  std::uint32_t reach[3];
+  for (int i = 0; i < 3; ++i) reach[i] = links[i]->ends[0].houses | links[i]->ends[1].houses;
   for (const auto& order : kLinkOrders) {
+    // Links that share no house at any end cannot follow one another.
+    if ((reach[order[0]] & reach[order[1]]) == 0 || (reach[order[1]] & reach[order[2]]) == 0)
+      continue;
     int types[3];
     for (int i = 0; i < 3; ++i) types[i] = houseTypeOf(houses[order[i]]);
     const int code = grouped * 1000 + typeCode(types);
@@ -261,7 +272,6 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
 
 bool findThreeStrongLinks(LogicContext&, const LogicGrid& grid, Step& step) {
   ThreeLinkSearch search;
-  search.grid = &grid;
   search.found = false;
   search.step = &step;
   DigitLinks all[9];
@@ -270,6 +280,7 @@ bool findThreeStrongLinks(LogicContext&, const LogicGrid& grid, Step& step) {
   for (const auto& types : kThreeLinkTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
       const DigitLinks& links = all[digit - 1];
+      search.links = &links;
       int houses[3];
       const StrongLink* chosen[3];
       for (int i1 = 0; i1 < 9; ++i1) {

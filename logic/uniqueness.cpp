@@ -2,6 +2,7 @@
 // each house they touch, would let the two digits swap and the puzzle have
 // two solutions; so the cells that hold more must keep one of their extras.
 #include <bit>
+#include <cstring>
 #include <initializer_list>
 
 #include "logic/producers.h"
@@ -17,6 +18,8 @@ struct LoopSearch {
   CellIndex path[kCellCount];
   int length;
   CellSet inPath;
+  // The path's cells in each house, at even and at odd places.
+  std::uint8_t placed[2][kHouseCount];
   bool found;
   double bestRating;
   int bestType;
@@ -236,9 +239,16 @@ void extendLoop(LoopSearch& search, int previousType, int extraDigits, int extra
       if ((digits & search.pair) != search.pair) continue;
       const int extra = digits & ~search.pair;
       if (extra != 0 && extraCells >= 2 && candidateCount(extraDigits | extra) != 1) continue;
+      // A house holding two cells at places of one parity never becomes
+      // part of a deadly loop.
+      std::uint8_t* placed = search.placed[search.length % 2];
+      const std::uint8_t* houses = kHouses.houses[next];
+      if (placed[houses[0]] + placed[houses[1]] + placed[houses[2]] != 0) continue;
       search.path[search.length++] = next;
       search.inPath.add(next);
+      for (int i = 0; i < 3; ++i) ++placed[houses[i]];
       extendLoop(search, type, extraDigits | extra, extraCells + (extra != 0));
+      for (int i = 0; i < 3; ++i) --placed[houses[i]];
       search.inPath.remove(next);
       --search.length;
     }
@@ -263,6 +273,8 @@ bool findUniqueLoop(LogicContext&, const LogicGrid& grid, Step& step) {
     search.length = 1;
     search.inPath = {};
     search.inPath.add(start);
+    std::memset(search.placed, 0, sizeof search.placed);
+    for (int type = 0; type < 3; ++type) ++search.placed[0][kHouses.houses[start][type]];
     extendLoop(search, -1, 0, 0);
   }
   return search.found;
