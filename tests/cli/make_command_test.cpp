@@ -86,7 +86,11 @@ bool follows(const int board[kCellCount], int symmetry) {
 // True when emptying any one orbit of clues leaves two or more solutions.
 bool isMinimal(const int board[kCellCount], int symmetry) {
   for (int c = 0; c < kCellCount; ++c) {
-    if (board[c] == 0) continue;
+    // Each orbit once, from its lowest cell.
+    bool lowest = board[c] != 0;
+    for (int image = imageOf(symmetry, c); image != c; image = imageOf(symmetry, image))
+      lowest = lowest && image > c;
+    if (!lowest) continue;
     int fewer[kCellCount];
     for (int k = 0; k < kCellCount; ++k) fewer[k] = board[k];
     for (int image = c; fewer[image] != 0; image = imageOf(symmetry, image)) fewer[image] = 0;
