@@ -67,6 +67,26 @@ std::vector<double> readRatingSample(const char* listName, int stride, int limit
   return ratings;
 }
 
+bool readPencilMarks(const char* text, LogicGrid& grid) {
+  CellIndex cell = 0;
+  for (const char* c = text; *c != '\0';) {
+    if (*c == ' ' || *c == '\n' || *c == '\t') {
+      ++c;
+      continue;
+    }
+    if (cell == kCellCount) return false;
+    const bool placed = *c == '+';
+    if (placed) ++c;
+    int digits = 0;
+    for (; *c >= '1' && *c <= '9'; ++c) digits |= digitBit(*c - '0');
+    if (digits == 0 || (placed && candidateCount(digits) != 1)) return false;
+    grid.value[cell] = std::uint8_t(placed ? firstDigit(digits) : 0);
+    grid.candidates[cell] = std::uint16_t(placed ? 0 : digits);
+    ++cell;
+  }
+  return cell == kCellCount;
+}
+
 void readBoard(const std::string& puzzle, int board[kCellCount]) {
   for (CellIndex c = 0; c < kCellCount; ++c) {
     const char ch = c < int(puzzle.size()) ? puzzle[std::size_t(c)] : '.';

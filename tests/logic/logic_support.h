@@ -17,3 +17,7 @@ std::vector<double> readRatingSample(const char* listName, int stride, int limit
 // more, and the first one found in solution.
 int solvePuzzle(const std::string& puzzle, int solution[kCellCount]);
 void readBoard(const std::string& puzzle, int board[kCellCount]);
+// A grid of pencil marks: 81 fields apart by white space, row by row, each
+// an empty cell's candidate digits ("158") or a placed digit after a plus
+// ("+7"). False when the text is not 81 such fields.
+bool readPencilMarks(const char* text, LogicGrid& grid);

@@ -297,3 +297,24 @@ TEST(TechniqueSteps, ChainRatingsAddTenthsAsTheScaleDoes) {
   EXPECT_EQ(ratingTenths(chainRating(8.5, 3075)), 105);
   EXPECT_LT(chainRating(6.6, 7), chainRating(6.5, 9));
 }
+
+// Positions written as pencil marks, for patterns the grader's paths never
+// reach: a grave of bivalue cells, and two cells of a row and box that
+// would be that grave without their 3 and their 4.
+TEST(TechniqueSteps, GravesOnPencilMarks) {
+  constexpr const char* kGrave =
+      "+8 +9 34 +2 14 +7 +6 +5 13   +6 +2 +7 +5 18 +3 18 +9 +4   +1 45 35 +9 48 +6 38 +2 +7 "
+      "+2 +3 +9 14 +6 +5 +7 14 +8   +5 +6 14 +8 +7 +9 23 14 23   +7 14 +8 14 +3 +2 +9 +6 +5 "
+      "+3 +7 15 +6 25 +4 12 +8 +9   +4 +8 +2 +7 +9 +1 +5 +3 +6   +9 15 +6 +3 25 +8 +4 +7 12";
+  auto context = std::make_unique<LogicContext>();
+  LogicGrid& grid = context->grid;
+  ASSERT_TRUE(readPencilMarks(kGrave, grid));
+  EXPECT_FALSE(findBivalueUniversalGrave(*context, grid, context->step));
+  // 5 is in the box only in the two cells, so one holds it and the other its grave digit.
+  grid.candidates[19] = grid.candidates[20] = digitBit(3) | digitBit(4) | digitBit(5);
+  ASSERT_TRUE(findBivalueUniversalGrave(*context, grid, context->step));
+  char text[256];
+  formatStep(context->step, text, sizeof text);
+  EXPECT_STREQ(text,
+               "bivalue universal grave type 4: 3,4 in r3c2 r3c3 removes 3 from r3c3, 4 from r3c2");
+}
