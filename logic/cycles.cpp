@@ -122,6 +122,29 @@ void visitOnNodes(const Search& s, int node, Visit visit) {
   }
 }
 
+// Every node's links of the pass, in the order they are derived, so that
+// the many searches of a pass read them instead of working them out again.
+void buildLinks(Search& s) {
+  CycleWorkspace& work = s.work;
+  int count = 0;
+  for (int node = 0; node < kNodeSlots; ++node) {
+    work.linkStart[node] = count;
+    if ((s.grid.candidates[nodeCell(node)] & digitBit(nodeDigit(node))) == 0) continue;
+    const auto add = [&](int next) { work.links[count++] = std::uint16_t(next); };
+    if (nodeOn(node)) {
+      visitOffNodes(s, node, add);
+    } else {
+      visitOnNodes(s, node, add);
+    }
+  }
+  work.linkStart[kNodeSlots] = count;
+}
+
+template <typename Visit>
+void visitLinks(const CycleWorkspace& work, int node, Visit visit) {
+  for (int k = work.linkStart[node]; k < work.linkStart[node + 1]; ++k) visit(work.links[k]);
+}
+
 bool isAncestor(const CycleWorkspace& work, int node, int index) {
   for (; index >= 0; index = work.parent[index]) {
     if (work.node[index] == node) return true;
@@ -364,14 +387,14 @@ void searchFromOn(Search& s, int start) {
       }
     } else {
       for (int i = onBegin; i < onEnd; ++i) {
-        visitOffNodes(s, work.node[i],
-                      [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
+        visitLinks(work, work.node[i],
+                   [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
       }
     }
     const int offEnd = work.nodeCount;
     for (int i = offBegin; i < offEnd; ++i) {
       if (last && !closesLoop(work.node[i])) continue;
-      visitOnNodes(s, work.node[i], [&](int on) {
+      visitLinks(work, work.node[i], [&](int on) {
         if (on == start) {
           if (loops && cycleEnd < 0 && level + 1 >= 4 && cycleEliminations(s, i, removed)) {
             cycleEnd = i;
@@ -419,7 +442,7 @@ void searchFromOff(Search& s, int start) {
     if (!matters(level)) return;
     int reached = -1;
     for (int i = begin; i < end && reached < 0; ++i) {
-      visitOnNodes(s, work.node[i], [&](int on) {
+      visitLinks(work, work.node[i], [&](int on) {
         if (reached >= 0) return;
         if (on == target) {
           reached = i;
@@ -450,7 +473,7 @@ void searchFromOff(Search& s, int start) {
         }
         continue;
       }
-      visitOffNodes(s, work.node[i], [&](int off) {
+      visitLinks(work, work.node[i], [&](int off) {
         if (work.seen[0][off / 2] == generation) return;
         work.seen[0][off / 2] = generation;
         appendNode(work, off, i);
@@ -485,6 +508,7 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
   // the best hint so far, which is all the scale's sort asks.
   for (const Pass& pass : kPasses) {
     search.pass = &pass;
+    buildLinks(search);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(grid.candidates[cell]);
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
