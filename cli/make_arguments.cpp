@@ -94,10 +94,13 @@ bool readRange(const char* text, bool (*readBound)(const char*&, int*), int* low
   return readBound(text, high) && *text == '\0' && *low <= *high;
 }
 
-int wrongArgument(const char* message, const char* arg) {
-  std::fprintf(stderr, "vantric-make: ");
-  std::fprintf(stderr, message, arg);
-  std::fprintf(stderr, "\n%s", kMakeUsage);
+// The message, with the argument it names when there is one, and the usage.
+int wrongArgument(const char* message, const char* arg = nullptr) {
+  if (arg == nullptr) {
+    std::fprintf(stderr, "vantric-make: %s\n%s", message, kMakeUsage);
+  } else {
+    std::fprintf(stderr, "vantric-make: %s '%s'\n%s", message, arg, kMakeUsage);
+  }
   return kStatusWrongArguments;
 }
 
@@ -131,18 +134,17 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
       options.printRating = true;
     } else if (std::strcmp(arg, "--symmetry") == 0) {
       if (value == nullptr || !readSymmetryName(value, &options.request.symmetry))
-        return wrongArgument("--symmetry wants none, rotate180, rotate90, mirror, diagonal or any",
-                             "");
+        return wrongArgument("--symmetry wants none, rotate180, rotate90, mirror, diagonal or any");
       ++i;
     } else if (std::strcmp(arg, "--clues") == 0) {
       if (value == nullptr ||
           !readRange(value, readCount, &options.request.minClues, &options.request.maxClues))
-        return wrongArgument("--clues wants a range of clue counts such as 22-26, 30+ or 24", "");
+        return wrongArgument("--clues wants a range of clue counts such as 22-26, 30+ or 24");
       ++i;
     } else if (std::strcmp(arg, "--rating") == 0) {
       if (value == nullptr ||
           !readRange(value, readTenths, &options.request.minRating, &options.request.maxRating))
-        return wrongArgument("--rating wants a range of ratings such as 1.0-2.3, 7.0+ or 4.4", "");
+        return wrongArgument("--rating wants a range of ratings such as 1.0-2.3, 7.0+ or 4.4");
       ratingGiven = true;
       ++i;
     } else if (std::strcmp(arg, "--seed") == 0) {
@@ -150,22 +152,22 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
       errno = 0;
       options.seed = value == nullptr ? 0 : std::strtoull(value, &end, 10);
       if (value == nullptr || end == value || *end != '\0' || errno != 0 || value[0] == '-')
-        return wrongArgument("--seed wants a whole number from 0 to 18446744073709551615", "");
+        return wrongArgument("--seed wants a whole number from 0 to 18446744073709551615");
       options.seedGiven = true;
       ++i;
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (value == nullptr || !readWhole(value, 1, 1LL << 40, &number))
-        return wrongArgument("--jobs wants a number of threads, 1 or more", "");
+        return wrongArgument("--jobs wants a number of threads, 1 or more");
       options.jobs = number > kMaxThreads ? kMaxThreads : int(number);
       ++i;
     } else if (std::strcmp(arg, "--give-up") == 0) {
       if (value == nullptr || !readWhole(value, 1, 1LL << 60, &options.giveUp))
-        return wrongArgument("--give-up wants a number of candidates, 1 or more", "");
+        return wrongArgument("--give-up wants a number of candidates, 1 or more");
       ++i;
     } else if (arg[0] == '-') {
-      return wrongArgument("unknown option '%s'", arg);
+      return wrongArgument("unknown option", arg);
     } else if (countGiven || !readWhole(arg, 1, 1LL << 60, &options.count)) {
-      return wrongArgument("'%s' is not one number of puzzles, 1 or more", arg);
+      return wrongArgument("N is one number of puzzles, 1 or more, not", arg);
     } else {
       countGiven = true;
     }
