@@ -9,10 +9,11 @@
 
 // The work a rating may spend, in chain-engine node visits, before it is
 // given up as unfinished: the same bound on every machine, so that a rating
-// never depends on the speed or load of the machine. Some 17 million nodes
-// take a second on one core of a 2020s x86-64 release build; the most any
-// puzzle of top1465.txt spends is 2.8 million, of se_rated_dev.txt 1.3
-// million, so 16 million stops a run after about a second with room to spare.
+// never depends on the speed or load of the machine. Some 13 million nodes
+// take a second on one core of a 2020s x86-64 release build (a scan of the
+// basic techniques inside a chain counts as 48); the most any puzzle of
+// top1465.txt spends is 1.7 million, of se_rated_dev.txt 0.5 million, so 16
+// million stops a run after a second or so with room to spare.
 constexpr long long kRatingWorkBound = 16'000'000;
 
 struct LogicContext {
