@@ -315,6 +315,21 @@ TEST(TechniqueSteps, ChainRatingsAddTenthsAsTheScaleDoes) {
   EXPECT_LT(chainRating(6.6, 7), chainRating(6.5, 9));
 }
 
+// A chain search gives up once the rating's work is spent, and finds its
+// step when the work is there.
+TEST(TechniqueSteps, ChainSearchStopsWhenItsWorkIsSpent) {
+  auto context = std::make_unique<LogicContext>();
+  int board[kCellCount];
+  readBoard(kChainCases[0].puzzle, board);
+  initLogicGrid(context->grid, board);
+  context->workLeft = 1000;
+  EXPECT_FALSE(findDynamicChains(*context, context->grid, context->step));
+  EXPECT_LE(context->workLeft, 0);
+  context->workLeft = kRatingWorkBound;
+  EXPECT_TRUE(findDynamicChains(*context, context->grid, context->step));
+  EXPECT_GT(context->workLeft, 0);
+}
+
 // Positions written as pencil marks, for patterns the grader's paths never
 // reach: a grave of bivalue cells, and two cells of a row and box that
 // would be that grave without their 3 and their 4.
