@@ -173,6 +173,14 @@ const PathCase kChainCases[] = {
      "8.8 dynamic double forcing chain:", ", so r1c8<>7"},
     {".62.....5....4.8..8...21...67.....3...1.73...3..1...48...7..9.6.....5..329.......", 4,
      "8.9 dynamic region forcing chain, 4 in row 7:", ", so r8c3<>4"},
+    // Placements: a Nishio chain from the candidate assumed off, and on nodes
+    // every branch of a cell or a region reaches.
+    {"090006080600500003002070500900000040005020800040000007003060700800001004060900050", 10,
+     "7.9 Nishio forcing chain: r2c6<>2 ->", ", so r2c6=2"},
+    {"005060000060301040001000306050070080600509001020080090702000800030702010000030700", 21,
+     "8.4 cell forcing chain in r9c9:", ", so r2c7=9"},
+    {"040605030705020001000100050300000507020000040801000009070003000500010204010502090", 24,
+     "8.4 region forcing chain, 9 in row 7:", ", so r1c5=9"},
     // Static chains and cycles: the grader lists a cycle's cells in the
     // order the loop visits them, which the whole loop here must follow.
     {".9..2....6..1...........3.5...91..2.17.8...4...24.....71.....6.85.3...7..2..8....", 24,
