@@ -31,7 +31,7 @@ constexpr HouseRulePeers kHouseRulePeers = makeHouseRulePeers();
 struct Implied {
   int node;
   int parentCount;
-  std::uint16_t parents[9];
+  std::uint16_t parents[kMaxImpliedParents];
 };
 
 void resetRun(ChainRun& run) {
@@ -64,8 +64,8 @@ void recordClash(ChainRun& run, int node, const std::uint16_t* parents, int pare
   run.clashNode = std::uint16_t(node);
   run.clashStart = std::uint16_t(run.parentsUsed);
   run.clashCount = std::uint8_t(parentCount);
-  for (int i = 0; i < parentCount && run.parentsUsed < kParentPoolSize; ++i)
-    run.parents[run.parentsUsed++] = parents[i];
+  // The pool keeps room past its limit for these few.
+  for (int i = 0; i < parentCount; ++i) run.parents[run.parentsUsed++] = parents[i];
 }
 
 // False on a clash, which ends the run.
@@ -105,7 +105,7 @@ bool processOn(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) 
 // working grid has lost, as hidden parents.
 void addHiddenParents(Implied& implied, int cell, int removed) {
   for (; removed != 0; removed &= removed - 1) {
-    if (implied.parentCount < 9)
+    if (implied.parentCount < kMaxImpliedParents)
       implied.parents[implied.parentCount++] =
           std::uint16_t(chainNode(cell, firstDigit(removed), false));
   }
@@ -138,7 +138,7 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
     const CellSet lost = (kHouses.houseSets[house] & chains.sourceDigits[digit - 1]) -
                          chains.workingDigits[digit - 1];
     forEachCell(lost, [&](CellIndex other) {
-      if (next.parentCount < 9)
+      if (next.parentCount < kMaxImpliedParents)
         next.parents[next.parentCount++] = std::uint16_t(chainNode(other, digit, false));
     });
   }

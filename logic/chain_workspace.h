@@ -13,6 +13,8 @@ constexpr int kNodeSlots = 2 * kCandidateSlots;
 // Room for every node's parents: one parent and up to seven hidden ones each
 // in the worst case, more for the few the basic rules add.
 constexpr int kParentPoolSize = 16 * kCandidateSlots;
+// A derived node has its parent and at most eight hidden ones.
+constexpr int kMaxImpliedParents = 9;
 
 constexpr int chainNode(int cell, int digit, bool on) {
   return (cell * 9 + digit - 1) * 2 + int(on);
@@ -45,7 +47,7 @@ struct ChainRun {
   // the hidden and rule parents, at parentStart in the pool.
   std::uint16_t parentStart[kNodeSlots];
   std::uint8_t parentCount[kNodeSlots];
-  std::uint16_t parents[kParentPoolSize];
+  std::uint16_t parents[kParentPoolSize + kMaxImpliedParents];
   int parentsUsed;
   // The node derived last when the run stopped on a clash (its opposite had
   // been reached), and its parents in the pool.
