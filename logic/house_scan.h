@@ -55,7 +55,8 @@ struct HousePositions {
 // The positions of the last grid asked about, which the basic techniques
 // share while a step is sought: they all see the same grid.
 struct BasicWorkspace {
-  bool valid;
+  // False until a grid is read, also in a context allocated without zeroing.
+  bool valid = false;
   LogicGrid grid;
   HousePositions table;
 };
