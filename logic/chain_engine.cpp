@@ -41,6 +41,7 @@ void resetRun(ChainRun& run) {
   run.parentsUsed = 0;
   run.clash = false;
   run.aborted = false;
+  run.nestedCount = 0;
 }
 
 void removeWorking(ChainWorkspace& chains, int cell, int digit) {
@@ -161,6 +162,11 @@ int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* 
   while (top > 0) {
     const int node = chains.stack[--top];
     ++count;
+    const int nested = run.nestedHint[node];
+    if (nested != 0 && chains.nestedVisited[nested] != chains.visitMark) {
+      chains.nestedVisited[nested] = chains.visitMark;
+      count += run.nestedWeight[nested];
+    }
     const std::uint16_t* next = run.parents + run.parentStart[node];
     for (int i = 0; i < run.parentCount[node]; ++i) {
       if (chains.visited[next[i]] == chains.visitMark) continue;
@@ -174,6 +180,7 @@ int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* 
 void nextVisitMark(ChainWorkspace& chains) {
   if (++chains.visitMark == 0) {
     std::memset(chains.visited, 0, sizeof chains.visited);
+    std::memset(chains.nestedVisited, 0, sizeof chains.nestedVisited);
     chains.visitMark = 1;
   }
 }
@@ -220,6 +227,7 @@ bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit,
 
 void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {
   run.reached[node] = 1;
+  run.nestedHint[node] = 0;
   if (nodeOn(node))
     run.onNodes[run.onCount++] = std::uint16_t(node);
   else
@@ -231,7 +239,11 @@ void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int 
 }
 
 bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode) {
-  ChainWorkspace& chains = context.chains;
+  return runChainIn(context, context.chains, run, start, mode);
+}
+
+bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, int start,
+                ChainMode mode) {
   resetRun(run);
   run.start = std::uint16_t(start);
   addChainRunNode(run, start, nullptr, 0);
@@ -250,7 +262,10 @@ bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode) {
       // The basic techniques over the whole grid cost about as much as this
       // many nodes, and the bound is one of time.
       context.workLeft -= kRuleScanWork;
-      going = addRuleNodes(chains, run) > 0;
+      int added = addRuleNodes(chains, run);
+      if (added < 0 && mode.level >= 2) added = addNestedRuleNodes(context, chains, run, mode);
+      // A nested search that ran out of work ends the run unfinished.
+      going = added > 0 || context.workLeft <= 0;
     }
   }
   if (mode.dynamic) restoreWorking(chains);

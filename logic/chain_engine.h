@@ -42,6 +42,9 @@ void beginChains(ChainWorkspace& chains, const LogicGrid& grid);
 // an on and an off node of one candidate meet. False when the work bound ran
 // out, and then the run is unfinished.
 bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode);
+// The same in another workspace than the context's own: a nested search's.
+bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, int start,
+                ChainMode mode);
 inline bool reachedNode(const ChainRun& run, int node) {
   return run.reached[node] != 0;
 }
@@ -67,7 +70,12 @@ bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit,
 void storeOnRun(ChainWorkspace& chains, const ChainRun& run);
 
 // Appends the eliminations of the first basic technique that depends on what
-// the run removed, as new off nodes of run; the number appended.
+// the run removed, as new off nodes of run; the number appended, -1 when no
+// technique depends on it.
 int addRuleNodes(ChainWorkspace& chains, ChainRun& run);
+// At level 2 and above, the same for the chain search of the level, run on
+// chains' working grid (nested_chains.cpp).
+int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run,
+                       ChainMode mode);
 // Appends node to run with the parents given; the node must be new.
 void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount);

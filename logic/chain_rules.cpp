@@ -258,5 +258,5 @@ int addRuleNodes(ChainWorkspace& chains, ChainRun& run) {
     rule(scan);
     if (scan.usable) return scan.added;
   }
-  return 0;
+  return -1;
 }

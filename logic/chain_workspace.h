@@ -57,6 +57,12 @@ struct ChainRun {
   std::uint16_t clashStart;
   std::uint8_t clashCount;
   std::uint16_t start;
+  // At the nested levels, the chain step (1 and up) each rule node came
+  // from, 0 for none, and each such step's own complexity, which a node
+  // that depends on it adds once.
+  std::uint8_t nestedHint[kNodeSlots];
+  std::uint16_t nestedWeight[256];
+  int nestedCount;
 };
 
 // The nodes one run reached, a bit each.
@@ -92,4 +98,5 @@ struct ChainWorkspace {
   std::uint32_t visited[kNodeSlots];
   std::uint32_t visitMark;
   std::uint16_t stack[kNodeSlots];
+  std::uint32_t nestedVisited[256];
 };

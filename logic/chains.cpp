@@ -41,15 +41,15 @@ bool isBetter(const ChainSearch& search, double rating, int complexity, int kind
 // Starts the step of a new best and keeps its order keys; false when the
 // step sorts after the best so far.
 bool startBest(ChainSearch& search, Technique technique, int complexity, int kind) {
-  const double rating =
-      chainRating(search.family.base + 0.5 * search.family.mode.level, complexity);
+  const int level = search.family.mode.level < 4 ? search.family.mode.level : 4;
+  const double rating = chainRating(search.family.base + 0.5 * level, complexity);
   if (!isBetter(search, rating, complexity, kind)) return false;
   search.found = true;
   search.rating = rating;
   search.complexity = complexity;
   search.kind = kind;
   startStep(search.step, technique, rating);
-  search.step.level = std::uint8_t(search.family.mode.level);
+  search.step.level = std::uint8_t(level);
   search.step.complexity = complexity;
   search.step.variant = kind;
   return true;
@@ -264,29 +264,29 @@ bool findDynamicChainsPlus(LogicContext& context, const LogicGrid& grid, Step& s
   return searchChains(context, grid, step, dynamicFamily(1));
 }
 
-// The nested levels run a whole chain search at every stall of every run of
-// the outer search: millions of runs, far past the work bound, so they
-// report nothing and such a rating is left unfinished.
-bool findNestedChains(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+// The nested levels: level 2 nests the static forcing chains, level 3 the
+// multiple forcing chains too, and the four producers of level 4 a dynamic
+// search of level 0 to 3, which their modes carry as level 4 to 7.
+bool findNestedChains(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(2));
 }
 
-bool findNestedMultipleChains(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNestedMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(3));
 }
 
-bool findNestedDynamicChains0(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNestedDynamicChains0(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(4));
 }
 
-bool findNestedDynamicChains1(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNestedDynamicChains1(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(5));
 }
 
-bool findNestedDynamicChains2(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNestedDynamicChains2(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(6));
 }
 
-bool findNestedDynamicChains3(LogicContext&, const LogicGrid&, Step&) {
-  return false;
+bool findNestedDynamicChains3(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return searchChains(context, grid, step, dynamicFamily(7));
 }

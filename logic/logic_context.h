@@ -5,6 +5,7 @@
 #include "logic/cycle_workspace.h"
 #include "logic/house_scan.h"
 #include "logic/logic_grid.h"
+#include "logic/nested_workspace.h"
 #include "logic/step.h"
 
 // The work a rating may spend, in chain-engine node visits, before it is
@@ -22,6 +23,7 @@ struct LogicContext {
   // Spent by the chain engine; when it runs out the run is unfinished.
   long long workLeft;
   ChainWorkspace chains;
+  NestedWorkspace nested[kNestedDepth];
   CycleWorkspace cycles;
   BasicWorkspace basics;
 };

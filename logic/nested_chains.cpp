@@ -1,0 +1,450 @@
+// The nested levels' rule: when a dynamic run of level 2 and above stalls
+// and no basic technique depends on what it removed, a whole chain search
+// runs on its working grid, and every step proved there that depends on it
+// joins the run as off nodes.
+#include <cstring>
+
+#include "logic/chain_engine.h"
+
+namespace {
+
+// The rating scale's order among inner steps of equal rating and complexity.
+enum InnerKind { kDoubleKind = 1, kChainKind = 4, kCellKind = 5, kRegionKind = 6, kClashKind = 7 };
+
+struct InnerFamily {
+  ChainMode mode;
+  double base;
+  int sourceCandidates;
+  bool contradictions;
+  bool doubles;
+  bool cellAndRegion;
+  int clashKind;
+};
+
+// The static forcing chains of level 2 (a clash from an assumption is a
+// forcing chain to its negation), the static multiple chains level 3 adds,
+// and the dynamic searches nested in level 4.
+constexpr InnerFamily kForcingChains = {{false, true, 0}, 7.0, 2, true, false, false, kChainKind};
+constexpr InnerFamily kMultipleChains = {{false, true, 0}, 8.0, 3, false, false, true, kChainKind};
+constexpr InnerFamily dynamicInner(int level) {
+  return {{true, true, level}, 8.5 + 0.5 * level, 2, true, true, true, kClashKind};
+}
+
+struct InnerSearch {
+  LogicContext& context;
+  // The stalled run's workspace, whose removals the inner steps must use.
+  const ChainWorkspace& outer;
+  NestedWorkspace& nested;
+  const InnerFamily& family;
+};
+
+void nextMark(ChainWorkspace& chains) {
+  if (++chains.visitMark == 0) {
+    std::memset(chains.visited, 0, sizeof chains.visited);
+    std::memset(chains.nestedVisited, 0, sizeof chains.nestedVisited);
+    chains.visitMark = 1;
+  }
+}
+
+bool beginHint(InnerSearch& search) {
+  NestedWorkspace& nested = search.nested;
+  // A full store drops the rest: fewer deductions, never a wrong one.
+  if (nested.hintCount >= kMaxNestedHints ||
+      nested.nodesUsed + 9 + kMaxNestedParents > kNestedNodePool)
+    return false;
+  NestedHint& hint = nested.hints[nested.hintCount];
+  hint.firstElimination = nested.nodesUsed;
+  hint.eliminationCount = 0;
+  hint.parentCount = 0;
+  std::memset(&nested.parentSeen, 0, sizeof nested.parentSeen);
+  return true;
+}
+
+void addOuterParent(InnerSearch& search, int node) {
+  NestedWorkspace& nested = search.nested;
+  NestedHint& hint = nested.hints[nested.hintCount];
+  std::uint64_t& word = nested.parentSeen.word[node >> 6];
+  const std::uint64_t bit = std::uint64_t(1) << (node & 63);
+  if ((word & bit) != 0 || hint.parentCount >= kMaxNestedParents) return;
+  word |= bit;
+  nested.nodes[nested.nodesUsed++] = std::uint16_t(node);
+  ++hint.parentCount;
+}
+
+// The candidates the outer run removed from cell, or from digit's places in
+// house: what a bivalue or conjugate link of the inner grid rests on.
+void addCellParents(InnerSearch& search, int cell) {
+  for (int lost = search.outer.source[cell] & ~search.outer.working[cell]; lost != 0;
+       lost &= lost - 1)
+    addOuterParent(search, chainNode(cell, firstDigit(lost), false));
+}
+
+void addHouseParents(InnerSearch& search, int house, int digit) {
+  const CellSet lost = (kHouses.houseSets[house] & search.outer.sourceDigits[digit - 1]) -
+                       search.outer.workingDigits[digit - 1];
+  forEachCell(lost, [&](CellIndex cell) { addOuterParent(search, chainNode(cell, digit, false)); });
+}
+
+// Every on node among the ancestors of the starts that a bivalue or
+// conjugate link gave adds what the outer run removed there.
+void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint16_t* starts,
+                      int count) {
+  ChainWorkspace& chains = search.nested.chains;
+  nextMark(chains);
+  int top = 0;
+  for (int i = 0; i < count; ++i) {
+    if (chains.visited[starts[i]] == chains.visitMark) continue;
+    chains.visited[starts[i]] = chains.visitMark;
+    chains.stack[top++] = starts[i];
+  }
+  while (top > 0) {
+    const int node = chains.stack[--top];
+    const std::uint16_t* parents = run.parents + run.parentStart[node];
+    const int parentCount = run.parentCount[node];
+    if (nodeOn(node) && parentCount > 0 && !nodeOn(parents[0])) {
+      const int cell = nodeCell(node);
+      const int from = nodeCell(parents[0]);
+      if (from == cell) {
+        addCellParents(search, cell);
+      } else {
+        // A static link is a conjugate in a house where the two are the
+        // digit's only places; a dynamic one may be in any house they share.
+        const int digit = nodeDigit(node);
+        for (int type = 0; type < 3; ++type) {
+          const int house = kHouses.houses[cell][type];
+          if (house != kHouses.houses[from][type]) continue;
+          if (search.family.mode.dynamic ||
+              hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
+            addHouseParents(search, house, digit);
+        }
+      }
+    }
+    for (int i = 0; i < parentCount; ++i) {
+      if (chains.visited[parents[i]] == chains.visitMark) continue;
+      chains.visited[parents[i]] = chains.visitMark;
+      chains.stack[top++] = parents[i];
+    }
+  }
+}
+
+// What proving node removes from the outer grid: the candidate itself, or
+// the cell's other candidates when node places a digit.
+void addTargetEliminations(InnerSearch& search, int node) {
+  NestedWorkspace& nested = search.nested;
+  NestedHint& hint = nested.hints[nested.hintCount];
+  if (!nodeOn(node)) {
+    nested.nodes[nested.nodesUsed++] = std::uint16_t(node);
+    hint.eliminationCount = 1;
+    return;
+  }
+  const int cell = nodeCell(node);
+  for (int others = nested.chains.source[cell] & ~digitBit(nodeDigit(node)); others != 0;
+       others &= others - 1) {
+    nested.nodes[nested.nodesUsed++] = std::uint16_t(chainNode(cell, firstDigit(others), false));
+    ++hint.eliminationCount;
+  }
+}
+
+// Keeps the step begun when it removes something and rests on the outer
+// run's removals; otherwise it was there before the run and is of no use.
+void endHint(InnerSearch& search, int complexity, int kind) {
+  NestedWorkspace& nested = search.nested;
+  NestedHint& hint = nested.hints[nested.hintCount];
+  if (hint.eliminationCount == 0 || hint.parentCount == 0) {
+    nested.nodesUsed = hint.firstElimination;
+    return;
+  }
+  hint.firstParent = hint.firstElimination + hint.eliminationCount;
+  hint.complexity = complexity;
+  hint.rating = chainRating(search.family.base, complexity);
+  hint.kind = kind;
+  ++nested.hintCount;
+}
+
+void addClash(InnerSearch& search, const ChainRun& run) {
+  if (!beginHint(search)) return;
+  addTargetEliminations(search, oppositeNode(run.start));
+  const std::uint16_t reachedSide = std::uint16_t(oppositeNode(run.clashNode));
+  addBranchParents(search, run, &reachedSide, 1);
+  addBranchParents(search, run, run.parents + run.clashStart, run.clashCount);
+  endHint(search, clashComplexity(search.nested.chains, run), search.family.clashKind);
+}
+
+// Every node all runs reached, on nodes first, in the first run's order;
+// the source of a cell or region chain rests on its cell or house as a
+// bivalue or conjugate link would.
+void addCommon(InnerSearch& search, const ChainRun* const* runs, int runCount, int kind, int cell,
+               int house, int digit) {
+  const ChainRun& first = *runs[0];
+  for (int side = 0; side < 2; ++side) {
+    const std::uint16_t* nodes = side == 0 ? first.onNodes : first.offNodes;
+    const int count = side == 0 ? first.onCount : first.offCount;
+    for (int i = 0; i < count; ++i) {
+      const std::uint16_t node = nodes[i];
+      bool everywhere = true;
+      for (int r = 1; r < runCount && everywhere; ++r) everywhere = reachedNode(*runs[r], node);
+      if (!everywhere || !beginHint(search)) continue;
+      addTargetEliminations(search, node);
+      if (kind == kCellKind) addCellParents(search, cell);
+      if (kind == kRegionKind) addHouseParents(search, house, digit);
+      int complexity = 0;
+      for (int r = 0; r < runCount; ++r) {
+        addBranchParents(search, *runs[r], &node, 1);
+        complexity += ancestorCount(search.nested.chains, *runs[r], node);
+      }
+      endHint(search, complexity, kind);
+    }
+  }
+}
+
+// Static links have their contrapositives, so a static run from a node
+// reaches the tail of a link the outer removals made (a bivalue cell or a
+// digit's two places in a house that had more) exactly when the link's head
+// reaches the node's opposite. One walk from every such head, on every link,
+// marks the starts whose runs can rest on the removals; no other run can
+// give a step the outer run may use.
+void markRemovalReach(InnerSearch& search, NodeBits& reach) {
+  const ChainWorkspace& chains = search.nested.chains;
+  const ChainWorkspace& outer = search.outer;
+  std::memset(&reach, 0, sizeof reach);
+  std::uint16_t queue[kNodeSlots];
+  int count = 0;
+  const auto push = [&](int node) {
+    std::uint64_t& word = reach.word[node >> 6];
+    const std::uint64_t bit = std::uint64_t(1) << (node & 63);
+    if ((word & bit) != 0) return;
+    word |= bit;
+    queue[count++] = std::uint16_t(node);
+  };
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    const int digits = chains.source[cell];
+    if (!hasTwoDigits(digits) || (outer.source[cell] & ~outer.working[cell]) == 0) continue;
+    for (int rest = digits; rest != 0; rest &= rest - 1)
+      push(chainNode(cell, firstDigit(rest), true));
+  }
+  for (int house = 0; house < kHouseCount; ++house) {
+    for (int digit = 1; digit <= 9; ++digit) {
+      const CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
+      if (!hasTwoCells(places) ||
+          (kHouses.houseSets[house] & outer.sourceDigits[digit - 1]) == places)
+        continue;
+      forEachCell(places, [&](CellIndex cell) { push(chainNode(cell, digit, true)); });
+    }
+  }
+  for (int head = 0; head < count; ++head) {
+    // Each node walked costs about what a run's node does.
+    --search.context.workLeft;
+    const int node = queue[head];
+    const int cell = nodeCell(node);
+    const int digit = nodeDigit(node);
+    if (nodeOn(node)) {
+      for (int others = chains.source[cell] & ~digitBit(digit); others != 0; others &= others - 1)
+        push(chainNode(cell, firstDigit(others), false));
+      CellSet peers = kHouses.peers[cell] & chains.sourceDigits[digit - 1];
+      forEachCell(peers, [&](CellIndex peer) { push(chainNode(peer, digit, false)); });
+      continue;
+    }
+    if (hasTwoDigits(chains.source[cell]))
+      push(chainNode(cell, firstDigit(chains.source[cell] & ~digitBit(digit)), true));
+    for (int type = 0; type < 3; ++type) {
+      CellSet others =
+          kHouses.houseSets[kHouses.houses[cell][type]] & chains.sourceDigits[digit - 1];
+      others.remove(cell);
+      if (hasOneCell(others)) push(chainNode(others.first(), digit, true));
+    }
+  }
+}
+
+bool reaches(const NodeBits& reach, int node) {
+  return (reach.word[node >> 6] >> (node & 63) & 1) != 0;
+}
+
+bool runInner(InnerSearch& search, ChainRun& run, int start) {
+  return runChainIn(search.context, search.nested.chains, run, start, search.family.mode);
+}
+
+bool cellMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
+  if ((search.outer.source[cell] & ~search.outer.working[cell]) != 0) return true;
+  for (int rest = search.nested.chains.source[cell]; rest != 0; rest &= rest - 1) {
+    if (reaches(reach, chainNode(cell, firstDigit(rest), false))) return true;
+  }
+  return false;
+}
+
+bool regionMayRest(const InnerSearch& search, const NodeBits& reach, int house, int digit) {
+  const CellSet places = kHouses.houseSets[house] & search.nested.chains.sourceDigits[digit - 1];
+  if (!((kHouses.houseSets[house] & search.outer.sourceDigits[digit - 1]) == places)) return true;
+  bool any = false;
+  forEachCell(places,
+              [&](CellIndex cell) { any = any || reaches(reach, chainNode(cell, digit, false)); });
+  return any;
+}
+
+// Whether any step of cell's runs can rest on the outer removals.
+bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
+  if (cellMayRest(search, reach, cell)) return true;
+  for (int rest = search.nested.chains.source[cell]; rest != 0; rest &= rest - 1) {
+    const int digit = firstDigit(rest);
+    for (int type = 0; type < 3; ++type) {
+      if (regionMayRest(search, reach, kHouses.houses[cell][type], digit)) return true;
+    }
+  }
+  return false;
+}
+
+// Region chains of the digit run of cell, where cell is the digit's first
+// place; what every place reached is checked on stored bits before the
+// runs are made again to report it. False when the work ran out.
+bool addRegions(InnerSearch& search, const ChainRun& cellRun, int cell, int digit,
+                const NodeBits* reach) {
+  ChainWorkspace& chains = search.nested.chains;
+  for (int type = 0; type < 3; ++type) {
+    const int house = kHouses.houses[cell][type];
+    const CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
+    if (!hasSeveralCells(places) || places.first() != cell) continue;
+    if (reach != nullptr && !regionMayRest(search, *reach, house, digit)) continue;
+    NodeBits common = chains.onReached[chainNode(cell, digit, true) / 2];
+    bool finished = true;
+    forEachCell(places, [&](CellIndex other) {
+      if (other == cell || !finished) return;
+      const int node = chainNode(other, digit, true);
+      if (!chains.onReachedKnown[node / 2]) {
+        finished = runInner(search, chains.houseRuns[0], node);
+        if (!finished) return;
+        storeOnRun(chains, chains.houseRuns[0]);
+      }
+      for (int w = 0; w < kNodeWords; ++w) common.word[w] &= chains.onReached[node / 2].word[w];
+    });
+    if (!finished) return false;
+    bool any = false;
+    for (const std::uint64_t word : common.word) any = any || word != 0;
+    if (!any) continue;
+    const ChainRun* runs[9] = {&cellRun};
+    int runCount = 1;
+    forEachCell(places, [&](CellIndex other) {
+      if (other == cell || !finished) return;
+      ChainRun& run = chains.houseRuns[runCount - 1];
+      finished = runInner(search, run, chainNode(other, digit, true));
+      runs[runCount++] = &run;
+    });
+    if (!finished) return false;
+    addCommon(search, runs, runCount, kRegionKind, kNoCell, house, digit);
+  }
+  return true;
+}
+
+// Every step of the family on the inner grid; false when the work ran out.
+bool collectHints(InnerSearch& search) {
+  const InnerFamily& family = search.family;
+  ChainWorkspace& chains = search.nested.chains;
+  NodeBits& reach = search.nested.reach;
+  const NodeBits* filter = nullptr;
+  if (!family.mode.dynamic) {
+    markRemovalReach(search, reach);
+    filter = &reach;
+  }
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    const int digits = chains.source[cell];
+    const int count = candidateCount(digits);
+    if (count < family.sourceCandidates) continue;
+    if (filter != nullptr && family.cellAndRegion && !sourceMayRest(search, reach, cell)) continue;
+    const ChainRun* digitRuns[9];
+    int runCount = 0;
+    for (int rest = digits; rest != 0; rest &= rest - 1) {
+      const int digit = firstDigit(rest);
+      const int on = chainNode(cell, digit, true);
+      ChainRun& onRun = chains.digitRuns[runCount];
+      digitRuns[runCount++] = &onRun;
+      // A static forcing chain from on ends at its opposite.
+      if (filter != nullptr && !family.cellAndRegion && !reaches(reach, oppositeNode(on))) {
+        if (reaches(reach, on) && !runInner(search, chains.offRun, oppositeNode(on))) return false;
+        if (reaches(reach, on) && chains.offRun.clash) addClash(search, chains.offRun);
+        continue;
+      }
+      if (!runInner(search, onRun, on)) return false;
+      storeOnRun(chains, onRun);
+      if (family.contradictions && onRun.clash) addClash(search, onRun);
+      const bool offMayRest = filter == nullptr || reaches(reach, on);
+      if ((family.contradictions || family.doubles) && offMayRest) {
+        ChainRun& offRun = chains.offRun;
+        if (!runInner(search, offRun, chainNode(cell, digit, false))) return false;
+        if (family.contradictions && offRun.clash) addClash(search, offRun);
+        if (family.doubles && count >= 3) {
+          const ChainRun* runs[2] = {&onRun, &offRun};
+          addCommon(search, runs, 2, kDoubleKind, cell, -1, digit);
+        }
+      }
+      if (family.cellAndRegion && !addRegions(search, onRun, cell, digit, filter)) return false;
+    }
+    if (family.cellAndRegion && (filter == nullptr || cellMayRest(search, reach, cell)))
+      addCommon(search, digitRuns, runCount, kCellKind, cell, -1, 0);
+  }
+  return true;
+}
+
+bool isBefore(const NestedHint& a, const NestedHint& b) {
+  if (a.rating != b.rating) return a.rating < b.rating;
+  if (a.complexity != b.complexity) return a.complexity < b.complexity;
+  return a.kind < b.kind;
+}
+
+// The steps in the scale's sorted order, each new elimination an off node
+// whose parents are the step's rule parents; a step whose eliminations are
+// all known adds nothing, as a step with the same eliminations would not.
+int appendHints(NestedWorkspace& nested, ChainRun& run) {
+  const int count = nested.hintCount;
+  for (int i = 0; i < count; ++i) {
+    int j = i;
+    while (j > 0 && isBefore(nested.hints[i], nested.hints[nested.order[j - 1]])) {
+      nested.order[j] = nested.order[j - 1];
+      --j;
+    }
+    nested.order[j] = std::uint8_t(i);
+  }
+  int added = 0;
+  for (int i = 0; i < count; ++i) {
+    const NestedHint& hint = nested.hints[nested.order[i]];
+    int id = 0;
+    for (int e = 0; e < hint.eliminationCount; ++e) {
+      const int node = nested.nodes[hint.firstElimination + e];
+      if (run.reached[node]) continue;
+      if (id == 0 && run.nestedCount < 255) {
+        id = ++run.nestedCount;
+        run.nestedWeight[id] = std::uint16_t(hint.complexity < 65535 ? hint.complexity : 65535);
+      }
+      addChainRunNode(run, node, nested.nodes + hint.firstParent, hint.parentCount);
+      run.nestedHint[node] = std::uint8_t(id);
+      ++added;
+    }
+  }
+  return added;
+}
+
+}  // namespace
+
+int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run,
+                       ChainMode mode) {
+  const int depth = &chains == &context.chains             ? 0
+                    : &chains == &context.nested[0].chains ? 1
+                                                           : kNestedDepth;
+  if (depth >= kNestedDepth) return -1;
+  NestedWorkspace& nested = context.nested[depth];
+  LogicGrid grid;
+  std::memcpy(grid.value, chains.value, sizeof grid.value);
+  std::memcpy(grid.candidates, chains.working, sizeof grid.candidates);
+  beginChains(nested.chains, grid);
+  InnerFamily families[2] = {kForcingChains, kMultipleChains};
+  int familyCount = mode.level == 2 ? 1 : 2;
+  if (mode.level >= 4) {
+    families[0] = dynamicInner(mode.level - 4);
+    familyCount = 1;
+  }
+  for (int f = 0; f < familyCount; ++f) {
+    nested.hintCount = 0;
+    nested.nodesUsed = 0;
+    InnerSearch search{context, chains, nested, families[f]};
+    if (!collectHints(search)) return 0;
+    if (nested.hintCount > 0) return appendHints(nested, run);
+  }
+  return -1;
+}

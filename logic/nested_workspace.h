@@ -1,0 +1,39 @@
+// What the nested chain levels keep while a run of an outer search stalls:
+// a workspace for the inner search and the steps it proves.
+#pragma once
+
+#include <cstdint>
+
+#include "logic/chain_workspace.h"
+
+// An inner search of the fourth level runs dynamic chains of level 3, whose
+// own stalls run a static search: two workspaces deep.
+constexpr int kNestedDepth = 2;
+constexpr int kMaxNestedHints = 255;
+constexpr int kNestedNodePool = 8192;
+constexpr int kMaxNestedParents = 64;
+
+// One step of an inner search: where its eliminations and rule parents lie
+// in the pools, and what it is sorted by.
+struct NestedHint {
+  double rating;
+  int complexity;
+  int kind;
+  int firstElimination;
+  int eliminationCount;
+  int firstParent;
+  int parentCount;
+};
+
+struct NestedWorkspace {
+  ChainWorkspace chains;
+  NestedHint hints[kMaxNestedHints];
+  int hintCount;
+  std::uint16_t nodes[kNestedNodePool];
+  int nodesUsed;
+  std::uint8_t order[kMaxNestedHints];
+  // The outer run's nodes already among a step's rule parents.
+  NodeBits parentSeen;
+  // The nodes a static inner run may start from and rest on those removals.
+  NodeBits reach;
+};
