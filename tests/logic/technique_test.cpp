@@ -338,6 +338,44 @@ TEST(TechniqueSteps, ChainSearchStopsWhenItsWorkIsSpent) {
   EXPECT_GT(context->workLeft, 0);
 }
 
+// A puzzle of the 11+ list whose first nested step comes after a few
+// million nodes: the rating stops there, and the step, a level-2
+// contradiction, keeps the solution.
+struct FirstNested {
+  LogicContext* context;
+  std::vector<std::string> lines;
+  Step step;
+};
+
+void stopAtFirstNested(const Step& step, const LogicGrid& grid, void* data) {
+  auto& first = *static_cast<FirstNested*>(data);
+  if (step.level < 2) return;
+  keepStepLine(step, grid, &first.lines);
+  first.step = step;
+  first.context->workLeft = 0;
+}
+
+TEST(TechniqueSteps, NestedChainsStepOnTheirInnerChains) {
+  const std::string puzzle =
+      "98.7..6..7..5..94.....6....47...3....2...5.....96..4..2...5..1..9.8..2....8.....6";
+  auto context = std::make_unique<LogicContext>();
+  FirstNested first{context.get(), {}, {}};
+  int board[kCellCount];
+  readBoard(puzzle, board);
+  RatingResult result;
+  ratePuzzle(*context, board, result, stopAtFirstNested, &first);
+  ASSERT_EQ(first.lines.size(), 1u);
+  const std::string& line = first.lines[0];
+  EXPECT_EQ(line.rfind("11.1 dynamic contradiction forcing chain (+ forcing chains): r3c8=5 ->", 0),
+            0u)
+      << line;
+  EXPECT_EQ(line.substr(line.size() - 12), ", so r3c8<>5") << line;
+  int solution[kCellCount];
+  ASSERT_EQ(solvePuzzle(puzzle, solution), 1);
+  for (int cell = 0; cell < kCellCount; ++cell)
+    EXPECT_EQ(first.step.eliminations[cell] & digitBit(solution[cell]), 0) << cell;
+}
+
 // Positions written as pencil marks, for patterns the grader's paths never
 // reach: a grave of bivalue cells, and two cells of a row and box that
 // would be that grave without their 3 and their 4.
