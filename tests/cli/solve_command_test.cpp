@@ -258,7 +258,8 @@ TEST(SolveCommand, HelpAndUnknownOptions) {
   const Outcome help = run("--help", "");
   EXPECT_EQ(help.status, 0);
   ASSERT_FALSE(help.out.empty());
-  EXPECT_EQ(help.out[0], "Usage: vantric-solve [--count] [--jobs N] [--stats] [FILE...]");
+  EXPECT_EQ(help.out[0],
+            "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]");
 
   // The version the About box shows.
   const Outcome version = run("--stats --version", "");
