@@ -2,12 +2,13 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
+#include "cli/standard_output.h"
 #include "cli/worker_threads.h"
 #include "logic/rating.h"
 #include "logic/step_text.h"
@@ -16,7 +17,6 @@
 #include "solver/clock.h"
 #include "solver/search.h"
 #include "solver/solution_count.h"
-#include "state/version.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -58,11 +58,9 @@ const char kUsage[] =
     "2 when a file could not be opened or read or the arguments are wrong, 3\n"
     "when the output could not be written, which ends the run at once.\n";
 
-// The exit statuses the usage text gives.
+// The exit statuses the usage text gives besides the shared ones.
 constexpr int kStatusNotAPuzzle = 1;
 constexpr int kStatusCannotRead = 2;
-constexpr int kStatusWrongArguments = 2;
-constexpr int kStatusCannotWrite = 3;
 
 struct Options {
   bool stats;
@@ -252,23 +250,13 @@ ReadResult readBatch(Batch& batch, bool waitForFirst) {
   return kLineRead;
 }
 
-// Writes out what standard output holds; false when it failed, now or before.
-bool flushOutput() {
-  return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-}
-
-int reportWriteFailure() {
-  std::fprintf(stderr, "vantric-solve: cannot write standard output: %s\n", std::strerror(errno));
-  return kStatusCannotWrite;
-}
-
 // Prints a batch in input order; the exit status it calls for.
 int printBatch(const Batch& batch, const char* name) {
   int status = 0;
   for (int i = 0; i < batch.length; ++i) {
     const BatchLine& line = batch.lines[i];
     if (line.cellCount < kCellCount) {
-      if (!flushOutput()) return reportWriteFailure();
+      if (!flushOutput()) return reportWriteFailure("vantric-solve");
       std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
                    line.lineNumber, line.cellCount);
       status = kStatusNotAPuzzle;
@@ -283,7 +271,7 @@ int printBatch(const Batch& batch, const char* name) {
   }
   // glibc's fwrite can count a line as written when flushing the buffer
   // failed; the stream's error mark tells.
-  return std::ferror(stdout) == 0 ? status : reportWriteFailure();
+  return std::ferror(stdout) == 0 ? status : reportWriteFailure("vantric-solve");
 }
 
 // Solves every puzzle of one stream; the exit status it calls for. The next
@@ -299,7 +287,7 @@ int solveStream(std::FILE* file, const char* name) {
     Batch& batch = batches[current];
     Batch& next = batches[current ^ 1];
     if (batch.length == 0 && input == kInputPaused) {
-      if (!flushOutput()) return reportWriteFailure();
+      if (!flushOutput()) return reportWriteFailure("vantric-solve");
       input = readBatch(batch, true);
     }
     if (batch.length == 0) break;
@@ -316,7 +304,7 @@ int solveStream(std::FILE* file, const char* name) {
     if (printed > status) status = printed;
   }
   if (input != kReadFailed) return status;
-  if (!flushOutput()) return reportWriteFailure();
+  if (!flushOutput()) return reportWriteFailure("vantric-solve");
   std::fprintf(stderr, "vantric-solve: cannot read %s: %s\n",
                file == stdin ? "standard input" : name, std::strerror(reader.readError));
   return kStatusCannotRead;
@@ -333,23 +321,12 @@ void printStats(double wallSeconds) {
                wallSeconds, options.jobs);
 }
 
-// Reads the N of --jobs N; more than the threads kept for workers is capped.
-bool readJobCount(const char* text, int* jobs) {
-  char* end = nullptr;
-  errno = 0;
-  const long value = std::strtol(text, &end, 10);
-  if (end == text || *end != '\0' || errno != 0 || value < 1) return false;
-  *jobs = value > kMaxThreads ? kMaxThreads : int(value);
-  return true;
-}
-
 // Reads the options, moving the file names to the front of argv in the same
 // walk, so that argv[1] to argv[fileCount] name the inputs in their order.
 // -1 when the run goes on, otherwise the exit code: help, version or a wrong
 // argument.
 int readArguments(int argc, char** argv, int* fileCount) {
-  const int processors = processorCount();
-  options.jobs = processors < kMaxThreads ? processors : kMaxThreads;
+  options.jobs = defaultJobCount(processorCount());
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
@@ -357,11 +334,7 @@ int readArguments(int argc, char** argv, int* fileCount) {
       argv[1 + (*fileCount)++] = argv[i];
     } else if (std::strcmp(arg, "--") == 0) {
       optionsEnded = true;
-    } else if (std::strcmp(arg, "--help") == 0) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    } else if (std::strcmp(arg, "--version") == 0) {
-      std::printf("vantric-solve version %s\n", kVersionText);
+    } else if (answerHelpOrVersion(arg, "vantric-solve", kUsage)) {
       return 0;
     } else if (std::strcmp(arg, "--stats") == 0) {
       options.stats = true;
@@ -372,15 +345,12 @@ int readArguments(int argc, char** argv, int* fileCount) {
     } else if (std::strcmp(arg, "--explain") == 0) {
       options.explain = true;
     } else if (std::strcmp(arg, "--jobs") == 0) {
-      if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs)) {
-        std::fprintf(stderr, "vantric-solve: --jobs wants a number of threads, 1 or more\n%s",
-                     kUsage);
-        return kStatusWrongArguments;
-      }
+      if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs))
+        return reportWrongArgument("vantric-solve", kUsage,
+                                   "--jobs wants a number of threads, 1 or more");
       ++i;
     } else {
-      std::fprintf(stderr, "vantric-solve: unknown option '%s'\n%s", arg, kUsage);
-      return kStatusWrongArguments;
+      return reportWrongArgument("vantric-solve", kUsage, "unknown option", arg);
     }
   }
   return -1;
@@ -400,7 +370,7 @@ int solveInputs(char* const* names, int count) {
       std::FILE* file = std::fopen(name, "rb");
       if (file == nullptr) {
         const int openError = errno;
-        if (!flushOutput()) return reportWriteFailure();
+        if (!flushOutput()) return reportWriteFailure("vantric-solve");
         std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", name, std::strerror(openError));
         inputStatus = kStatusCannotRead;
       } else {
@@ -419,7 +389,7 @@ int solveInputs(char* const* names, int count) {
 int main(int argc, char** argv) {
   int fileCount = 0;
   const int early = readArguments(argc, argv, &fileCount);
-  if (early >= 0) return flushOutput() ? early : reportWriteFailure();
+  if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-solve");
 
 #ifdef _WIN32
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.
@@ -435,7 +405,7 @@ int main(int argc, char** argv) {
   const double startSeconds = elapsedSeconds();
   const int status = solveInputs(argv + 1, fileCount);
   if (status == kStatusCannotWrite) return status;
-  if (!flushOutput()) return reportWriteFailure();
+  if (!flushOutput()) return reportWriteFailure("vantric-solve");
   if (options.stats) printStats(elapsedSeconds() - startSeconds);
   return status;
 }

@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/worker_threads.h"
-#include "state/version.h"
+#include "cli/arguments.h"
 
 const char kMakeUsage[] =
     "Usage: vantric-make [OPTION...] [N]\n"
@@ -46,16 +45,6 @@ const char kMakeUsage[] =
     "at once.\n";
 
 namespace {
-
-// A whole number from text, all of it, within [low, high].
-bool readWhole(const char* text, long long low, long long high, long long* value) {
-  char* end = nullptr;
-  errno = 0;
-  const long long read = std::strtoll(text, &end, 10);
-  if (end == text || *end != '\0' || errno != 0 || read < low || read > high) return false;
-  *value = read;
-  return true;
-}
 
 // A rating, "7" or "7.2", in tenths; moves text past it.
 bool readTenths(const char*& text, int* tenths) {
@@ -96,12 +85,7 @@ bool readRange(const char* text, bool (*readBound)(const char*&, int*), int* low
 
 // The message, with the argument it names when there is one, and the usage.
 int wrongArgument(const char* message, const char* arg = nullptr) {
-  if (arg == nullptr) {
-    std::fprintf(stderr, "vantric-make: %s\n%s", message, kMakeUsage);
-  } else {
-    std::fprintf(stderr, "vantric-make: %s '%s'\n%s", message, arg, kMakeUsage);
-  }
-  return kStatusWrongArguments;
+  return reportWrongArgument("vantric-make", kMakeUsage, message, arg);
 }
 
 }  // namespace
@@ -113,7 +97,7 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
                         0,
                         false,
                         false,
-                        processors < kMaxThreads ? processors : kMaxThreads,
+                        defaultJobCount(processors),
                         kDefaultGiveUp};
   bool countGiven = false;
   bool ratingGiven = false;
@@ -121,12 +105,7 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
     const char* arg = argv[i];
     // Every option but the flags takes the next argument as its value.
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-    long long number = 0;
-    if (std::strcmp(arg, "--help") == 0) {
-      std::fputs(kMakeUsage, stdout);
-      return 0;
-    } else if (std::strcmp(arg, "--version") == 0) {
-      std::printf("vantric-make version %s\n", kVersionText);
+    if (answerHelpOrVersion(arg, "vantric-make", kMakeUsage)) {
       return 0;
     } else if (std::strcmp(arg, "--stats") == 0) {
       options.stats = true;
@@ -156,17 +135,16 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
       options.seedGiven = true;
       ++i;
     } else if (std::strcmp(arg, "--jobs") == 0) {
-      if (value == nullptr || !readWhole(value, 1, 1LL << 40, &number))
+      if (value == nullptr || !readJobCount(value, &options.jobs))
         return wrongArgument("--jobs wants a number of threads, 1 or more");
-      options.jobs = number > kMaxThreads ? kMaxThreads : int(number);
       ++i;
     } else if (std::strcmp(arg, "--give-up") == 0) {
-      if (value == nullptr || !readWhole(value, 1, 1LL << 60, &options.giveUp))
+      if (value == nullptr || !readWholeNumber(value, 1, 1LL << 60, &options.giveUp))
         return wrongArgument("--give-up wants a number of candidates, 1 or more");
       ++i;
     } else if (arg[0] == '-') {
       return wrongArgument("unknown option", arg);
-    } else if (countGiven || !readWhole(arg, 1, 1LL << 60, &options.count)) {
+    } else if (countGiven || !readWholeNumber(arg, 1, 1LL << 60, &options.count)) {
       return wrongArgument("N is one number of puzzles, 1 or more, not", arg);
     } else {
       countGiven = true;

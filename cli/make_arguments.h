@@ -21,10 +21,8 @@ struct MakeOptions {
   long long giveUp;
 };
 
-// The exit statuses the usage text gives.
+// The exit status the usage text gives when the run gave up.
 constexpr int kStatusGaveUp = 1;
-constexpr int kStatusWrongArguments = 2;
-constexpr int kStatusCannotWrite = 3;
 
 extern const char kMakeUsage[];
 

@@ -1,7 +1,6 @@
 // vantric-make: makes puzzles with one solution each, minimal under a
 // symmetry of their clues, on one or more threads.
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +9,7 @@
 
 #include "cli/make_arguments.h"
 #include "cli/result_text.h"
+#include "cli/standard_output.h"
 #include "cli/worker_threads.h"
 #include "logic/technique_names.h"
 #include "model/tables.h"
@@ -83,11 +83,6 @@ void writeLine(const Candidate& candidate) {
   std::fwrite(line, 1, size_t(length), stdout);
 }
 
-int reportWriteFailure() {
-  std::fprintf(stderr, "vantric-make: cannot write standard output: %s\n", std::strerror(errno));
-  return kStatusCannotWrite;
-}
-
 // Makes and writes the puzzles; the exit status.
 int makePuzzles() {
   std::uint64_t nextIndex = 0;
@@ -111,7 +106,7 @@ int makePuzzles() {
       }
       ++totals.rejected[int(candidate.rejection)];
       if (++rejectedInRow == options.giveUp) {
-        if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) return reportWriteFailure();
+        if (!flushOutput()) return reportWriteFailure("vantric-make");
         std::fprintf(stderr,
                      "vantric-make: gave up after %lld candidates in a row without one kept; "
                      "%lld of %lld puzzles made\n",
@@ -121,7 +116,7 @@ int makePuzzles() {
     }
     // glibc's fwrite can count a line as written when flushing the buffer
     // failed; the stream's error mark tells.
-    if (std::ferror(stdout) != 0) return reportWriteFailure();
+    if (std::ferror(stdout) != 0) return reportWriteFailure("vantric-make");
   }
   return 0;
 }
@@ -151,10 +146,7 @@ void printStats(double seconds) {
 
 int main(int argc, char** argv) {
   const int early = readMakeArguments(argc, argv, processorCount(), options);
-  if (early >= 0) {
-    const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-    return written ? early : reportWriteFailure();
-  }
+  if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-make");
   if (!options.seedGiven) options.seed = drawSeed();
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
@@ -162,7 +154,7 @@ int main(int argc, char** argv) {
   const double startSeconds = elapsedSeconds();
   const int status = makePuzzles();
   if (status == kStatusCannotWrite) return status;
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) return reportWriteFailure();
+  if (!flushOutput()) return reportWriteFailure("vantric-make");
   if (options.stats) printStats(elapsedSeconds() - startSeconds);
   return status;
 }

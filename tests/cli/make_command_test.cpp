@@ -14,6 +14,7 @@
 
 #include "logic/rating.h"
 #include "logic/technique_names.h"
+#include "state/version.h"
 #include "tests/support/brute_force.h"
 
 namespace {
@@ -219,6 +220,19 @@ TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
     EXPECT_TRUE(made.lines.empty()) << arguments;
     EXPECT_EQ(made.err.rfind("vantric-make: ", 0), 0u) << arguments << ": " << made.err;
   }
+  // Help and the version end the run at once, on standard output.
+  const Made help = make("--help 3");
+  EXPECT_EQ(help.status, 0);
+  ASSERT_FALSE(help.lines.empty());
+  EXPECT_EQ(help.lines[0], "Usage: vantric-make [OPTION...] [N]");
+  const Made version = make("--version");
+  EXPECT_EQ(version.status, 0);
+  ASSERT_EQ(version.lines.size(), 1u);
+  EXPECT_EQ(version.lines[0], std::string("vantric-make version ") + kVersionText);
+  // More jobs than threads kept for workers are capped.
+  const Made capped = make("--seed 1 --jobs 99999999999 --stats 1");
+  EXPECT_EQ(capped.status, 0);
+  EXPECT_NE(capped.err.find(" on 64 jobs,"), std::string::npos) << capped.err;
   const Made tooFew = make("--clues 10-16");
   EXPECT_EQ(tooFew.status, 1);
   EXPECT_NE(tooFew.err.find("fewer than 17 clues"), std::string::npos) << tooFew.err;

@@ -1,0 +1,21 @@
+// What vantric-solve's and vantric-make's command lines share: --help,
+// --version, --jobs N, whole numbers and the message for a wrong argument.
+#pragma once
+
+// Both usage texts give this exit status for wrong arguments.
+constexpr int kStatusWrongArguments = 2;
+
+// A whole number, all of text, within [low, high].
+bool readWholeNumber(const char* text, long long low, long long high, long long* value);
+// --jobs's default: one thread per processor, as many as are kept for workers.
+int defaultJobCount(int processors);
+// The N of --jobs N, 1 or more; more than the threads kept for workers is
+// capped.
+bool readJobCount(const char* text, int* jobs);
+// Prints the usage for --help or "PROGRAM version ..." for --version; false,
+// printing nothing, for any other argument.
+bool answerHelpOrVersion(const char* arg, const char* program, const char* usage);
+// Writes "PROGRAM: MESSAGE 'ARG'" (MESSAGE alone without ARG) and the usage
+// on standard error; kStatusWrongArguments.
+int reportWrongArgument(const char* program, const char* usage, const char* message,
+                        const char* arg = nullptr);

@@ -1,0 +1,12 @@
+// The end of vantric-solve's and vantric-make's output: a write that failed,
+// at once or in the buffer, ends the run with its own exit status.
+#pragma once
+
+// Both usage texts give this exit status when the output could not be written.
+constexpr int kStatusCannotWrite = 3;
+
+// Writes out what standard output holds; false when it failed, now or before.
+bool flushOutput();
+// Says on standard error why standard output could not be written;
+// kStatusCannotWrite.
+int reportWriteFailure(const char* program);
