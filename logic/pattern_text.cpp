@@ -93,27 +93,18 @@ void describeSet(const Step& step, StepText& out, int patternCells) {
   appendHouse(out, step.houses[0]);
 }
 
-void describeLoop(const Step& step, StepText& out) {
+// A unique loop's or a grave's type, digits and cells: the first size of
+// them, which the step may have cut short, then a type 3's set.
+void describeTypedPattern(const Step& step, StepText& out) {
   appendText(out, techniqueWords(step.technique));
   appendText(out, " type ");
   appendNumber(out, step.variant);
   appendText(out, ": ");
   appendDigits(out, step.digits);
   appendText(out, " in ");
-  const int loopCells = step.size < step.cellCount ? step.size : step.cellCount;
-  appendCells(out, step.cells, loopCells);
-  describeSet(step, out, loopCells);
-}
-
-void describeGrave(const Step& step, StepText& out) {
-  appendText(out, techniqueWords(step.technique));
-  appendText(out, " type ");
-  appendNumber(out, step.variant);
-  appendText(out, ": ");
-  appendDigits(out, step.digits);
-  appendText(out, " in ");
-  appendCells(out, step.cells, step.size);
-  describeSet(step, out, step.size);
+  const int patternCells = step.size < step.cellCount ? step.size : step.cellCount;
+  appendCells(out, step.cells, patternCells);
+  describeSet(step, out, patternCells);
 }
 
 }  // namespace
@@ -138,10 +129,8 @@ bool describePatternStep(const Step& step, StepText& out) {
       break;
     case Technique::kUniqueRectangle:
     case Technique::kUniqueLoop:
-      describeLoop(step, out);
-      break;
     case Technique::kBivalueUniversalGrave:
-      describeGrave(step, out);
+      describeTypedPattern(step, out);
       break;
     default:
       return false;
