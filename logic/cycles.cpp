@@ -103,21 +103,23 @@ void visitOffNodes(const Search& s, int node, Visit visit) {
   }
 }
 
-// The on nodes an off node implies: the other digit of a bivalue cell (Y
-// links), then the one other place of the digit in its box, row, column.
+// The candidates strongly linked to a node's: the other digit of a bivalue
+// cell (Y links), then the one other place of the digit in its box, row,
+// column (X links). An off node implies them on, and an on node is implied
+// by them off.
 template <typename Visit>
-void visitOnNodes(const Search& s, int node, Visit visit) {
+void visitStrongPartners(const Search& s, int node, bool on, Visit visit) {
   const int cell = nodeCell(node);
   const int digit = nodeDigit(node);
   if (s.pass->yLinks && hasTwoBits(s.grid.candidates[cell]))
-    visit(chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), true));
+    visit(chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), on));
   if (s.pass->xLinks) {
     for (int type = 0; type < 3; ++type) {
       const int house = kHouses.houses[cell][type];
       const unsigned others =
           s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
       if (hasOneBit(others))
-        visit(chainNode(kHouses.cells[house][std::countr_zero(others)], digit, true));
+        visit(chainNode(kHouses.cells[house][std::countr_zero(others)], digit, on));
     }
   }
 }
@@ -134,7 +136,7 @@ void buildLinks(Search& s) {
     if (nodeOn(node)) {
       visitOffNodes(s, node, add);
     } else {
-      visitOnNodes(s, node, add);
+      visitStrongPartners(s, node, true, add);
     }
   }
   work.linkStart[kNodeSlots] = count;
@@ -255,24 +257,10 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
   s.found = true;
 }
 
-// The off nodes that derive an on node: the other digit of its bivalue cell
-// (Y links), the one other place of its digit in its box, row, column.
+// The off nodes that derive an on node.
 int feedersOf(const Search& s, int on, int feeders[4]) {
-  const int cell = nodeCell(on);
-  const int digit = nodeDigit(on);
   int count = 0;
-  if (s.pass->yLinks && hasTwoBits(s.grid.candidates[cell]))
-    feeders[count++] =
-        chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), false);
-  if (s.pass->xLinks) {
-    for (int type = 0; type < 3; ++type) {
-      const int house = kHouses.houses[cell][type];
-      const unsigned others =
-          s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
-      if (hasOneBit(others))
-        feeders[count++] = chainNode(kHouses.cells[house][std::countr_zero(others)], digit, false);
-    }
-  }
+  visitStrongPartners(s, on, false, [&](int feeder) { feeders[count++] = feeder; });
   return count;
 }
 
