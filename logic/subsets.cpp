@@ -11,7 +11,12 @@ constexpr Technique kHiddenSets[5] = {Technique::kCount, Technique::kCount, Tech
                                       Technique::kHiddenTriplet, Technique::kHiddenQuad};
 constexpr double kHiddenRatings[5] = {0, 0, 3.4, 4.0, 5.4};
 
-void addSetCells(Step& step, int house, int positions) {
+// The set a naked or hidden set step names: its digits, its house and its
+// cells, at positions in the house.
+void recordSet(Step& step, int house, int digits, int size, int positions) {
+  step.digits = digits;
+  step.size = size;
+  addStepHouse(step, house);
   for (; positions != 0; positions &= positions - 1)
     addStepCell(step, kHouses.cells[house][std::countr_zero(unsigned(positions))]);
 }
@@ -40,10 +45,7 @@ bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
         if (!(set >> p & 1))
           step.eliminations[kHouses.cells[house][p]] = std::uint16_t(masks[p] & digits);
       }
-      step.digits = digits;
-      step.size = size;
-      addStepHouse(step, house);
-      addSetCells(step, house, set);
+      recordSet(step, house, digits, size, set);
       return true;
     };
     if (visitSubsets(masks, eligible, size, size, report)) return true;
@@ -95,10 +97,7 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& ste
           step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);
         }
       }
-      step.digits = digits;
-      step.size = size;
-      addStepHouse(step, house);
-      addSetCells(step, house, positions);
+      recordSet(step, house, digits, size, positions);
       return true;
     };
     if (visitSubsets(masks, eligible, size, size, report)) return true;
