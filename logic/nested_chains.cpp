@@ -203,12 +203,35 @@ void addCommon(InnerSearch& search, const ChainRun* const* runs, int runCount, i
 // reaches the node's opposite. One walk from every such head, on every link,
 // marks the starts whose runs can rest on the removals; no other run can
 // give a step the outer run may use.
-void markRemovalReach(InnerSearch& search, NodeBits& reach) {
+// Calls visit(x, y) for the two on nodes of each such link: the two digits
+// of the bivalue cell, or the digit's two places.
+template <typename Visit>
+void forEachRemovalLink(const InnerSearch& search, Visit visit) {
   const ChainWorkspace& chains = search.nested.chains;
   const ChainWorkspace& outer = search.outer;
-  std::memset(&reach, 0, sizeof reach);
-  std::uint16_t queue[kNodeSlots];
-  int count = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    const int digits = chains.source[cell];
+    if (!hasTwoDigits(digits) || (outer.source[cell] & ~outer.working[cell]) == 0) continue;
+    const int low = firstDigit(digits);
+    visit(chainNode(cell, low, true), chainNode(cell, firstDigit(digits & ~digitBit(low)), true));
+  }
+  for (int house = 0; house < kHouseCount; ++house) {
+    for (int digit = 1; digit <= 9; ++digit) {
+      CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
+      if (!hasTwoCells(places) ||
+          (kHouses.houseSets[house] & outer.sourceDigits[digit - 1]) == places)
+        continue;
+      const int first = places.first();
+      places.remove(first);
+      visit(chainNode(first, digit, true), chainNode(places.first(), digit, true));
+    }
+  }
+}
+
+// Marks in reach every node the static links lead to from the nodes
+// already marked there, queued in queue; count of them.
+void walkStatic(InnerSearch& search, NodeBits& reach, std::uint16_t* queue, int count) {
+  const ChainWorkspace& chains = search.nested.chains;
   const auto push = [&](int node) {
     std::uint64_t& word = reach.word[node >> 6];
     const std::uint64_t bit = std::uint64_t(1) << (node & 63);
@@ -216,21 +239,6 @@ void markRemovalReach(InnerSearch& search, NodeBits& reach) {
     word |= bit;
     queue[count++] = std::uint16_t(node);
   };
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    const int digits = chains.source[cell];
-    if (!hasTwoDigits(digits) || (outer.source[cell] & ~outer.working[cell]) == 0) continue;
-    for (int rest = digits; rest != 0; rest &= rest - 1)
-      push(chainNode(cell, firstDigit(rest), true));
-  }
-  for (int house = 0; house < kHouseCount; ++house) {
-    for (int digit = 1; digit <= 9; ++digit) {
-      const CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
-      if (!hasTwoCells(places) ||
-          (kHouses.houseSets[house] & outer.sourceDigits[digit - 1]) == places)
-        continue;
-      forEachCell(places, [&](CellIndex cell) { push(chainNode(cell, digit, true)); });
-    }
-  }
   for (int head = 0; head < count; ++head) {
     // Each node walked costs about what a run's node does.
     --search.context.workLeft;
@@ -253,6 +261,52 @@ void markRemovalReach(InnerSearch& search, NodeBits& reach) {
       if (hasOneCell(others)) push(chainNode(others.first(), digit, true));
     }
   }
+}
+
+void markNode(NodeBits& bits, std::uint16_t* queue, int& count, int node) {
+  std::uint64_t& word = bits.word[node >> 6];
+  const std::uint64_t bit = std::uint64_t(1) << (node & 63);
+  if ((word & bit) != 0) return;
+  word |= bit;
+  queue[count++] = std::uint16_t(node);
+}
+
+// Static links have their contrapositives, so a static run from a node
+// reaches the tail of a link the outer removals made (a bivalue cell or a
+// digit's two places in a house that had more) exactly when the link's
+// head reaches the node's opposite. One walk from every such head marks
+// the starts whose runs can rest on the removals; no other run can give a
+// step the outer run may use.
+void markRemovalReach(InnerSearch& search, NodeBits& reach) {
+  std::memset(&reach, 0, sizeof reach);
+  std::uint16_t queue[kNodeSlots];
+  int count = 0;
+  forEachRemovalLink(search, [&](int x, int y) {
+    markNode(reach, queue, count, x);
+    markNode(reach, queue, count, y);
+  });
+  walkStatic(search, reach, queue, count);
+}
+
+// A static run from a start ends at the start's opposite through such a
+// link x-off to y-on only when the start's opposite follows from x-on and
+// from y-on both: the starts whose forcing chains can rest on the removals.
+void markRemovalClashes(InnerSearch& search, NodeBits& clashes) {
+  std::memset(&clashes, 0, sizeof clashes);
+  NodeBits fromX;
+  NodeBits fromY;
+  std::uint16_t queue[kNodeSlots];
+  forEachRemovalLink(search, [&](int x, int y) {
+    int count = 0;
+    std::memset(&fromX, 0, sizeof fromX);
+    markNode(fromX, queue, count, x);
+    walkStatic(search, fromX, queue, count);
+    count = 0;
+    std::memset(&fromY, 0, sizeof fromY);
+    markNode(fromY, queue, count, y);
+    walkStatic(search, fromY, queue, count);
+    for (int w = 0; w < kNodeWords; ++w) clashes.word[w] |= fromX.word[w] & fromY.word[w];
+  });
 }
 
 bool reaches(const NodeBits& reach, int node) {
@@ -340,7 +394,10 @@ bool collectHints(InnerSearch& search) {
   NodeBits& reach = search.nested.reach;
   const NodeBits* filter = nullptr;
   if (!family.mode.dynamic) {
-    markRemovalReach(search, reach);
+    if (family.cellAndRegion)
+      markRemovalReach(search, reach);
+    else
+      markRemovalClashes(search, reach);
     filter = &reach;
   }
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
