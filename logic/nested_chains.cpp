@@ -349,7 +349,7 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
 // Region chains of the digit run of cell, where cell is the digit's first
 // place; what every place reached is checked on stored bits before the
 // runs are made again to report it. False when the work ran out.
-bool addRegions(InnerSearch& search, const ChainRun& cellRun, int cell, int digit,
+bool addRegions(InnerSearch& search, const ChainRun* cellRun, int cell, int digit,
                 const NodeBits* reach) {
   ChainWorkspace& chains = search.nested.chains;
   for (int type = 0; type < 3; ++type) {
@@ -373,7 +373,12 @@ bool addRegions(InnerSearch& search, const ChainRun& cellRun, int cell, int digi
     bool any = false;
     for (const std::uint64_t word : common.word) any = any || word != 0;
     if (!any) continue;
-    const ChainRun* runs[9] = {&cellRun};
+    // Without its run at hand, the cell's is made again in the one spare.
+    if (cellRun == nullptr) {
+      if (!runInner(search, chains.offRun, chainNode(cell, digit, true))) return false;
+      cellRun = &chains.offRun;
+    }
+    const ChainRun* runs[9] = {cellRun};
     int runCount = 1;
     forEachCell(places, [&](CellIndex other) {
       if (other == cell || !finished) return;
@@ -387,9 +392,55 @@ bool addRegions(InnerSearch& search, const ChainRun& cellRun, int cell, int digi
   return true;
 }
 
+// What the static run from node reached, run and stored unless known.
+bool knowOnRun(InnerSearch& search, int node) {
+  ChainWorkspace& chains = search.nested.chains;
+  if (chains.onReachedKnown[node / 2]) return true;
+  if (!runInner(search, chains.houseRuns[0], node)) return false;
+  storeOnRun(chains, chains.houseRuns[0]);
+  return true;
+}
+
+// The static multiple chains: a candidate's run is the same whichever
+// cell or house asks for it, so each is made once for its stored bits, and
+// again only to report what every branch of a cell or region reached.
+bool collectMultiple(InnerSearch& search) {
+  ChainWorkspace& chains = search.nested.chains;
+  NodeBits& reach = search.nested.reach;
+  markRemovalReach(search, reach);
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    const int digits = chains.source[cell];
+    if (candidateCount(digits) < search.family.sourceCandidates ||
+        !sourceMayRest(search, reach, cell))
+      continue;
+    NodeBits common;
+    std::memset(&common, 0xFF, sizeof common);
+    for (int rest = digits; rest != 0; rest &= rest - 1) {
+      const int digit = firstDigit(rest);
+      const int on = chainNode(cell, digit, true);
+      if (!knowOnRun(search, on)) return false;
+      for (int w = 0; w < kNodeWords; ++w) common.word[w] &= chains.onReached[on / 2].word[w];
+      if (!addRegions(search, nullptr, cell, digit, &reach)) return false;
+    }
+    bool any = false;
+    for (const std::uint64_t word : common.word) any = any || word != 0;
+    if (!any || !cellMayRest(search, reach, cell)) continue;
+    const ChainRun* digitRuns[9];
+    int runCount = 0;
+    for (int rest = digits; rest != 0; rest &= rest - 1) {
+      ChainRun& run = chains.digitRuns[runCount];
+      digitRuns[runCount++] = &run;
+      if (!runInner(search, run, chainNode(cell, firstDigit(rest), true))) return false;
+    }
+    addCommon(search, digitRuns, runCount, kCellKind, cell, -1, 0);
+  }
+  return true;
+}
+
 // Every step of the family on the inner grid; false when the work ran out.
 bool collectHints(InnerSearch& search) {
   const InnerFamily& family = search.family;
+  if (family.cellAndRegion && !family.mode.dynamic) return collectMultiple(search);
   ChainWorkspace& chains = search.nested.chains;
   NodeBits& reach = search.nested.reach;
   const NodeBits* filter = nullptr;
@@ -431,7 +482,7 @@ bool collectHints(InnerSearch& search) {
           addCommon(search, runs, 2, kDoubleKind, cell, -1, digit);
         }
       }
-      if (family.cellAndRegion && !addRegions(search, onRun, cell, digit, filter)) return false;
+      if (family.cellAndRegion && !addRegions(search, &onRun, cell, digit, filter)) return false;
     }
     if (family.cellAndRegion && (filter == nullptr || cellMayRest(search, reach, cell)))
       addCommon(search, digitRuns, runCount, kCellKind, cell, -1, 0);
