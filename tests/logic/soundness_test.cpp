@@ -46,8 +46,8 @@ struct ListSample {
 constexpr ListSample kSamples[] = {
     {"17clue.txt", 2459, 20},
     {"top1465.txt", 73, 20},
-    {"forum_hardest_1106.txt", 37, 10},
-    {"forum_hardest_1905_11plus_sample.txt", 977, 10},
+    {"forum_hardest_1106.txt", 61, 6},
+    {"forum_hardest_1905_11plus_sample.txt", 2437, 4},
     {"rated/se_rated_dev.txt", 80, 20},
     {"rated/se_rated_17clue_sample.txt", 61, 10},
     {"rated/se_rated_top1465_sample.txt", 29, 10},
