@@ -2,30 +2,11 @@
 
 #include <cstring>
 
+#include "logic/chain_peers.h"
+
 namespace {
 
 constexpr int kRuleScanWork = 48;
-
-// The cells an on node takes its digit from, in the order the rating scale
-// visits them: its box, then its row outside the box, then its column
-// outside the box; within each, increasing index is the house's order.
-struct HouseRulePeers {
-  CellSet parts[kCellCount][3];
-};
-
-constexpr HouseRulePeers makeHouseRulePeers() {
-  HouseRulePeers t{};
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    const CellSet box = kHouses.houseSets[kHouses.houses[cell][kBoxHouse]];
-    t.parts[cell][0] = box;
-    t.parts[cell][0].remove(cell);
-    t.parts[cell][1] = kHouses.houseSets[kHouses.houses[cell][kRowHouse]] - box;
-    t.parts[cell][2] = kHouses.houseSets[kHouses.houses[cell][kColumnHouse]] - box;
-  }
-  return t;
-}
-
-constexpr HouseRulePeers kHouseRulePeers = makeHouseRulePeers();
 
 // A node an off node implies, with its parents, before it is checked.
 struct Implied {
@@ -90,7 +71,7 @@ bool processOn(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) 
     }
   }
   const CellSet digitCells = (mode.dynamic ? chains.workingDigits : chains.sourceDigits)[digit - 1];
-  for (const CellSet part : kHouseRulePeers.parts[cell]) {
+  for (const CellSet part : kChainPeers.parts[cell]) {
     const CellSet peers = part & digitCells;
     for (int w = 0; w < 2; ++w) {
       for (std::uint64_t bits = peers.word[w]; bits != 0; bits &= bits - 1) {
@@ -211,18 +192,6 @@ void storeOnRun(ChainWorkspace& chains, const ChainRun& run) {
   for (int i = 0; i < run.offCount; ++i)
     bits.word[run.offNodes[i] >> 6] |= std::uint64_t(1) << (run.offNodes[i] & 63);
   chains.onReachedKnown[candidate] = 1;
-}
-
-bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit, ChainMode mode,
-                  const NodeBits** reached) {
-  ChainWorkspace& chains = context.chains;
-  const int node = chainNode(cell, digit, true);
-  if (!chains.onReachedKnown[node / 2]) {
-    if (!runChain(context, scratch, node, mode)) return false;
-    storeOnRun(chains, scratch);
-  }
-  *reached = &chains.onReached[node / 2];
-  return true;
 }
 
 void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount) {

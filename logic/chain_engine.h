@@ -62,10 +62,6 @@ int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity);
 // The same for the clash's last node, which the run did not keep.
 int clashPath(const ChainRun& run, std::uint16_t* path, int capacity);
 
-// What the run from candidate's on node reached, from the producer's store
-// or run now with scratch and stored. False when the work bound ran out.
-bool onRunReached(LogicContext& context, ChainRun& scratch, int cell, int digit, ChainMode mode,
-                  const NodeBits** reached);
 // Keeps what run, from a candidate's on node, reached in the producer's store.
 void storeOnRun(ChainWorkspace& chains, const ChainRun& run);
 

@@ -4,30 +4,25 @@
 // joins the run as off nodes.
 #include <cstring>
 
-#include "logic/chain_engine.h"
+#include "logic/chain_search.h"
 
 namespace {
 
-// The rating scale's order among inner steps of equal rating and complexity.
-enum InnerKind { kDoubleKind = 1, kChainKind = 4, kCellKind = 5, kRegionKind = 6, kClashKind = 7 };
-
 struct InnerFamily {
-  ChainMode mode;
+  ChainSources sources;
   double base;
-  int sourceCandidates;
-  bool contradictions;
-  bool doubles;
-  bool cellAndRegion;
   int clashKind;
 };
 
 // The static forcing chains of level 2 (a clash from an assumption is a
 // forcing chain to its negation), the static multiple chains level 3 adds,
 // and the dynamic searches nested in level 4.
-constexpr InnerFamily kForcingChains = {{false, true, 0}, 7.0, 2, true, false, false, kChainKind};
-constexpr InnerFamily kMultipleChains = {{false, true, 0}, 8.0, 3, false, false, true, kChainKind};
+constexpr InnerFamily kForcingChains = {
+    {{false, true, 0}, 2, true, false, false}, 7.0, kForcingKind};
+constexpr InnerFamily kMultipleChains = {
+    {{false, true, 0}, 3, false, false, true}, 8.0, kForcingKind};
 constexpr InnerFamily dynamicInner(int level) {
-  return {{true, true, level}, 8.5 + 0.5 * level, 2, true, true, true, kClashKind};
+  return {{{true, true, level}, 2, true, true, true}, 8.5 + 0.5 * level, kContradictionKind};
 }
 
 struct InnerSearch {
@@ -113,7 +108,7 @@ void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint1
         for (int type = 0; type < 3; ++type) {
           const int house = kHouses.houses[cell][type];
           if (house != kHouses.houses[from][type]) continue;
-          if (search.family.mode.dynamic ||
+          if (search.family.sources.mode.dynamic ||
               hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
             addHouseParents(search, house, digit);
         }
@@ -170,31 +165,21 @@ void addClash(InnerSearch& search, const ChainRun& run) {
   endHint(search, clashComplexity(search.nested.chains, run), search.family.clashKind);
 }
 
-// Every node all runs reached, on nodes first, in the first run's order;
-// the source of a cell or region chain rests on its cell or house as a
-// bivalue or conjugate link would.
-void addCommon(InnerSearch& search, const ChainRun* const* runs, int runCount, int kind, int cell,
-               int house, int digit) {
-  const ChainRun& first = *runs[0];
-  for (int side = 0; side < 2; ++side) {
-    const std::uint16_t* nodes = side == 0 ? first.onNodes : first.offNodes;
-    const int count = side == 0 ? first.onCount : first.offCount;
-    for (int i = 0; i < count; ++i) {
-      const std::uint16_t node = nodes[i];
-      bool everywhere = true;
-      for (int r = 1; r < runCount && everywhere; ++r) everywhere = reachedNode(*runs[r], node);
-      if (!everywhere || !beginHint(search)) continue;
-      addTargetEliminations(search, node);
-      if (kind == kCellKind) addCellParents(search, cell);
-      if (kind == kRegionKind) addHouseParents(search, house, digit);
-      int complexity = 0;
-      for (int r = 0; r < runCount; ++r) {
-        addBranchParents(search, *runs[r], &node, 1);
-        complexity += ancestorCount(search.nested.chains, *runs[r], node);
-      }
-      endHint(search, complexity, kind);
-    }
+// A node all runs reached; the source of a cell or region chain rests on
+// its cell or house as a bivalue or conjugate link would.
+void addTarget(InnerSearch& search, const ChainPattern& pattern, const ChainRun* const* runs,
+               int runCount, int node) {
+  if (!beginHint(search)) return;
+  addTargetEliminations(search, node);
+  if (pattern.kind == kCellKind) addCellParents(search, pattern.cell);
+  if (pattern.kind == kRegionKind) addHouseParents(search, pattern.house, pattern.digit);
+  int complexity = 0;
+  const std::uint16_t target = std::uint16_t(node);
+  for (int r = 0; r < runCount; ++r) {
+    addBranchParents(search, *runs[r], &target, 1);
+    complexity += ancestorCount(search.nested.chains, *runs[r], node);
   }
+  endHint(search, complexity, pattern.kind);
 }
 
 // Static links have their contrapositives, so a static run from a node
@@ -313,10 +298,6 @@ bool reaches(const NodeBits& reach, int node) {
   return (reach.word[node >> 6] >> (node & 63) & 1) != 0;
 }
 
-bool runInner(InnerSearch& search, ChainRun& run, int start) {
-  return runChainIn(search.context, search.nested.chains, run, start, search.family.mode);
-}
-
 bool cellMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
   if ((search.outer.source[cell] & ~search.outer.working[cell]) != 0) return true;
   for (int rest = search.nested.chains.source[cell]; rest != 0; rest &= rest - 1) {
@@ -346,148 +327,87 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
   return false;
 }
 
-// Region chains of the digit run of cell, where cell is the digit's first
-// place; what every place reached is checked on stored bits before the
-// runs are made again to report it. False when the work ran out.
-bool addRegions(InnerSearch& search, const ChainRun* cellRun, int cell, int digit,
-                const NodeBits* reach) {
-  ChainWorkspace& chains = search.nested.chains;
-  for (int type = 0; type < 3; ++type) {
-    const int house = kHouses.houses[cell][type];
-    const CellSet places = kHouses.houseSets[house] & chains.sourceDigits[digit - 1];
-    if (!hasSeveralCells(places) || places.first() != cell) continue;
-    if (reach != nullptr && !regionMayRest(search, *reach, house, digit)) continue;
-    NodeBits common = chains.onReached[chainNode(cell, digit, true) / 2];
-    bool finished = true;
-    forEachCell(places, [&](CellIndex other) {
-      if (other == cell || !finished) return;
-      const int node = chainNode(other, digit, true);
-      if (!chains.onReachedKnown[node / 2]) {
-        finished = runInner(search, chains.houseRuns[0], node);
-        if (!finished) return;
-        storeOnRun(chains, chains.houseRuns[0]);
-      }
-      for (int w = 0; w < kNodeWords; ++w) common.word[w] &= chains.onReached[node / 2].word[w];
-    });
-    if (!finished) return false;
-    bool any = false;
-    for (const std::uint64_t word : common.word) any = any || word != 0;
-    if (!any) continue;
-    // Without its run at hand, the cell's is made again in the one spare.
-    if (cellRun == nullptr) {
-      if (!runInner(search, chains.offRun, chainNode(cell, digit, true))) return false;
-      cellRun = &chains.offRun;
-    }
-    const ChainRun* runs[9] = {cellRun};
-    int runCount = 1;
-    forEachCell(places, [&](CellIndex other) {
-      if (other == cell || !finished) return;
-      ChainRun& run = chains.houseRuns[runCount - 1];
-      finished = runInner(search, run, chainNode(other, digit, true));
-      runs[runCount++] = &run;
-    });
-    if (!finished) return false;
-    addCommon(search, runs, runCount, kRegionKind, kNoCell, house, digit);
-  }
-  return true;
-}
+// Collects every step; with a filter, the static runs that cannot rest on
+// the outer removals are left out.
+struct InnerSink {
+  InnerSearch& search;
+  const NodeBits* filter;
 
-// What the static run from node reached, run and stored unless known.
-bool knowOnRun(InnerSearch& search, int node) {
-  ChainWorkspace& chains = search.nested.chains;
-  if (chains.onReachedKnown[node / 2]) return true;
-  if (!runInner(search, chains.houseRuns[0], node)) return false;
-  storeOnRun(chains, chains.houseRuns[0]);
-  return true;
-}
+  void clash(const ChainRun& run) { addClash(search, run); }
+  void target(const ChainPattern& pattern, const ChainRun* const* runs, int runCount, int node) {
+    addTarget(search, pattern, runs, runCount, node);
+  }
+  // A static forcing chain from on ends at its opposite.
+  bool onMayRest(int on) const {
+    return filter == nullptr || search.family.sources.cellAndRegion ||
+           reaches(*filter, oppositeNode(on));
+  }
+  bool offMayRest(int on) const { return filter == nullptr || reaches(*filter, on); }
+  bool sourceMayRest(int cell) const {
+    return filter == nullptr || !search.family.sources.cellAndRegion ||
+           ::sourceMayRest(search, *filter, cell);
+  }
+  bool cellMayRest(int cell) const {
+    return filter == nullptr || ::cellMayRest(search, *filter, cell);
+  }
+  bool regionMayRest(int house, int digit) const {
+    return filter == nullptr || ::regionMayRest(search, *filter, house, digit);
+  }
+};
 
 // The static multiple chains: a candidate's run is the same whichever
 // cell or house asks for it, so each is made once for its stored bits, and
 // again only to report what every branch of a cell or region reached.
 bool collectMultiple(InnerSearch& search) {
   ChainWorkspace& chains = search.nested.chains;
+  const ChainSources& sources = search.family.sources;
   NodeBits& reach = search.nested.reach;
   markRemovalReach(search, reach);
+  InnerSink sink{search, &reach};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     const int digits = chains.source[cell];
-    if (candidateCount(digits) < search.family.sourceCandidates ||
-        !sourceMayRest(search, reach, cell))
-      continue;
+    if (candidateCount(digits) < sources.sourceCandidates || !sink.sourceMayRest(cell)) continue;
     NodeBits common;
     std::memset(&common, 0xFF, sizeof common);
     for (int rest = digits; rest != 0; rest &= rest - 1) {
       const int digit = firstDigit(rest);
       const int on = chainNode(cell, digit, true);
-      if (!knowOnRun(search, on)) return false;
+      if (!knowOnRun(search.context, chains, chains.houseRuns[0], on, sources.mode)) return false;
       for (int w = 0; w < kNodeWords; ++w) common.word[w] &= chains.onReached[on / 2].word[w];
-      if (!addRegions(search, nullptr, cell, digit, &reach)) return false;
+      if (!searchRegions(search.context, chains, sources, sink, nullptr, cell, digit)) return false;
     }
     bool any = false;
     for (const std::uint64_t word : common.word) any = any || word != 0;
-    if (!any || !cellMayRest(search, reach, cell)) continue;
+    if (!any || !sink.cellMayRest(cell)) continue;
     const ChainRun* digitRuns[9];
     int runCount = 0;
     for (int rest = digits; rest != 0; rest &= rest - 1) {
       ChainRun& run = chains.digitRuns[runCount];
       digitRuns[runCount++] = &run;
-      if (!runInner(search, run, chainNode(cell, firstDigit(rest), true))) return false;
+      if (!runChainIn(search.context, chains, run, chainNode(cell, firstDigit(rest), true),
+                      sources.mode))
+        return false;
     }
-    addCommon(search, digitRuns, runCount, kCellKind, cell, -1, 0);
+    reportCommon(sink, ChainPattern{kCellKind, cell, -1, 0}, digitRuns, runCount);
   }
   return true;
 }
 
 // Every step of the family on the inner grid; false when the work ran out.
 bool collectHints(InnerSearch& search) {
-  const InnerFamily& family = search.family;
-  if (family.cellAndRegion && !family.mode.dynamic) return collectMultiple(search);
-  ChainWorkspace& chains = search.nested.chains;
+  const ChainSources& sources = search.family.sources;
+  if (sources.cellAndRegion && !sources.mode.dynamic) return collectMultiple(search);
   NodeBits& reach = search.nested.reach;
   const NodeBits* filter = nullptr;
-  if (!family.mode.dynamic) {
-    if (family.cellAndRegion)
+  if (!sources.mode.dynamic) {
+    if (sources.cellAndRegion)
       markRemovalReach(search, reach);
     else
       markRemovalClashes(search, reach);
     filter = &reach;
   }
-  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
-    const int digits = chains.source[cell];
-    const int count = candidateCount(digits);
-    if (count < family.sourceCandidates) continue;
-    if (filter != nullptr && family.cellAndRegion && !sourceMayRest(search, reach, cell)) continue;
-    const ChainRun* digitRuns[9];
-    int runCount = 0;
-    for (int rest = digits; rest != 0; rest &= rest - 1) {
-      const int digit = firstDigit(rest);
-      const int on = chainNode(cell, digit, true);
-      ChainRun& onRun = chains.digitRuns[runCount];
-      digitRuns[runCount++] = &onRun;
-      // A static forcing chain from on ends at its opposite.
-      if (filter != nullptr && !family.cellAndRegion && !reaches(reach, oppositeNode(on))) {
-        if (reaches(reach, on) && !runInner(search, chains.offRun, oppositeNode(on))) return false;
-        if (reaches(reach, on) && chains.offRun.clash) addClash(search, chains.offRun);
-        continue;
-      }
-      if (!runInner(search, onRun, on)) return false;
-      storeOnRun(chains, onRun);
-      if (family.contradictions && onRun.clash) addClash(search, onRun);
-      const bool offMayRest = filter == nullptr || reaches(reach, on);
-      if ((family.contradictions || family.doubles) && offMayRest) {
-        ChainRun& offRun = chains.offRun;
-        if (!runInner(search, offRun, chainNode(cell, digit, false))) return false;
-        if (family.contradictions && offRun.clash) addClash(search, offRun);
-        if (family.doubles && count >= 3) {
-          const ChainRun* runs[2] = {&onRun, &offRun};
-          addCommon(search, runs, 2, kDoubleKind, cell, -1, digit);
-        }
-      }
-      if (family.cellAndRegion && !addRegions(search, &onRun, cell, digit, filter)) return false;
-    }
-    if (family.cellAndRegion && (filter == nullptr || cellMayRest(search, reach, cell)))
-      addCommon(search, digitRuns, runCount, kCellKind, cell, -1, 0);
-  }
-  return true;
+  InnerSink sink{search, filter};
+  return searchChainSources(search.context, search.nested.chains, sources, sink);
 }
 
 bool isBefore(const NestedHint& a, const NestedHint& b) {

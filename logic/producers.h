@@ -49,14 +49,14 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
 // chains.cpp and the files beside it
 bool findNishioChains(LogicContext& context, const LogicGrid& grid, Step& step);
 bool findMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findDynamicChainsPlus(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedChains(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedMultipleChains(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedDynamicChains0(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedDynamicChains1(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedDynamicChains2(LogicContext& context, const LogicGrid& grid, Step& step);
-bool findNestedDynamicChains3(LogicContext& context, const LogicGrid& grid, Step& step);
+// The dynamic forcing chains of a level: 0 plain, 1 plus, 2 nesting the
+// static forcing chains, 3 the multiple chains too, and 4 to 7 (the four
+// producers of the scale's level 4) a nested dynamic search of level 0 to 3.
+bool findDynamicChainsOfLevel(int level, LogicContext& context, const LogicGrid& grid, Step& step);
+template <int Level>
+bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findDynamicChainsOfLevel(Level, context, grid, step);
+}
 
 // Every producer in the order the rater tries them at each step.
 extern const Producer kProducers[];

@@ -31,14 +31,14 @@ const Producer kProducers[] = {
     findAlignedTripletExclusion,
     findNishioChains,
     findMultipleChains,
-    findDynamicChains,
-    findDynamicChainsPlus,
-    findNestedChains,
-    findNestedMultipleChains,
-    findNestedDynamicChains0,
-    findNestedDynamicChains1,
-    findNestedDynamicChains2,
-    findNestedDynamicChains3,
+    findDynamicChains<0>,
+    findDynamicChains<1>,
+    findDynamicChains<2>,
+    findDynamicChains<3>,
+    findDynamicChains<4>,
+    findDynamicChains<5>,
+    findDynamicChains<6>,
+    findDynamicChains<7>,
 };
 const int kProducerCount = int(sizeof kProducers / sizeof kProducers[0]);
 

@@ -331,10 +331,10 @@ TEST(TechniqueSteps, ChainSearchStopsWhenItsWorkIsSpent) {
   readBoard(kChainCases[0].puzzle, board);
   initLogicGrid(context->grid, board);
   context->workLeft = 1000;
-  EXPECT_FALSE(findDynamicChains(*context, context->grid, context->step));
+  EXPECT_FALSE(findDynamicChains<0>(*context, context->grid, context->step));
   EXPECT_LE(context->workLeft, 0);
   context->workLeft = kRatingWorkBound;
-  EXPECT_TRUE(findDynamicChains(*context, context->grid, context->step));
+  EXPECT_TRUE(findDynamicChains<0>(*context, context->grid, context->step));
   EXPECT_GT(context->workLeft, 0);
 }
 
