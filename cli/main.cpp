@@ -12,7 +12,6 @@
 #include "cli/worker_threads.h"
 #include "logic/rating.h"
 #include "logic/step_text.h"
-#include "logic/technique_names.h"
 #include "model/tables.h"
 #include "solver/clock.h"
 #include "solver/search.h"
@@ -160,13 +159,8 @@ const char* unratedReason(const GameState& state, int solutions) {
 void explainStep(const Step& step, const LogicGrid&, void* data) {
   std::string& explanation = *static_cast<std::string*>(data);
   char text[2048];
-  StepText out{text, int(sizeof text), 0};
-  text[0] = '\0';
-  appendText(out, "  ");
-  appendRating(out, step.rating);
-  appendCharacter(out, ' ');
-  explanation += text;
-  formatStep(step, text, int(sizeof text));
+  formatRatedStep(step, text, int(sizeof text));
+  explanation += "  ";
   explanation += text;
   explanation += '\n';
 }
@@ -187,10 +181,7 @@ void rateLine(const GameState& state, int solutions, LogicContext& context, Batc
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
   } else {
-    const int tenths = ratingTenths(result.rating);
-    const int length = std::snprintf(fields, sizeof fields, "%d.%d ", tenths / 10, tenths % 10);
-    writeTechniqueName(result.hardest, result.hardestLevel, fields + length,
-                       int(sizeof fields) - length);
+    formatRatingFields(result, fields, int(sizeof fields));
   }
   if (options.rate) {
     // The line's newline goes after the two fields; 160 characters hold them.

@@ -1,6 +1,9 @@
 #include "logic/rating.h"
 
+#include <cstdio>
+
 #include "logic/producers.h"
+#include "logic/technique_names.h"
 
 const Producer kProducers[] = {
     findHiddenSingle,
@@ -81,6 +84,20 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
   }
 }
 
+bool findNextStep(LogicContext& context, const int board[kCellCount]) {
+  initLogicGrid(context.grid, board);
+  context.workLeft = kRatingWorkBound;
+  if (isSolved(context.grid)) return false;
+  return findFirstStep(context) && changesGrid(context.step, context.grid);
+}
+
 int ratingTenths(double rating) {
   return int((rating + 0.05) * 10.0);
+}
+
+void formatRatingFields(const RatingResult& result, char* text, int size) {
+  const int tenths = ratingTenths(result.rating);
+  const int length = std::snprintf(text, std::size_t(size), "%d.%d ", tenths / 10, tenths % 10);
+  if (length < 0 || length >= size) return;
+  writeTechniqueName(result.hardest, result.hardestLevel, text + length, size - length);
 }

@@ -27,5 +27,12 @@ using StepObserver = void (*)(const Step& step, const LogicGrid& grid, void* dat
 // solution; observer, when not null, sees every step.
 void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
                 StepObserver observer = nullptr, void* observerData = nullptr);
+// The first step the rater takes from board (81 digits, 0 for empty, one
+// solution), into context.step; false when the grid is full or no technique
+// applies within the work bound.
+bool findNextStep(LogicContext& context, const int board[kCellCount]);
 // A rating as printed: rounded half up to one decimal, in tenths.
 int ratingTenths(double rating);
+// A finished rating as vantric-solve --rate prints it: "7.2 ForcingChain".
+// Writes at most size - 1 characters and a terminating zero.
+void formatRatingFields(const RatingResult& result, char* text, int size);

@@ -86,3 +86,11 @@ void formatStep(const Step& step, char* text, int size) {
   }
   appendEliminations(out, step);
 }
+
+void formatRatedStep(const Step& step, char* text, int size) {
+  StepText out{text, size, 0};
+  text[0] = '\0';
+  appendRating(out, step.rating);
+  appendCharacter(out, ' ');
+  if (out.length < size - 1) formatStep(step, text + out.length, size - out.length);
+}

@@ -26,6 +26,9 @@ void appendRating(StepText& out, double rating);
 
 // Writes the explanation line of step, without a line end.
 void formatStep(const Step& step, char* text, int size);
+// The same line after the step's rating and a blank, as an explanation
+// lists its steps: "1.2 r2c6=9 hidden single in box 2".
+void formatRatedStep(const Step& step, char* text, int size);
 
 // Each family of techniques words its own steps; false for a step of another
 // family. basic_text.cpp, pattern_text.cpp, chain_text.cpp.

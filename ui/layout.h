@@ -7,6 +7,10 @@
 // reach the client area's right edge whatever its width.
 constexpr int kToRightEdge = 1000000;
 
+// The point sizes of the fonts: the digit font and the position font are
+// created at them; the GUI font is the system's, 8 points on Windows.
+constexpr int kFontPoints[kFontCount] = {8, 30, 8};
+
 // number * numerator / denominator in 64 bits, rounded to the nearest
 // integer with halves away from zero, as the Windows MulDiv rounds; -1 when
 // the denominator is 0 or the result does not fit an int, as there too.

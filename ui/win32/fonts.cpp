@@ -17,8 +17,8 @@ HFONT createPointFont(HDC dc, int points, const char* face) {
 void createFonts(HDC dc) {
   game.layout.dpi = GetDeviceCaps(dc, LOGPIXELSY);
   frontEnd.fonts[kFontGui] = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  frontEnd.fonts[kFontDigit] = createPointFont(dc, 30, "Times New Roman");
-  frontEnd.fonts[kFontPosition] = createPointFont(dc, 8, "Courier New");
+  frontEnd.fonts[kFontDigit] = createPointFont(dc, kFontPoints[kFontDigit], "Times New Roman");
+  frontEnd.fonts[kFontPosition] = createPointFont(dc, kFontPoints[kFontPosition], "Courier New");
   for (int i = 0; i < kFontCount; ++i) {
     const HGDIOBJ previous = SelectObject(dc, frontEnd.fonts[i]);
     TEXTMETRICA metrics = {};
