@@ -167,9 +167,11 @@
 
   function pixelRatio() { return window.devicePixelRatio || 1; }
 
-  // Room for the window on the page, in CSS pixels.
-  function availableWidth() {
-    return document.documentElement.clientWidth - (window.innerWidth < 600 ? 8 : 24);
+  // Room for the client area on the page, in CSS pixels: the page's width
+  // less the margins and the window's frame, wide or narrow as the CSS has them.
+  function roomFor(narrow) {
+    const margins = narrow ? 2 * 4 : 2 * 12;
+    return document.documentElement.clientWidth - margins - 2;
   }
 
   // The dpi and arrangement for the page as it is now, from a layout made
@@ -179,9 +181,8 @@
     const dpr = pixelRatio();
     const natural = 96 * dpr;
     const scale = dpi / natural;
-    const room = availableWidth();
-    if (width / dpr / scale <= room) return { dpi: Math.round(natural), narrow: false };
-    const zoom = Math.min(1, room / (boardWidth / dpr / scale));
+    if (width / dpr / scale <= roomFor(false)) return { dpi: Math.round(natural), narrow: false };
+    const zoom = Math.min(1, roomFor(true) / (boardWidth / dpr / scale));
     return { dpi: Math.max(24, Math.floor(natural * zoom)), narrow: true };
   }
 
@@ -240,7 +241,7 @@
       client.style.width = cssPixels(shown);
       client.style.height = cssPixels(height);
       const gui = `${fonts[0].cssSize}px ${kFaces[0]}`;
-      $('entry-label').style.font = gui;
+      for (const label of document.querySelectorAll('#entry-label, .narrow-label')) label.style.font = gui;
       boxes[0].style.font = gui;
       boxes[1].style.font = `${fonts[2].cssSize}px ${kFaces[2]}`;
       // Another layout is wanted at once where this one does not fit; the
@@ -554,11 +555,24 @@
     suspendedFor = reason;
   }
 
-  // Runs the game until it suspends again; it never ends of itself.
+  function showNotice(text) {
+    const notice = $('notice');
+    notice.textContent = text;
+    notice.hidden = false;
+  }
+
+  // Runs the game until it suspends again; it never ends of itself, and a
+  // game that stopped says so rather than leave a board that no longer answers.
   function enterGame(dpi) {
     resumedAt = performance.now();
-    game.vantricMain(dpi);
-    if (game.asyncify_get_state() !== kUnwinding) throw new Error('the game module ended');
+    try {
+      game.vantricMain(dpi);
+      if (game.asyncify_get_state() !== kUnwinding) throw new Error('the game module ended');
+    } catch (error) {
+      suspendedFor = 'stopped';
+      showNotice(`Vantric stopped: ${error.message}. Reload the page to play on.`);
+      throw error;
+    }
     game.asyncify_stop_unwind();
   }
 
@@ -568,6 +582,9 @@
     game.asyncify_start_rewind(suspendedStack);
     enterGame(0);
   }
+
+  // A cell's rectangle in the canvas's pixels, for the tests.
+  view.cellBox = (cell) => layout.cells[cell];
 
   // Where a cell's centre is in the viewport, for the tests.
   view.cellCentre = (cell) => {
@@ -694,6 +711,9 @@
     return { board: readCells(words[0]), givens: readCells(words[1]) };
   }
 
+  view.cells = currentCells;
+  view.marked = () => marks || [];
+
   // ---- Input ----------------------------------------------------------------
 
   function boardPoint(event) {
@@ -776,7 +796,8 @@
     const target = event.target;
     if (target.closest && target.closest('textarea, input, select, button, a, #panel')) return;
     if (event.altKey && !event.ctrlKey && !event.metaKey) {
-      const index = menu.popups.findIndex((p) => p.mnemonic === event.key.toLowerCase());
+      const letter = event.code.startsWith('Key') ? event.code.slice(3).toLowerCase() : '';
+      const index = menu.popups.findIndex((p) => p.mnemonic === letter);
       if (index >= 0) {
         openMenu(index);
         event.preventDefault();
@@ -893,6 +914,8 @@
 
   async function panelRequest(op, fields, show) {
     if (panel.pending.size > 0) startWorker();
+    clearMarks();
+    $('legend').hidden = true;
     panelText.textContent = op === 'make' ? 'Making a puzzle\u2026' : 'Thinking\u2026';
     panelText.setAttribute('aria-busy', 'true');
     document.body.dataset.panel = 'busy';
@@ -942,6 +965,7 @@
       if (cellsText(currentCells().board) !== position) return;
       marks = answer.marks;
       drawMarks();
+      $('legend').hidden = !marks.some((mark) => mark);
     });
   });
   $('explain').addEventListener('click', () => panelRequest('explain', currentCells(), () => {}));
@@ -977,14 +1001,11 @@
     const text = decodeURIComponent(location.hash.slice(1));
     if (!text) return null;
     const cells = text.replace(/[^0-9.*]/g, '').replace(/[0*]/g, '.');
-    const notice = $('notice');
     if (cells.length !== 81) {
-      notice.textContent = `The link's puzzle has ${cells.length} squares, not 81, ` +
-        'so Vantric opened with one of its own.';
-      notice.hidden = false;
+      showNotice(`The link's puzzle has ${cells.length} squares, not 81, so it was not opened.`);
       return null;
     }
-    notice.hidden = true;
+    $('notice').hidden = true;
     return cells;
   }
 
@@ -1044,9 +1065,7 @@
   }
 
   start().catch((error) => {
-    const notice = $('notice');
-    notice.textContent = `Vantric could not start: ${error.message}`;
-    notice.hidden = false;
+    if (suspendedFor !== 'stopped') showNotice(`Vantric could not start: ${error.message}`);
     throw error;
   });
 })();
