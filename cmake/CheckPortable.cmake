@@ -1,10 +1,11 @@
 # Fails when windows.h appears outside ui/win32, or when an include points up
-# a layer. The layers run one way: state, model, solver, play, ui, ui/win32,
-# each using only those before it. The rating engine (logic) is a layer of
-# its own on the solver that the game never uses, and the puzzle maker
-# (generator) one on it; cli and bench sit on the solver, the rating engine
-# and the maker. The Windows benchmark, like the Windows
-# tests, drives the real window.
+# a layer. The layers run one way: state, model, solver, play, ui, and the
+# front ends ui/win32 and ui/web, each using only those before it. The rating
+# engine (logic) is a layer of its own on the solver that the game never
+# uses, and the puzzle maker (generator) one on it; cli and bench sit on the
+# solver, the rating engine and the maker, and so does the browser's side
+# panel (ui/web/panel*), which runs apart from its game. The Windows
+# benchmark, like the Windows tests, drives the real window.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/state/* ${SOURCE_DIR}/model/* ${SOURCE_DIR}/solver/* ${SOURCE_DIR}/play/*
      ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/bench/* ${SOURCE_DIR}/logic/*
@@ -15,7 +16,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
 function(layer_of path out)
   if(path MATCHES "^bench/windows/")
     set(${out} 8 PARENT_SCOPE)
-  elseif(path MATCHES "^ui/win32/")
+  elseif(path MATCHES "^ui/(win32|web)/")
     set(${out} 7 PARENT_SCOPE)
   elseif(path MATCHES "^ui/")
     set(${out} 6 PARENT_SCOPE)
@@ -37,7 +38,7 @@ function(layer_of path out)
 endfunction()
 
 function(folder_of path out)
-  string(REGEX MATCH "^(ui/win32|bench/windows|[a-z]+)/" folder "${path}")
+  string(REGEX MATCH "^(ui/win32|ui/web|bench/windows|[a-z]+)/" folder "${path}")
   set(${out} "${folder}" PARENT_SCOPE)
 endfunction()
 
@@ -64,7 +65,8 @@ foreach(source ${sources})
     if(NOT theirs LESS own)
       list(APPEND upward "${source} -> ${target}")
     elseif(their_folder MATCHES "^(logic|generator)/$" AND
-           own_folder MATCHES "^(play|ui|ui/win32|bench/windows)/$")
+           own_folder MATCHES "^(play|ui|ui/win32|ui/web|bench/windows)/$" AND
+           NOT source MATCHES "^ui/web/panel")
       # The game is built without the rating engine and the maker.
       list(APPEND upward "${source} -> ${target}")
     endif()

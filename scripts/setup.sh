@@ -11,6 +11,8 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   fonts-liberation fonts-dejavu-core fontconfig
   python3 clang-format
+  wasi-libc libclang-rt-14-dev-wasm32 libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 binaryen
+  chromium
 )
 
 as_root() {
@@ -18,6 +20,16 @@ as_root() {
 }
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+# A mirror in the middle of a sync can fail one index, and apt-get update
+# then fails as a whole though the lists at hand may still hold every
+# package needed: it is tried once more, then the install says what is missing.
+update_lists() {
+  as_root apt-get update -qq && return
+  echo "setup: apt-get update failed; trying once more"
+  as_root apt-get update -qq && return
+  echo "setup: some package lists did not update; installing from the lists at hand"
+}
 
 # Wine's 32-bit part wherever the i386 architecture can be added. Whether
 # the kernel runs it is found out when it is used (scripts/wine-arch); where
@@ -44,7 +56,7 @@ done
 if [ ${#missing[@]} -gt 0 ] || [ ${#missing32[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
   echo "setup: installing ${missing[*]} ${missing32[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  as_root apt-get update -qq
+  update_lists
   if [ ${#missing[@]} -gt 0 ]; then
     as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi

@@ -77,7 +77,8 @@ bool reportWrongCells(const int board[kCellCount], const int solution[kCellCount
   std::snprintf(line, sizeof line, "%s is wrong: its %d is not the solution's digit.", cell,
                 board[first]);
   appendAnswer(answer, line);
-  if (count > 1) {
+  if (count == 2) appendAnswer(answer, " 1 more square is wrong too.");
+  if (count > 2) {
     std::snprintf(line, sizeof line, " %d more squares are wrong too.", count - 1);
     appendAnswer(answer, line);
   }
