@@ -536,7 +536,12 @@
     if (suspendedFor === 'message') resume(takeMessage());
   }
 
+  // The message last handed to the game and when, so that the time it took
+  // to handle, repaint and rewrite the boxes can be read (bench/web_bench.py).
+  let handed = null;
+
   function writeMessage(address, message) {
+    handed = { kind: message.kind, at: performance.now() };
     const words = new Int32Array(memory(), address, 3);
     words[0] = message.kind;
     words[1] = message.a || 0;
@@ -680,6 +685,10 @@
   // After each message: the status line as text, the link to the puzzle,
   // and hint marks that no longer fit the board.
   function afterMessage() {
+    if (handed) {
+      view.handled = { kind: handed.kind, at: handed.at, ms: performance.now() - handed.at };
+      handed = null;
+    }
     const words = new Uint32Array(memory(), stateView, 5);
     const status = cString(words[2]);
     const idle = new Uint8Array(memory(), words[3], 1)[0] !== 0;
@@ -1061,6 +1070,8 @@
     watchPixelRatio();
     if (matchMedia('(pointer: coarse)').matches) showPad();
     view.ready = true;
+    view.startedAt = performance.now();
+    requestAnimationFrame(() => { view.firstFrameAt = performance.now(); });
     document.body.dataset.ready = 'true';
   }
 
