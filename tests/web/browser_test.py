@@ -14,6 +14,7 @@ import os
 import subprocess
 import sys
 import threading
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -63,6 +64,22 @@ def solve_command(args, position):
 @functools.lru_cache(maxsize=None)
 def browser():
     return Browser()
+
+
+def targets():
+    return browser().send("Target.getTargets")["targetInfos"]
+
+
+def poll(probe, what, timeout=10):
+    """The first true value of probe(), tried until timeout seconds have passed."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"waited {timeout} s for {what}")
+        time.sleep(0.02)
 
 
 class Game:
@@ -201,6 +218,24 @@ class Drawing(GameTest):
         game.wait(f"document.querySelector('[data-command=\"40003\"]').getAttribute('aria-checked') === 'false'")
         self.assertEqual(game.fill_colour(given), PLAIN)
 
+    def test_the_layout_follows_the_window_and_the_zoom(self):
+        game = self.open(EASY)
+        game.wait_solved()
+        cell = lambda: game.cell_box(0)[2] - game.cell_box(0)[0]
+        wide = cell()
+        self.assertFalse(game.js("document.documentElement.classList.contains('narrow')"))
+        # Zooming in doubles the pixel ratio: the fonts are measured again.
+        game.page.call("Emulation.setDeviceMetricsOverride",
+                       {"width": 1400, "height": 900, "deviceScaleFactor": 2, "mobile": False})
+        game.wait(f"window.vantric.cellBox(0)[2] - window.vantric.cellBox(0)[0] > {wide * 1.8}",
+                  what="the layout at twice the pixel ratio")
+        # A narrow window puts the controls under the board.
+        game.page.call("Emulation.setDeviceMetricsOverride",
+                       {"width": 420, "height": 900, "deviceScaleFactor": 1, "mobile": False})
+        game.wait("document.documentElement.classList.contains('narrow')", what="the narrow layout")
+        self.assertLessEqual(game.js("document.documentElement.scrollWidth"), 420)
+        game.wait_solved()
+
     def test_backing_store_follows_the_pixel_ratio(self):
         one = self.open(EASY)
         two = self.open(EASY, scale=2)
@@ -278,6 +313,40 @@ class Play(GameTest):
         # The game goes on after the dialog.
         game.page.click(*game.centre(filled))
         game.wait(f"window.vantric.beeps === {beeps + 3}")
+
+    def test_entry_mode_makes_the_typed_digits_the_puzzle(self):
+        game = self.open(EASY)
+        game.wait_solved()
+        game.click("#entry")
+        game.wait(f"{STATUS} === '' && window.vantric.cells().givens.every((d) => d === 0)",
+                  what="the board emptied for entry")
+        for cell, digit in ((0, "5"), (1, "5"), (10, "3")):
+            game.hover(cell)
+            game.page.type_character(digit)
+        # The second 5 is refused: it repeats the first in the row.
+        game.wait("window.vantric.cells().givens.filter((d) => d).length === 2")
+        game.click("#entry")
+        game.wait_solved()
+        givens = game.js("window.vantric.cells().givens")
+        self.assertEqual((givens[0], givens[1], givens[10]), (5, 0, 3))
+        self.assertEqual(game.js(MOVES), "")
+
+    def test_menus_by_keyboard_and_online_help(self):
+        game = self.open(EASY)
+        game.wait_solved()
+        game.page.key("p", "KeyP", 80, None, modifiers=1)
+        game.wait("document.querySelector('.popup-title[aria-expanded=\"true\"]') !== null",
+                  what="Alt+P opening the Puzzle menu")
+        game.page.key("l", "KeyL", 76, "l")
+        game.wait("document.querySelector('[data-command=\"40002\"]').getAttribute('aria-checked')"
+                  " === 'false'", what="L choosing Show Legal Moves")
+        self.assertFalse(game.js("document.querySelector('.popup-title[aria-expanded=\"true\"]')"))
+        before = {t["targetId"] for t in targets()}
+        game.choose(40011)
+        opened = poll(lambda: [t for t in targets() if t["targetId"] not in before and t["url"]],
+                      "the help page's tab")
+        self.assertIn("wikipedia.org", opened[0]["url"])
+        browser().send("Target.closeTarget", {"targetId": opened[0]["targetId"]})
 
     def test_erase_question_cancel_keeps_the_moves(self):
         game = self.open(PUZZLE)
