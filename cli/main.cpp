@@ -389,7 +389,8 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
   if (options.rate || options.explain) {
-    for (int worker = 0; worker < options.jobs; ++worker) logicContexts[worker] = new LogicContext();
+    for (int worker = 0; worker < options.jobs; ++worker)
+      logicContexts[worker] = new LogicContext();
   }
   // The clock starts on its first reading; taking it here, before any worker
   // runs, keeps the workers to reading it.

@@ -35,9 +35,11 @@ VANTRIC_PAGE_IMPORT(sizeClient) void pageSizeClient(int width, int height, int b
 // Where a control (PageControl) or a cell (0-80) lies in the client area.
 VANTRIC_PAGE_IMPORT(placeControl)
 void pagePlaceControl(int control, int left, int top, int right, int bottom);
-VANTRIC_PAGE_IMPORT(placeCell) void pagePlaceCell(int cell, int left, int top, int right, int bottom);
+VANTRIC_PAGE_IMPORT(placeCell)
+void pagePlaceCell(int cell, int left, int top, int right, int bottom);
 // One item of a menu; command 0 is a separator. Popups come in order.
-VANTRIC_PAGE_IMPORT(addMenuItem) void pageAddMenuItem(const char* popup, const char* text, int command);
+VANTRIC_PAGE_IMPORT(addMenuItem)
+void pageAddMenuItem(const char* popup, const char* text, int command);
 VANTRIC_PAGE_IMPORT(setMenuCheck) void pageSetMenuCheck(int command, int checked);
 
 // The two text boxes (TextBox) and the checkbox. Text crosses as 8-bit

@@ -3,9 +3,9 @@
 #include "ui/web/page_layout.h"
 
 #include "state/game_state.h"
+#include "state/platform.h"
 #include "ui/layout.h"
 #include "ui/paint.h"
-#include "state/platform.h"
 #include "ui/web/page_imports.h"
 
 namespace {

@@ -19,7 +19,8 @@ PuzzleCheck checkPuzzle(PanelWorkspace& workspace, const int givens[kCellCount])
   GameState& state = workspace.solver;
   for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = givens[c];
   runSolve(state);
-  if (!state.solutionFound) return state.nodeCount == 0 ? PuzzleCheck::kRepeat : PuzzleCheck::kNoSolution;
+  if (!state.solutionFound)
+    return state.nodeCount == 0 ? PuzzleCheck::kRepeat : PuzzleCheck::kNoSolution;
   return countSolutions(state) == 1 ? PuzzleCheck::kUnique : PuzzleCheck::kSeveral;
 }
 
@@ -136,7 +137,8 @@ void explainStep(const Step& step, const LogicGrid&, void* data) {
   formatRatedStep(step, line, int(sizeof line));
   PanelAnswer& answer = *explanation.answer;
   const std::size_t length = std::strlen(answer.text);
-  if (explanation.stepsCut > 0 || length + std::strlen(line) + 1 + kClosingRoom > sizeof answer.text) {
+  if (explanation.stepsCut > 0 ||
+      length + std::strlen(line) + 1 + kClosingRoom > sizeof answer.text) {
     ++explanation.stepsCut;
     return;
   }
@@ -166,8 +168,8 @@ void preparePanel(PanelWorkspace& workspace) {
   prepareMakerWorkspace(workspace.maker);
 }
 
-void writeHint(PanelWorkspace& workspace, const int givens[kCellCount],
-               const int board[kCellCount], PanelAnswer& answer) {
+void writeHint(PanelWorkspace& workspace, const int givens[kCellCount], const int board[kCellCount],
+               PanelAnswer& answer) {
   clearAnswer(answer);
   if (!checkPosition(workspace, givens, board, answer)) return;
   LogicContext& context = workspace.maker.logic;
@@ -208,7 +210,8 @@ void writeRating(PanelWorkspace& workspace, const int givens[kCellCount], PanelA
   RatingResult result{};
   ratePuzzle(workspace.maker.logic, givens, result);
   writeRatingLine(result, answer);
-  const Difficulty* difficulty = result.finished ? difficultyOf(ratingTenths(result.rating)) : nullptr;
+  const Difficulty* difficulty =
+      result.finished ? difficultyOf(ratingTenths(result.rating)) : nullptr;
   if (difficulty != nullptr) {
     appendAnswer(answer, "\n");
     appendAnswer(answer, difficulty->name);
@@ -220,8 +223,8 @@ void makePanelPuzzle(PanelWorkspace& workspace, int difficulty, std::uint64_t se
   clearAnswer(answer);
   if (difficulty < 0 || difficulty >= kDifficultyCount) difficulty = 0;
   const Difficulty& wanted = kDifficulties[difficulty];
-  const MakeRequest request = {Symmetry::kRotate180, 0, kCellCount, wanted.minRating,
-                               wanted.maxRating, true};
+  const MakeRequest request = {Symmetry::kRotate180, 0,   kCellCount, wanted.minRating,
+                               wanted.maxRating,     true};
   Candidate candidate{};
   for (int index = 0; index < kMakeAttempts; ++index) {
     makeCandidate(workspace.maker, request, seed, std::uint64_t(index), candidate);

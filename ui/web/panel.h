@@ -47,8 +47,8 @@ constexpr int kMakeAttempts = 20000;
 void preparePanel(PanelWorkspace& workspace);
 // The next step from board, the givens with the player's digits, as the
 // rater takes it; or the first cell whose digit is not the solution's.
-void writeHint(PanelWorkspace& workspace, const int givens[kCellCount],
-               const int board[kCellCount], PanelAnswer& answer);
+void writeHint(PanelWorkspace& workspace, const int givens[kCellCount], const int board[kCellCount],
+               PanelAnswer& answer);
 // Every step from board to the solution, then the rating of that path.
 void writeExplanation(PanelWorkspace& workspace, const int givens[kCellCount],
                       const int board[kCellCount], PanelAnswer& answer);

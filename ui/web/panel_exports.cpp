@@ -86,8 +86,8 @@ VANTRIC_WORKER_EXPORT(panelRate) void panelRate() {
   writeRating(workspace, givens(), answer);
 }
 
-VANTRIC_WORKER_EXPORT(panelMake) void panelMake(int difficulty, std::uint32_t seedHigh,
-                                                std::uint32_t seedLow) {
+VANTRIC_WORKER_EXPORT(panelMake)
+void panelMake(int difficulty, std::uint32_t seedHigh, std::uint32_t seedLow) {
   prepare();
   makePanelPuzzle(workspace, difficulty, std::uint64_t(seedHigh) << 32 | seedLow, answer);
 }
