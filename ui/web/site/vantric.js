@@ -833,11 +833,17 @@
   // The worker's whole script; it gets its module's bytes in its first message.
   function workerMain() {
     let exports = null;
-    const wasi = new Proxy({}, {
-      get: (_, name) => (name === 'proc_exit'
-        ? (code) => { throw new Error(`exit ${code}`); }
-        : () => 52),
-    });
+    // The C library's clock, in nanoseconds; every other call of WASI's
+    // answers "not supported" (52), and exit is an error.
+    const wasiCalls = {
+      clock_time_get(id, precision, timeAddress) {
+        const now = BigInt(Math.round((id === 0 ? Date.now() : performance.now()) * 1e6));
+        new BigUint64Array(exports.memory.buffer, timeAddress, 1)[0] = now;
+        return 0;
+      },
+      proc_exit(code) { throw new Error(`exit ${code}`); },
+    };
+    const wasi = new Proxy(wasiCalls, { get: (calls, name) => calls[name] || (() => 52) });
     const text = (address) => {
       const bytes = new Uint8Array(exports.memory.buffer);
       let end = address;
@@ -861,7 +867,7 @@
       const answer = { id: request.id };
       if (request.op === 'load') {
         const instance = new WebAssembly.Instance(new WebAssembly.Module(request.bytes),
-          { worker: { now: () => performance.now() }, wasi_snapshot_preview1: wasi });
+          { wasi_snapshot_preview1: wasi });
         exports = instance.exports;
         exports._initialize();
         answer.difficulties = difficulties();
