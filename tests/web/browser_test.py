@@ -381,6 +381,16 @@ class Puzzles(GameTest):
                   what="the pasted position adopted")
         game.wait_solved()
         self.assertTrue(game.js(POSITION).startswith("..3.1..6.\n.762.85.3\n"))
+        # Overtyping one cell of the third row: adopted, and the caret stays
+        # behind the typed digit, past the line ends before it.
+        game.click("#position")
+        offset = 2 * 10
+        game.js(f"document.getElementById('position').setSelectionRange({offset}, {offset + 1})")
+        game.page.insert_text(EASY_SOLUTION[18])
+        game.wait(f"window.vantric.cells().givens[18] === {EASY_SOLUTION[18]}",
+                  what="the overtyped cell adopted")
+        game.wait_solved()
+        self.assertEqual(game.js("document.getElementById('position').selectionStart"), offset + 1)
 
     def test_the_page_answers_during_a_long_search(self):
         game = self.open(PUZZLE)
