@@ -408,6 +408,8 @@ class Puzzles(GameTest):
         game.wait("document.querySelector('[data-command=\"40003\"]').getAttribute('aria-checked') "
                   "=== 'false'", 5, "a key answered in the search")
         self.assertTrue(game.js("window.vantric.searching"))
+        # Suspended in the search, the game's stack takes a small part of its room.
+        self.assertLess(game.js("window.vantric.waiting().stackUsed"), 64 * 1024 // 8)
         # The status line is redrawn as the search goes on.
         game.wait(f"parseInt({STATUS}.split(', ')[1]) > {first}", 5, "the status line redrawn")
         self.assertTrue(game.js(STATUS).startswith("Searching for the solution."))

@@ -44,3 +44,14 @@ dialog.addEventListener('close', () => {
   dialogDone = null;
   if (done) done(dialog.returnValue);
 });
+
+const feedbackImports = {
+  beep,
+  // Online Help: a new tab, cut off from this page.
+  openPage(address) {
+    const opened = window.open(cString(address), '_blank');
+    if (!opened) return 0;
+    opened.opener = null;
+    return 1;
+  },
+};

@@ -9,10 +9,13 @@ const layout = {
 function pixelRatio() { return window.devicePixelRatio || 1; }
 
 // Room for the client area on the page, in CSS pixels: the page's width
-// less the margins and the window's frame, wide or narrow as the CSS has them.
+// less its margins, wide or narrow as the style sheet has them, and the
+// window's frame.
 function roomFor(narrow) {
-  const margins = narrow ? 2 * 4 : 2 * 12;
-  return document.documentElement.clientWidth - margins - 2;
+  const style = getComputedStyle(document.documentElement);
+  const margin = parseFloat(style.getPropertyValue(narrow ? '--narrow-margin' : '--margin'));
+  const frame = parseFloat(getComputedStyle($('window')).borderLeftWidth);
+  return document.documentElement.clientWidth - 2 * margin - 2 * frame;
 }
 
 // The dpi and arrangement for the page as it is now, from a layout made
@@ -116,3 +119,14 @@ function relayoutIfNeeded() {
     post({ kind: Message.layout, a: plan.dpi });
   }
 }
+
+// A cell's rectangle in the canvas's pixels, for the tests.
+view.cellBox = (cell) => layout.cells[cell];
+
+// Where a cell's centre is in the viewport, for the tests.
+view.cellCentre = (cell) => {
+  const rect = board.getBoundingClientRect();
+  const [left, top, right, bottom] = layout.cells[cell];
+  const scale = rect.width / board.width;
+  return { x: rect.left + (left + right) / 2 * scale, y: rect.top + (top + bottom) / 2 * scale };
+};

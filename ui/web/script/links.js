@@ -10,7 +10,12 @@ function pastePosition(cells) {
 
 // The fragment's puzzle: 81 cells, '1'-'9', with '.', '0' or '*' for empty.
 function readFragment() {
-  const text = decodeURIComponent(location.hash.slice(1));
+  let text = location.hash.slice(1);
+  try {
+    text = decodeURIComponent(text);
+  } catch (error) {
+    // A stray '%' is read as it stands; it is no cell either way.
+  }
   if (!text) return null;
   const cells = text.replace(/[^0-9.*]/g, '').replace(/[0*]/g, '.');
   if (cells.length !== 81) {

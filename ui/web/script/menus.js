@@ -132,3 +132,5 @@ function menuKey(event) {
 document.addEventListener('mousedown', (event) => {
   if (menu.open >= 0 && !event.target.closest('#menubar')) closeMenu();
 });
+
+const menuImports = { addMenuItem, setMenuCheck };

@@ -54,10 +54,9 @@ function suspend(reason) {
   suspendedFor = reason;
 }
 
-function showNotice(text) {
-  const notice = $('notice');
-  notice.textContent = text;
-  notice.hidden = false;
+// The most of the suspended stack's room that the game has needed, for the tests.
+function suspendedStackUsed() {
+  return new Int32Array(memory(), suspendedStack, 1)[0] - suspendedStack - 8;
 }
 
 // Runs the game until it suspends again; it never ends of itself, and a
@@ -82,19 +81,10 @@ function resume(value) {
   enterGame(0);
 }
 
-// A cell's rectangle in the canvas's pixels, for the tests.
-view.cellBox = (cell) => layout.cells[cell];
-
-// Where a cell's centre is in the viewport, for the tests.
-view.cellCentre = (cell) => {
-  const rect = board.getBoundingClientRect();
-  const [left, top, right, bottom] = layout.cells[cell];
-  const scale = rect.width / board.width;
-  return { x: rect.left + (left + right) / 2 * scale, y: rect.top + (top + bottom) / 2 * scale };
-};
-
 // Why the game waits, and what for, for the tests.
-view.waiting = () => ({ suspendedFor, queued: queue.length, timerDue, statusDue });
+view.waiting = () => ({
+  suspendedFor, queued: queue.length, timerDue, statusDue, stackUsed: suspendedStackUsed(),
+});
 
 // The page's turn, during a search: a task of its own, after the input
 // and rendering the browser has waiting.
@@ -149,16 +139,8 @@ const messageImports = {
   },
 };
 
-const feedbackImports = {
-  beep,
-  openPage(address) {
-    const opened = window.open(cString(address), '_blank');
-    if (!opened) return 0;
-    opened.opener = null;
-    return 1;
-  },
+// The game's clocks: milliseconds since the page opened, and the date's.
+const clockImports = {
   now: () => performance.now(),
   ticks: () => Date.now() % 4294967296,
-  addMenuItem,
-  setMenuCheck,
 };

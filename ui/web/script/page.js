@@ -53,3 +53,10 @@ function decodeBase64(text) {
   for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
   return bytes;
 }
+
+// A line over the page, for what the player should know and the game cannot say.
+function showNotice(text) {
+  const notice = $('notice');
+  notice.textContent = text;
+  notice.hidden = false;
+}

@@ -19,11 +19,16 @@ async function start() {
       select.append(option);
     });
     panelButtons.forEach((button) => { button.disabled = false; });
+  }).catch((error) => {
+    $('panel-text').textContent = `The panel could not start: ${error.message}`;
   });
   panelButtons.forEach((button) => { button.disabled = true; });
 
   const imports = {
-    page: { ...drawing, ...layoutImports, ...boxImports, ...messageImports, ...feedbackImports },
+    page: {
+      ...drawing, ...layoutImports, ...menuImports, ...boxImports, ...messageImports,
+      ...clockImports, ...feedbackImports,
+    },
     wasi_snapshot_preview1: new Proxy({}, { get: () => () => 52 }),
   };
   const { instance } = await WebAssembly.instantiate(decodeBase64(window.vantricWasm.game), imports);
