@@ -25,6 +25,11 @@ function endTouch() {
 }
 
 board.addEventListener('pointerdown', (event) => {
+  // A click that closes an open menu does nothing else, as in the window.
+  if (menu.open >= 0) {
+    closeMenu();
+    return;
+  }
   if (event.pointerType === 'touch') {
     showPad();
     endTouch();

@@ -103,12 +103,7 @@ const layoutImports = {
   },
   placeCell(cell, left, top, right, bottom) {
     layout.cells[cell] = [left, top, right, bottom];
-    if (cell === 80) {
-      view.cellRects = layout.cells.map(([l, t, r, b]) => ({
-        left: l / layout.dpr, top: t / layout.dpr, right: r / layout.dpr, bottom: b / layout.dpr,
-      }));
-      drawMarks();
-    }
+    if (cell === 80) drawMarks();
   },
 };
 

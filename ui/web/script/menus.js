@@ -1,6 +1,6 @@
 // The menu bar, built from the game's menu table as it adds each item.
 
-const menu = { popups: [], open: -1, checks: new Map(), active: -1 };
+const menu = { popups: [], open: -1, active: -1 };
 
 // "Fill in &Solution" as text with its mnemonic letter underlined.
 function menuLabel(element, text) {
@@ -71,7 +71,6 @@ function addMenuItem(popupAddress, textAddress, command) {
 }
 
 function setMenuCheck(command, checked) {
-  menu.checks.set(command, !!checked);
   for (const popup of menu.popups) {
     for (const item of popup.items) {
       if (item.command !== command) continue;

@@ -44,7 +44,7 @@ const boxes = [$('moves'), $('position')];
 const statusElement = $('status');
 
 // What the tests and the curious may look at.
-const view = { beeps: 0, ready: false, cellRects: [], dialogOpen: false, searching: false };
+const view = { beeps: 0, ready: false, dialogOpen: false, searching: false };
 window.vantric = view;
 
 function decodeBase64(text) {

@@ -3,14 +3,18 @@
 const workerSource = URL.createObjectURL(
   new Blob([`(${workerMain.toString()})();`], { type: 'text/javascript' }));
 const workerBytes = decodeBase64(window.vantricWasm.worker);
-const panel = { worker: null, ready: null, next: 1, pending: new Map(), busy: 0 };
+const panel = { worker: null, ready: null, next: 1, pending: new Map() };
 
-// A request that waits too long gives way to the next: the worker is
-// started again rather than queued behind a long rating.
+function failPending(error) {
+  for (const [, request] of panel.pending) request.reject(error);
+  panel.pending.clear();
+}
+
+// A request made while another runs starts the worker again, rather than
+// wait behind a long rating.
 function startWorker() {
   if (panel.worker) panel.worker.terminate();
-  for (const [, request] of panel.pending) request.reject(new Error('replaced'));
-  panel.pending.clear();
+  failPending(new Error('replaced'));
   const worker = new Worker(workerSource);
   panel.worker = worker;
   worker.onmessage = (event) => {
@@ -19,7 +23,16 @@ function startWorker() {
     panel.pending.delete(event.data.id);
     request.resolve(event.data);
   };
+  // A module that traps ends the request, and a worker that had started
+  // is started afresh for the next one.
+  let loaded = false;
+  worker.onerror = (event) => {
+    event.preventDefault();
+    failPending(new Error(event.message || 'the worker failed'));
+    if (loaded && panel.worker === worker) startWorker();
+  };
   panel.ready = send('load', { bytes: workerBytes.slice() });
+  panel.ready.then(() => { loaded = true; }, () => {});
   return panel.ready;
 }
 
