@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -157,9 +158,10 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
 }
 
 bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique technique,
-                 double baseRating, int ratingPeak) {
-  AlsSearch search{&grid, {},  cellCount, baseRating, ratingPeak, technique,
-                   false, 0.0, 0,         {},         &step};
+                 int ratingPeak) {
+  AlsSearch search{&grid,      {},        cellCount, techniqueRating(technique),
+                   ratingPeak, technique, false,     0.0,
+                   0,          {},        &step};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     const int digits = grid.candidates[cell];
     if (candidateCount(digits) != 2) continue;
@@ -179,9 +181,9 @@ bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique tec
 }  // namespace
 
 bool findWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, step, 3, Technique::kWXYZWing, 5.5, 1);
+  return findAlsWing(grid, step, 3, Technique::kWXYZWing, 1);
 }
 
 bool findVWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, step, 4, Technique::kVWXYZWing, 6.2, 2);
+  return findAlsWing(grid, step, 4, Technique::kVWXYZWing, 2);
 }

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -90,8 +91,11 @@ bool findGraveCells(const LogicGrid& grid, Grave& grave) {
   return true;
 }
 
-void startGraveStep(Step& step, const Grave& grave, int type, double rating) {
-  startStep(step, Technique::kBivalueUniversalGrave, rating);
+// Type 1 has the grave's own rating, the others its variant's; type 3 adds
+// a modifier for the size of its set.
+void startGraveStep(Step& step, const Grave& grave, int type, double modifier = 0.0) {
+  const double base = techniqueRating(Technique::kBivalueUniversalGrave, type == 1 ? 0 : 1);
+  startStep(step, Technique::kBivalueUniversalGrave, base + modifier);
   step.digits = grave.digits;
   step.variant = type;
   step.size = grave.count;
@@ -110,7 +114,7 @@ bool findTypeFour(const LogicGrid& grid, const Grave& grave, Step& step) {
   if (candidateCount(common) != 1) return false;
   for (int type = 0; type < 3; ++type) {
     if (kHouses.houses[a][type] != kHouses.houses[b][type]) continue;
-    startGraveStep(step, grave, 4, 5.7);
+    startGraveStep(step, grave, 4);
     addStepHouse(step, kHouses.houses[a][type]);
     step.eliminations[a] = std::uint16_t(otherA & ~common);
     step.eliminations[b] = std::uint16_t(otherB & ~common);
@@ -149,7 +153,7 @@ bool findTypeThree(const LogicGrid& grid, const Grave& grave, Step& step) {
         for (int i = 0; i < count; ++i)
           any = any || (!(chosen >> i & 1) && (grid.candidates[common[i]] & digits) != 0);
         if (!any) continue;
-        startGraveStep(step, grave, 3, 5.7 + 0.1 * (n - 1));
+        startGraveStep(step, grave, 3, 0.1 * (n - 1));
         addStepHouse(step, house);
         step.setDigits = digits;
         for (int i = 0; i < count; ++i) {
@@ -172,7 +176,7 @@ bool findBivalueUniversalGrave(LogicContext&, const LogicGrid& grid, Step& step)
   if (!findGraveCells(grid, grave)) return false;
   if (grave.count == 1) {
     const CellIndex cell = grave.list[0];
-    startGraveStep(step, grave, 1, 5.6);
+    startGraveStep(step, grave, 1);
     step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~grave.bugDigits[cell]);
     return true;
   }
@@ -180,7 +184,7 @@ bool findBivalueUniversalGrave(LogicContext&, const LogicGrid& grid, Step& step)
   if (candidateCount(grave.digits) == 1) {
     const CellSet removed = common & digitCells(grid, firstDigit(grave.digits));
     if (!removed.empty()) {
-      startGraveStep(step, grave, 2, 5.7);
+      startGraveStep(step, grave, 2);
       forEachCell(removed,
                   [&](CellIndex cell) { addElimination(step, cell, firstDigit(grave.digits)); });
       return true;

@@ -5,21 +5,6 @@
 
 namespace {
 
-bool isForcingChain(Technique technique) {
-  switch (technique) {
-    case Technique::kNishioForcingChain:
-    case Technique::kCellForcingChain:
-    case Technique::kRegionForcingChain:
-    case Technique::kDynamicContradictionForcingChain:
-    case Technique::kDynamicDoubleForcingChain:
-    case Technique::kDynamicCellForcingChain:
-    case Technique::kDynamicRegionForcingChain:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // "r1c2=5" for an on node, "r1c2<>5" for an off one.
 void appendNode(StepText& out, const ChainNode& node) {
   appendCell(out, node.cell);
@@ -47,7 +32,6 @@ constexpr const char* kLevelWords[] = {"", " (+)", " (+ forcing chains)",
 }  // namespace
 
 bool describeChainStep(const Step& step, StepText& out) {
-  if (!isForcingChain(step.technique)) return false;
   appendText(out, techniqueWords(step.technique));
   appendText(out, kLevelWords[step.level < 5 ? step.level : 4]);
   if (step.houseCount > 0) {

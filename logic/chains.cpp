@@ -2,6 +2,7 @@
 // chains prove and reports the one the rating scale sorts first.
 #include "logic/chain_search.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ bool searchChains(LogicContext& context, const LogicGrid& grid, Step& step,
 
 constexpr ChainFamily kNishio = {
     {{true, false, 0}, 2, true, false, false},
-    7.5,
+    techniqueRating(Technique::kNishioForcingChain),
     Technique::kNishioForcingChain,
     Technique::kNishioForcingChain,
     Technique::kNishioForcingChain,
@@ -119,7 +120,7 @@ constexpr ChainFamily kNishio = {
 
 constexpr ChainFamily kMultiple = {
     {{false, true, 0}, 3, false, false, true},
-    8.0,
+    techniqueRating(Technique::kCellForcingChain),
     Technique::kCellForcingChain,
     Technique::kCellForcingChain,
     Technique::kRegionForcingChain,
@@ -127,7 +128,7 @@ constexpr ChainFamily kMultiple = {
 
 constexpr ChainFamily dynamicFamily(int level) {
   return {{{true, true, level}, 2, true, true, true},
-          8.5,
+          techniqueRating(Technique::kDynamicContradictionForcingChain),
           Technique::kDynamicContradictionForcingChain,
           Technique::kDynamicCellForcingChain,
           Technique::kDynamicRegionForcingChain};

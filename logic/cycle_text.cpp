@@ -8,11 +8,6 @@ bool isCycle(Technique technique) {
          technique == Technique::kYCycle || technique == Technique::kBidirectionalCycle;
 }
 
-bool isStaticChain(Technique technique) {
-  return technique == Technique::kTurbotFish || technique == Technique::kForcingXChain ||
-         technique == Technique::kForcingChain;
-}
-
 void appendNode(StepText& out, const ChainNode& node) {
   appendCell(out, node.cell);
   appendText(out, node.on ? "=" : "<>");
@@ -24,7 +19,6 @@ void appendNode(StepText& out, const ChainNode& node) {
 // "forcing chain: r1c2=5 -> r1c7<>5 -> ... -> r1c2<>5, so r1c2<>5"; a cycle
 // ends where it began and then says what it removes.
 bool describeCycleStep(const Step& step, StepText& out) {
-  if (step.level != 0 || !(isCycle(step.technique) || isStaticChain(step.technique))) return false;
   appendText(out, techniqueWords(step.technique));
   appendCharacter(out, ':');
   for (int i = 0; i < step.nodeCount; ++i) {

@@ -6,6 +6,7 @@
 #include "logic/chain_engine.h"
 #include "logic/chain_peers.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -21,9 +22,27 @@ struct Pass {
 };
 
 constexpr Pass kPasses[] = {
-    {true, false, false, true, 6.5, 6.6, 2},
-    {false, true, true, false, 6.5, 0.0, 3},
-    {true, true, false, true, 7.0, 7.0, 4},
+    {.xLinks = true,
+     .yLinks = false,
+     .bivalueStartsOnly = false,
+     .forcingChains = true,
+     .cycleBase = techniqueRating(Technique::kXCycle),
+     .chainBase = techniqueRating(Technique::kForcingXChain),
+     .kind = 2},
+    {.xLinks = false,
+     .yLinks = true,
+     .bivalueStartsOnly = true,
+     .forcingChains = false,
+     .cycleBase = techniqueRating(Technique::kYCycle),
+     .chainBase = 0.0,
+     .kind = 3},
+    {.xLinks = true,
+     .yLinks = true,
+     .bivalueStartsOnly = false,
+     .forcingChains = true,
+     .cycleBase = techniqueRating(Technique::kBidirectionalCycle),
+     .chainBase = techniqueRating(Technique::kForcingChain),
+     .kind = 4},
 };
 
 // What a hint is sorted by: rating, then length, then kind.

@@ -1,5 +1,6 @@
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -31,12 +32,12 @@ void findAlignedCells(const LogicGrid& grid, int largestExcluder, AlignedCells& 
 
 // Removes from each aligned cell the digits no allowed combination gives it;
 // false when that removes nothing.
-bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, double rating,
-                     const int* cells, const int* allowed, int count) {
+bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, const int* cells,
+                     const int* allowed, int count) {
   int removed = 0;
   for (int i = 0; i < count; ++i) removed |= grid.candidates[cells[i]] & ~allowed[i];
   if (removed == 0) return false;
-  startStep(step, technique, rating);
+  startStep(step, technique, techniqueRating(technique));
   for (int i = 0; i < count; ++i)
     step.eliminations[cells[i]] = std::uint16_t(grid.candidates[cells[i]] & ~allowed[i]);
   step.size = count;
@@ -92,7 +93,7 @@ bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) 
           allowed[1] |= q;
         }
       }
-      if (reportExclusion(grid, step, Technique::kAlignedPairExclusion, 6.2, cells, allowed, 2))
+      if (reportExclusion(grid, step, Technique::kAlignedPairExclusion, cells, allowed, 2))
         return true;
     }
   }
@@ -151,8 +152,7 @@ bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& ste
           }
         };
         allowCombinations();
-        if (reportExclusion(grid, step, Technique::kAlignedTripletExclusion, 7.5, cells, allowed,
-                            3))
+        if (reportExclusion(grid, step, Technique::kAlignedTripletExclusion, cells, allowed, 3))
           return true;
       }
     }

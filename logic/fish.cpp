@@ -1,11 +1,11 @@
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
 constexpr Technique kFish[5] = {Technique::kCount, Technique::kCount, Technique::kXWing,
                                 Technique::kSwordfish, Technique::kJellyfish};
-constexpr double kFishRatings[5] = {0, 0, 3.2, 3.8, 5.2};
 constexpr HouseType kBaseTypes[2] = {kColumnHouse, kRowHouse};
 
 // A basic fish of size lines: columns as base lines first, then rows.
@@ -52,7 +52,7 @@ bool findFish(const LogicGrid& grid, const HousePositions& table, Step& step, in
       visitSubsets(masks, eligible, size, size, found);
     }
     if (bestDigit == 0) continue;
-    startStep(step, kFish[size], kFishRatings[size]);
+    startStep(step, kFish[size], techniqueRating(kFish[size]));
     for (int bits = bestCovers; bits != 0; bits &= bits - 1) {
       const int cover = coverType * 9 + std::countr_zero(unsigned(bits));
       const int outside = table.positions[cover][bestDigit - 1] & ~bestLines;

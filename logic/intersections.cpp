@@ -1,6 +1,7 @@
 #include "logic/basic_scans.h"
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -49,9 +50,9 @@ int lockingHouse(int first, int positions, HouseType second) {
   return houseTypeOf(first) == kRowHouse ? index / 3 * 3 + part : part * 3 + index / 3;
 }
 
-void startLocked(Step& step, Technique technique, double rating, int digit, CellSet locked,
-                 int first, int second) {
-  startStep(step, technique, rating);
+void startLocked(Step& step, Technique technique, int digit, CellSet locked, int first,
+                 int second) {
+  startStep(step, technique, techniqueRating(technique));
   step.digits = digitBit(digit);
   addStepHouse(step, first);
   addStepHouse(step, second);
@@ -94,7 +95,7 @@ bool findLockedCandidates(const HousePositions& table, Step& step, bool direct) 
           const int cell = directSingle(table, first, second, digit, third);
           if (cell == kNoCell) continue;
           startLocked(step, fromBox ? Technique::kDirectPointing : Technique::kDirectClaiming,
-                      fromBox ? 1.7 : 1.9, digit, locked, first, second);
+                      digit, locked, first, second);
           addStepHouse(step, third);
           step.placedCell = cell;
           step.placedDigit = digit;
@@ -103,8 +104,8 @@ bool findLockedCandidates(const HousePositions& table, Step& step, bool direct) 
         const CellSet removed =
             cellsAt(second, table.positions[second][digit - 1]) - kHouses.houseSets[first];
         if (removed.empty()) continue;
-        startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming,
-                    fromBox ? 2.6 : 2.8, digit, locked, first, second);
+        startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming, digit, locked,
+                    first, second);
         forEachCell(removed, [&](CellIndex cell) { addElimination(step, cell, digit); });
         return true;
       }

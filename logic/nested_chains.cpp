@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "logic/chain_search.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -17,12 +18,16 @@ struct InnerFamily {
 // The static forcing chains of level 2 (a clash from an assumption is a
 // forcing chain to its negation), the static multiple chains level 3 adds,
 // and the dynamic searches nested in level 4.
-constexpr InnerFamily kForcingChains = {
-    {{false, true, 0}, 2, true, false, false}, 7.0, kForcingKind};
-constexpr InnerFamily kMultipleChains = {
-    {{false, true, 0}, 3, false, false, true}, 8.0, kForcingKind};
+constexpr InnerFamily kForcingChains = {{{false, true, 0}, 2, true, false, false},
+                                        techniqueRating(Technique::kForcingChain),
+                                        kForcingKind};
+constexpr InnerFamily kMultipleChains = {{{false, true, 0}, 3, false, false, true},
+                                         techniqueRating(Technique::kCellForcingChain),
+                                         kForcingKind};
 constexpr InnerFamily dynamicInner(int level) {
-  return {{{true, true, level}, 2, true, true, true}, 8.5 + 0.5 * level, kContradictionKind};
+  return {{{true, true, level}, 2, true, true, true},
+          techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
+          kContradictionKind};
 }
 
 struct InnerSearch {

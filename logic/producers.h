@@ -58,6 +58,15 @@ bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step)
   return findDynamicChainsOfLevel(Level, context, grid, step);
 }
 
-// Every producer in the order the rater tries them at each step.
-extern const Producer kProducers[];
-extern const int kProducerCount;
+constexpr Technique kFirstDynamic = Technique::kDynamicContradictionForcingChain;
+constexpr Technique kLastDynamic = Technique::kDynamicRegionForcingChain;
+
+// A producer and the techniques it reports, from first to last.
+struct ProducerRow {
+  Producer produce;
+  Technique first;
+  Technique last;
+};
+
+// rating.cpp lists every producer in the order the rater tries them at
+// each step, and checks that order against the techniques'.

@@ -5,51 +5,74 @@
 #include "logic/producers.h"
 #include "logic/technique_names.h"
 
-const Producer kProducers[] = {
-    findHiddenSingle,
-    findDirectPointing,
-    findDirectHiddenPair,
-    findNakedSingle,
-    findDirectHiddenTriplet,
-    findPointing,
-    findNakedPair,
-    findXWing,
-    findHiddenPair,
-    findNakedTriplet,
-    findSwordfish,
-    findHiddenTriplet,
-    findTurbotFish,
-    findXYWing,
-    findXYZWing,
-    findUniqueLoop,
-    findNakedQuad,
-    findJellyfish,
-    findHiddenQuad,
-    findThreeStrongLinks,
-    findWXYZWing,
-    findBivalueUniversalGrave,
-    findVWXYZWing,
-    findAlignedPairExclusion,
-    findChainsAndCycles,
-    findAlignedTripletExclusion,
-    findNishioChains,
-    findMultipleChains,
-    findDynamicChains<0>,
-    findDynamicChains<1>,
-    findDynamicChains<2>,
-    findDynamicChains<3>,
-    findDynamicChains<4>,
-    findDynamicChains<5>,
-    findDynamicChains<6>,
-    findDynamicChains<7>,
+// Each producer with the techniques it reports, which the table of
+// techniques lists in the same order; the dynamic chains' producers report
+// the same four at each level.
+constexpr ProducerRow kProducers[] = {
+    {findHiddenSingle, Technique::kHiddenSingle, Technique::kHiddenSingle},
+    {findDirectPointing, Technique::kDirectPointing, Technique::kDirectClaiming},
+    {findDirectHiddenPair, Technique::kDirectHiddenPair, Technique::kDirectHiddenPair},
+    {findNakedSingle, Technique::kNakedSingle, Technique::kNakedSingle},
+    {findDirectHiddenTriplet, Technique::kDirectHiddenTriplet, Technique::kDirectHiddenTriplet},
+    {findPointing, Technique::kPointing, Technique::kClaiming},
+    {findNakedPair, Technique::kNakedPair, Technique::kNakedPair},
+    {findXWing, Technique::kXWing, Technique::kXWing},
+    {findHiddenPair, Technique::kHiddenPair, Technique::kHiddenPair},
+    {findNakedTriplet, Technique::kNakedTriplet, Technique::kNakedTriplet},
+    {findSwordfish, Technique::kSwordfish, Technique::kSwordfish},
+    {findHiddenTriplet, Technique::kHiddenTriplet, Technique::kHiddenTriplet},
+    {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane},
+    {findXYWing, Technique::kXYWing, Technique::kXYWing},
+    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing},
+    {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop},
+    {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad},
+    {findJellyfish, Technique::kJellyfish, Technique::kJellyfish},
+    {findHiddenQuad, Technique::kHiddenQuad, Technique::kHiddenQuad},
+    {findThreeStrongLinks, Technique::kThreeSkyscrapers, Technique::kGroupedThreeStrongLinks},
+    {findWXYZWing, Technique::kWXYZWing, Technique::kWXYZWing},
+    {findBivalueUniversalGrave, Technique::kBivalueUniversalGrave,
+     Technique::kBivalueUniversalGrave},
+    {findVWXYZWing, Technique::kVWXYZWing, Technique::kVWXYZWing},
+    {findAlignedPairExclusion, Technique::kAlignedPairExclusion, Technique::kAlignedPairExclusion},
+    {findChainsAndCycles, Technique::kGeneralizedXWing, Technique::kForcingChain},
+    {findAlignedTripletExclusion, Technique::kAlignedTripletExclusion,
+     Technique::kAlignedTripletExclusion},
+    {findNishioChains, Technique::kNishioForcingChain, Technique::kNishioForcingChain},
+    {findMultipleChains, Technique::kCellForcingChain, Technique::kRegionForcingChain},
+    {findDynamicChains<0>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<1>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<2>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<3>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<4>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<5>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<6>, kFirstDynamic, kLastDynamic},
+    {findDynamicChains<7>, kFirstDynamic, kLastDynamic},
 };
-const int kProducerCount = int(sizeof kProducers / sizeof kProducers[0]);
+namespace {
+
+// Every technique has its producer, and the producers come in the order of
+// the techniques they report: the order the scale tries them in.
+constexpr bool producersFollowTheTechniques() {
+  if (kProducers[0].first != Technique(0)) return false;
+  for (int i = 1; i < int(sizeof kProducers / sizeof kProducers[0]); ++i) {
+    const ProducerRow& before = kProducers[i - 1];
+    const ProducerRow& row = kProducers[i];
+    const bool next = int(row.first) == int(before.last) + 1;
+    const bool sameAgain = row.first == before.first && row.last == before.last;
+    if (row.last < row.first || !(next || sameAgain)) return false;
+  }
+  return int(kProducers[sizeof kProducers / sizeof kProducers[0] - 1].last) ==
+         int(Technique::kCount) - 1;
+}
+static_assert(producersFollowTheTechniques(), "a producer for every technique, in their order");
+
+}  // namespace
 
 namespace {
 
 bool findFirstStep(LogicContext& context) {
-  for (const Producer produce : kProducers) {
-    if (produce(context, context.grid, context.step)) return true;
+  for (const ProducerRow& producer : kProducers) {
+    if (producer.produce(context, context.grid, context.step)) return true;
     if (context.workLeft <= 0) return false;
   }
   return false;

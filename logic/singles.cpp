@@ -1,6 +1,7 @@
 #include "logic/basic_scans.h"
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step) 
       for (int digit = 1; digit <= 9; ++digit) {
         const int positions = table.positions[house][digit - 1];
         if (bitCount(positions) != 1) continue;
-        const double rating = pass == 0 ? 1.0 : houseTypeOf(house) == kBoxHouse ? 1.2 : 1.5;
+        const int variant = pass == 0 ? 0 : houseTypeOf(house) == kBoxHouse ? 1 : 2;
+        const double rating = techniqueRating(Technique::kHiddenSingle, variant);
         reportSingle(step, house, std::countr_zero(unsigned(positions)), digit, rating);
         return true;
       }
@@ -46,7 +48,7 @@ bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& st
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     if (grid.value[cell] != 0 || bitCount(grid.candidates[cell]) != 1) continue;
-    startStep(step, Technique::kNakedSingle, 2.3);
+    startStep(step, Technique::kNakedSingle, techniqueRating(Technique::kNakedSingle));
     step.placedCell = cell;
     step.placedDigit = firstDigit(grid.candidates[cell]);
     step.digits = grid.candidates[cell];

@@ -1,5 +1,9 @@
 #include "logic/step_text.h"
 
+#include <cassert>
+
+#include "logic/techniques.h"
+
 #include "logic/rating.h"
 #include "logic/technique_names.h"
 
@@ -75,16 +79,8 @@ void appendRating(StepText& out, double rating) {
 void formatStep(const Step& step, char* text, int size) {
   StepText out{text, size, 0};
   text[0] = '\0';
-  if (describeBasicStep(step, out) || describePatternStep(step, out) ||
-      describeCycleStep(step, out) || describeChainStep(step, out))
-    return;
-  // A technique not worded yet: its name, what it places and what it removes.
-  appendText(out, techniqueWords(step.technique));
-  if (step.placedCell != kNoCell) {
-    appendCharacter(out, ' ');
-    appendPlacement(out, step);
-  }
-  appendEliminations(out, step);
+  [[maybe_unused]] const bool worded = techniqueRow(step.technique).describe(step, out);
+  assert(worded && "each technique's row names the family that words it");
 }
 
 void formatRatedStep(const Step& step, char* text, int size) {

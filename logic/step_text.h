@@ -30,8 +30,9 @@ void formatStep(const Step& step, char* text, int size);
 // lists its steps: "1.2 r2c6=9 hidden single in box 2".
 void formatRatedStep(const Step& step, char* text, int size);
 
-// Each family of techniques words its own steps; false for a step of another
-// family. basic_text.cpp, pattern_text.cpp, chain_text.cpp.
+// Each family of techniques words its own steps, as the table of techniques
+// assigns them; false for a technique it does not word. basic_text.cpp,
+// pattern_text.cpp, chain_text.cpp.
 bool describeBasicStep(const Step& step, StepText& out);
 bool describePatternStep(const Step& step, StepText& out);
 bool describeChainStep(const Step& step, StepText& out);

@@ -4,6 +4,7 @@
 // at one end of the chain or the other, so it leaves the cells that see both.
 #include "logic/link_sources.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -80,19 +81,6 @@ Technique turbotTechnique(int base, int cover, bool baseGrouped, bool coverGroup
   return sameType ? Technique::kSkyscraper : Technique::kTwoStringKite;
 }
 
-double turbotRating(Technique technique) {
-  switch (technique) {
-    case Technique::kSkyscraper:
-      return 4.0;
-    case Technique::kTwoStringKite:
-      return 4.1;
-    case Technique::kTurbotCrane:
-      return 4.2;
-    default:
-      return 4.3;
-  }
-}
-
 struct TurbotSearch {
   const LogicGrid* grid;
   DigitLinks links[9];
@@ -105,7 +93,7 @@ struct TurbotSearch {
 void tryTurbot(TurbotSearch& search, int digit, int base, const StrongLink& baseLink, int cover,
                const StrongLink& coverLink) {
   const Technique technique = turbotTechnique(base, cover, baseLink.grouped, coverLink.grouped);
-  const double rating = turbotRating(technique);
+  const double rating = techniqueRating(technique);
   const int grouped = int(baseLink.grouped) + int(coverLink.grouped);
   if (search.found && rating > search.best.rating) return;
   // The two middle ends must share a house.
@@ -199,20 +187,12 @@ Technique threeLinkTechnique(const int houses[3], int grouped, double& rating) {
     boxes += houseTypeOf(houses[i]) == kBoxHouse;
     rows += houseTypeOf(houses[i]) == kRowHouse;
   }
-  if (grouped > 0) {
-    rating = 5.7;
-    return Technique::kGroupedThreeStrongLinks;
-  }
-  if (boxes > 0) {
-    rating = 5.5;
-    return Technique::kThreeStrongLinks;
-  }
-  if (rows == 0 || rows == 3) {
-    rating = 5.4;
-    return Technique::kThreeSkyscrapers;
-  }
-  rating = 5.6;
-  return Technique::kThreeStringKite;
+  const Technique technique = grouped > 0              ? Technique::kGroupedThreeStrongLinks
+                              : boxes > 0              ? Technique::kThreeStrongLinks
+                              : rows == 0 || rows == 3 ? Technique::kThreeSkyscrapers
+                                                       : Technique::kThreeStringKite;
+  rating = techniqueRating(technique);
+  return technique;
 }
 
 struct ThreeLinkSearch {

@@ -1,15 +1,14 @@
 #include "logic/basic_scans.h"
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
 constexpr Technique kNakedSets[5] = {Technique::kCount, Technique::kCount, Technique::kNakedPair,
                                      Technique::kNakedTriplet, Technique::kNakedQuad};
-constexpr double kNakedRatings[5] = {0, 0, 3.0, 3.6, 5.0};
 constexpr Technique kHiddenSets[5] = {Technique::kCount, Technique::kCount, Technique::kHiddenPair,
                                       Technique::kHiddenTriplet, Technique::kHiddenQuad};
-constexpr double kHiddenRatings[5] = {0, 0, 3.4, 4.0, 5.4};
 
 // The set a naked or hidden set step names: its digits, its house and its
 // cells, at positions in the house.
@@ -40,7 +39,7 @@ bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
         if (!(set >> p & 1)) removable |= masks[p] & digits;
       }
       if (removable == 0) return false;
-      startStep(step, kNakedSets[size], kNakedRatings[size]);
+      startStep(step, kNakedSets[size], techniqueRating(kNakedSets[size]));
       for (int p = 0; p < 9; ++p) {
         if (!(set >> p & 1))
           step.eliminations[kHouses.cells[house][p]] = std::uint16_t(masks[p] & digits);
@@ -81,8 +80,9 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& ste
       if (direct) {
         const int digit = directDigit(table, house, digits, positions);
         if (digit == 0) return false;
-        startStep(step, size == 2 ? Technique::kDirectHiddenPair : Technique::kDirectHiddenTriplet,
-                  size == 2 ? 2.0 : 2.5);
+        const Technique technique =
+            size == 2 ? Technique::kDirectHiddenPair : Technique::kDirectHiddenTriplet;
+        startStep(step, technique, techniqueRating(technique));
         const int place = table.positions[house][digit - 1] & ~positions;
         step.placedCell = kHouses.cells[house][std::countr_zero(unsigned(place))];
         step.placedDigit = digit;
@@ -91,7 +91,7 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& ste
         for (int bits = positions; bits != 0; bits &= bits - 1)
           removable |= grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]];
         if ((removable & ~digits) == 0) return false;
-        startStep(step, kHiddenSets[size], kHiddenRatings[size]);
+        startStep(step, kHiddenSets[size], techniqueRating(kHiddenSets[size]));
         for (int bits = positions; bits != 0; bits &= bits - 1) {
           const int cell = kHouses.cells[house][std::countr_zero(unsigned(bits))];
           step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);

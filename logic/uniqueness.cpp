@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ struct LoopSearch {
 };
 
 double loopRating(int length) {
-  return length == 4 ? 4.5 : length == 6 ? 4.6 : length == 8 ? 4.7 : 5.0;
+  if (length == 4) return techniqueRating(Technique::kUniqueRectangle);
+  return techniqueRating(Technique::kUniqueLoop, length == 6 ? 0 : length == 8 ? 1 : 2);
 }
 
 // Starts the step of a hint of the current loop when it beats the best so

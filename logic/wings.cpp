@@ -1,5 +1,6 @@
 #include "logic/house_scan.h"
 #include "logic/producers.h"
+#include "logic/techniques.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ bool findWing(const LogicGrid& grid, Step& step, bool xyz) {
           if (grid.candidates[cell] & z) removed.add(cell);
         });
         if (removed.empty()) continue;
-        startStep(step, xyz ? Technique::kXYZWing : Technique::kXYWing, xyz ? 4.4 : 4.2);
+        const Technique technique = xyz ? Technique::kXYZWing : Technique::kXYWing;
+        startStep(step, technique, techniqueRating(technique));
         forEachCell(removed, [&](CellIndex cell) { step.eliminations[cell] = std::uint16_t(z); });
         step.digits = pivotDigits | firstDigits | secondDigits;
         step.variant = firstDigit(z);
