@@ -113,8 +113,8 @@ void tryBivalueCell(AlsSearch& search, const int cells[], int alsDigits, CellInd
   Step& step = *search.step;
   startStep(step, search.technique, rating);
   step.digits = alsDigits;
-  step.size = count;
-  step.variant = links;
+  step.alsCellCount = count;
+  step.doublyLinked = links == 2;
   for (int i = 0; i < count; ++i) addStepCell(step, cells[i]);
   addStepCell(step, y);
   for (int digit = 1; digit <= 9; ++digit)
@@ -159,9 +159,17 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
 
 bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique technique,
                  int ratingPeak) {
-  AlsSearch search{&grid,      {},        cellCount, techniqueRating(technique),
-                   ratingPeak, technique, false,     0.0,
-                   0,          {},        &step};
+  AlsSearch search{.grid = &grid,
+                   .bivalue = {},
+                   .cellCount = cellCount,
+                   .baseRating = techniqueRating(technique),
+                   .ratingPeak = ratingPeak,
+                   .technique = technique,
+                   .found = false,
+                   .bestRating = 0.0,
+                   .bestEliminations = 0,
+                   .bestSuffix = {},
+                   .step = &step};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     const int digits = grid.candidates[cell];
     if (candidateCount(digits) != 2) continue;

@@ -25,7 +25,7 @@ void appendCells(StepText& out, const Step& step, int from, int to) {
 // "columns 2,5" for a fish's lines of one type, from the from-th house.
 void appendLines(StepText& out, const Step& step, int from) {
   appendText(out, houseTypeOf(step.houses[from]) == kRowHouse ? "rows " : "columns ");
-  for (int i = from; i < from + step.size && i < step.houseCount; ++i) {
+  for (int i = from; i < from + step.lineCount && i < step.houseCount; ++i) {
     if (i > from) appendCharacter(out, ',');
     appendNumber(out, step.houses[i] % 9 + 1);
   }
@@ -107,7 +107,7 @@ bool describeBasicStep(const Step& step, StepText& out) {
       appendText(out, " in ");
       appendLines(out, step, 0);
       appendText(out, ", ");
-      appendLines(out, step, step.size);
+      appendLines(out, step, step.lineCount);
       break;
     case Technique::kXYWing:
     case Technique::kXYZWing:

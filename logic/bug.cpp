@@ -97,8 +97,8 @@ void startGraveStep(Step& step, const Grave& grave, int type, double modifier = 
   const double base = techniqueRating(Technique::kBivalueUniversalGrave, type == 1 ? 0 : 1);
   startStep(step, Technique::kBivalueUniversalGrave, base + modifier);
   step.digits = grave.digits;
-  step.variant = type;
-  step.size = grave.count;
+  step.patternType = type;
+  step.patternCellCount = grave.count;
   for (int i = 0; i < grave.count; ++i) addStepCell(step, grave.list[i]);
 }
 

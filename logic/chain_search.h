@@ -4,15 +4,7 @@
 #pragma once
 
 #include "logic/chain_engine.h"
-
-// The rating scale's order among steps of equal rating and complexity.
-enum ChainKind {
-  kDoubleKind = 1,
-  kForcingKind = 4,
-  kCellKind = 5,
-  kRegionKind = 6,
-  kContradictionKind = 7
-};
+#include "logic/chain_kind.h"
 
 // Which steps a search looks for from each source cell.
 struct ChainSources {
@@ -24,10 +16,40 @@ struct ChainSources {
   bool cellAndRegion;
 };
 
+// The searches of the scale's chain producers. Nishio chains assume a
+// candidate and look for a clash, with a digit's links only; the static
+// forcing chains nested at level 2 look for clashes from any cell with both
+// kinds of link; multiple chains follow every candidate of a cell or place
+// of a digit; dynamic ones do all three on a working grid.
+constexpr ChainSources kNishioSources = {.mode = {.dynamic = true, .cellLinks = false, .level = 0},
+                                         .sourceCandidates = 2,
+                                         .contradictions = true,
+                                         .doubles = false,
+                                         .cellAndRegion = false};
+constexpr ChainSources kStaticForcingSources = {
+    .mode = {.dynamic = false, .cellLinks = true, .level = 0},
+    .sourceCandidates = 2,
+    .contradictions = true,
+    .doubles = false,
+    .cellAndRegion = false};
+constexpr ChainSources kMultipleSources = {
+    .mode = {.dynamic = false, .cellLinks = true, .level = 0},
+    .sourceCandidates = 3,
+    .contradictions = false,
+    .doubles = false,
+    .cellAndRegion = true};
+constexpr ChainSources dynamicSources(int level) {
+  return {.mode = {.dynamic = true, .cellLinks = true, .level = level},
+          .sourceCandidates = 2,
+          .contradictions = true,
+          .doubles = true,
+          .cellAndRegion = true};
+}
+
 // What a step of several branches is about: a cell's candidates, a digit's
 // places in a house, or one candidate assumed on and off.
 struct ChainPattern {
-  int kind;
+  ChainKind kind;
   int cell;
   int house;
   int digit;
@@ -106,7 +128,7 @@ bool searchRegions(LogicContext& context, ChainWorkspace& chains, const ChainSou
       runs[runCount++] = &run;
     });
     if (!finished) return false;
-    reportCommon(sink, ChainPattern{kRegionKind, kNoCell, house, digit}, runs, runCount);
+    reportCommon(sink, ChainPattern{ChainKind::kRegion, kNoCell, house, digit}, runs, runCount);
   }
   return true;
 }
@@ -139,7 +161,7 @@ bool searchChainSources(LogicContext& context, ChainWorkspace& chains, const Cha
         if (sources.contradictions && offRun.clash) sink.clash(offRun);
         if (sources.doubles && onRuns && count >= 3) {
           const ChainRun* runs[2] = {&onRun, &offRun};
-          reportCommon(sink, ChainPattern{kDoubleKind, cell, -1, digit}, runs, 2);
+          reportCommon(sink, ChainPattern{ChainKind::kDouble, cell, -1, digit}, runs, 2);
         }
       }
       if (onRuns && sources.cellAndRegion &&
@@ -147,7 +169,7 @@ bool searchChainSources(LogicContext& context, ChainWorkspace& chains, const Cha
         return false;
     }
     if (sources.cellAndRegion && sink.cellMayRest(cell))
-      reportCommon(sink, ChainPattern{kCellKind, cell, -1, 0}, digitRuns, runCount);
+      reportCommon(sink, ChainPattern{ChainKind::kCell, cell, -1, 0}, digitRuns, runCount);
   }
   return true;
 }

@@ -22,9 +22,9 @@ struct BestChainSink {
   bool found;
   double rating;
   int complexity;
-  int kind;
+  ChainKind kind;
 
-  bool isBetter(double newRating, int newComplexity, int newKind) const {
+  bool isBetter(double newRating, int newComplexity, ChainKind newKind) const {
     if (!found) return true;
     if (newRating != rating) return newRating < rating;
     if (newComplexity != complexity) return newComplexity < complexity;
@@ -33,7 +33,7 @@ struct BestChainSink {
 
   // Starts the step of a new best and keeps its order keys; false when the
   // step sorts after the best so far.
-  bool startBest(Technique technique, int newComplexity, int newKind) {
+  bool startBest(Technique technique, int newComplexity, ChainKind newKind) {
     const int level = family.sources.mode.level < 4 ? family.sources.mode.level : 4;
     const double newRating = chainRating(family.base + 0.5 * level, newComplexity);
     if (!isBetter(newRating, newComplexity, newKind)) return false;
@@ -44,13 +44,13 @@ struct BestChainSink {
     startStep(step, technique, newRating);
     step.level = std::uint8_t(level);
     step.complexity = newComplexity;
-    step.variant = newKind;
     return true;
   }
 
   void clash(const ChainRun& run) {
     ChainWorkspace& chains = context.chains;
-    if (!startBest(family.contradiction, clashComplexity(chains, run), kContradictionKind)) return;
+    if (!startBest(family.contradiction, clashComplexity(chains, run), ChainKind::kContradiction))
+      return;
     // The assumption is false: an assumed on node is removed, an off one placed.
     concludeNode(oppositeNode(run.start));
     step.digits = digitBit(nodeDigit(run.start));
@@ -65,9 +65,10 @@ struct BestChainSink {
     ChainWorkspace& chains = context.chains;
     int newComplexity = 0;
     for (int i = 0; i < runCount; ++i) newComplexity += ancestorCount(chains, *runs[i], node);
-    const Technique technique = pattern.kind == kDoubleKind ? Technique::kDynamicDoubleForcingChain
-                                : pattern.kind == kCellKind ? family.cell
-                                                            : family.region;
+    const Technique technique = pattern.kind == ChainKind::kDouble
+                                    ? Technique::kDynamicDoubleForcingChain
+                                : pattern.kind == ChainKind::kCell ? family.cell
+                                                                   : family.region;
     if (!startBest(technique, newComplexity, pattern.kind)) return;
     concludeNode(node);
     if (pattern.cell != kNoCell) addStepCell(step, pattern.cell);
@@ -105,33 +106,35 @@ bool searchChains(LogicContext& context, const LogicGrid& grid, Step& step,
                   const ChainFamily& family) {
   if (context.workLeft <= 0) return false;
   beginChains(context.chains, grid);
-  BestChainSink sink{context, step, family, false, 0.0, 0, 0};
+  BestChainSink sink{.context = context,
+                     .step = step,
+                     .family = family,
+                     .found = false,
+                     .rating = 0.0,
+                     .complexity = 0,
+                     .kind = ChainKind::kDouble};
   if (!searchChainSources(context, context.chains, family.sources, sink)) return false;
   return sink.found;
 }
 
-constexpr ChainFamily kNishio = {
-    {{true, false, 0}, 2, true, false, false},
-    techniqueRating(Technique::kNishioForcingChain),
-    Technique::kNishioForcingChain,
-    Technique::kNishioForcingChain,
-    Technique::kNishioForcingChain,
-};
+constexpr ChainFamily kNishio = {.sources = kNishioSources,
+                                 .base = techniqueRating(Technique::kNishioForcingChain),
+                                 .contradiction = Technique::kNishioForcingChain,
+                                 .cell = Technique::kNishioForcingChain,
+                                 .region = Technique::kNishioForcingChain};
 
-constexpr ChainFamily kMultiple = {
-    {{false, true, 0}, 3, false, false, true},
-    techniqueRating(Technique::kCellForcingChain),
-    Technique::kCellForcingChain,
-    Technique::kCellForcingChain,
-    Technique::kRegionForcingChain,
-};
+constexpr ChainFamily kMultiple = {.sources = kMultipleSources,
+                                   .base = techniqueRating(Technique::kCellForcingChain),
+                                   .contradiction = Technique::kCellForcingChain,
+                                   .cell = Technique::kCellForcingChain,
+                                   .region = Technique::kRegionForcingChain};
 
 constexpr ChainFamily dynamicFamily(int level) {
-  return {{{true, true, level}, 2, true, true, true},
-          techniqueRating(Technique::kDynamicContradictionForcingChain),
-          Technique::kDynamicContradictionForcingChain,
-          Technique::kDynamicCellForcingChain,
-          Technique::kDynamicRegionForcingChain};
+  return {.sources = dynamicSources(level),
+          .base = techniqueRating(Technique::kDynamicContradictionForcingChain),
+          .contradiction = Technique::kDynamicContradictionForcingChain,
+          .cell = Technique::kDynamicCellForcingChain,
+          .region = Technique::kDynamicRegionForcingChain};
 }
 
 }  // namespace

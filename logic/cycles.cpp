@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "logic/chain_engine.h"
+#include "logic/chain_kind.h"
 #include "logic/chain_peers.h"
 #include "logic/producers.h"
 #include "logic/techniques.h"
@@ -18,7 +19,7 @@ struct Pass {
   double cycleBase;
   double chainBase;
   // The scale's tie-break between equal ratings and lengths.
-  int kind;
+  ChainKind kind;
 };
 
 constexpr Pass kPasses[] = {
@@ -28,28 +29,28 @@ constexpr Pass kPasses[] = {
      .forcingChains = true,
      .cycleBase = techniqueRating(Technique::kXCycle),
      .chainBase = techniqueRating(Technique::kForcingXChain),
-     .kind = 2},
+     .kind = ChainKind::kXLinks},
     {.xLinks = false,
      .yLinks = true,
      .bivalueStartsOnly = true,
      .forcingChains = false,
      .cycleBase = techniqueRating(Technique::kYCycle),
      .chainBase = 0.0,
-     .kind = 3},
+     .kind = ChainKind::kYLinks},
     {.xLinks = true,
      .yLinks = true,
      .bivalueStartsOnly = false,
      .forcingChains = true,
      .cycleBase = techniqueRating(Technique::kBidirectionalCycle),
      .chainBase = techniqueRating(Technique::kForcingChain),
-     .kind = 4},
+     .kind = ChainKind::kForcing},
 };
 
 // What a hint is sorted by: rating, then length, then kind.
 struct HintKey {
   double rating;
   int complexity;
-  int kind;
+  ChainKind kind;
 };
 
 bool isBefore(const HintKey& a, const HintKey& b) {
@@ -210,9 +211,10 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
   }
   const Pass& pass = *s.pass;
   const Technique technique =
-      pass.kind == 2   ? (cellCount == 4 ? Technique::kGeneralizedXWing : Technique::kXCycle)
-      : pass.kind == 3 ? Technique::kYCycle
-                       : Technique::kBidirectionalCycle;
+      pass.kind == ChainKind::kXLinks
+          ? (cellCount == 4 ? Technique::kGeneralizedXWing : Technique::kXCycle)
+      : pass.kind == ChainKind::kYLinks ? Technique::kYCycle
+                                        : Technique::kBidirectionalCycle;
   const HintKey key = keyOf(s, pass.cycleBase, complexity);
   startStep(s.step, technique, key.rating);
   for (int d = 0; d < 9; ++d)
@@ -220,7 +222,6 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
   recordChain(s.step, nodes, count);
   addChainNode(s.step, nodeCell(nodes[0]), nodeDigit(nodes[0]), true);
   s.step.complexity = complexity;
-  s.step.size = complexity;
   s.best = key;
   s.found = true;
 }
@@ -230,9 +231,9 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
   int nodes[kCandidateSlots * 2 + 1];
   const int count = chainNodes(s.work, index, nodes);
   const Pass& pass = *s.pass;
-  const Technique technique = pass.kind == 4    ? Technique::kForcingChain
-                              : complexity == 6 ? Technique::kTurbotFish
-                                                : Technique::kForcingXChain;
+  const Technique technique = pass.kind == ChainKind::kForcing ? Technique::kForcingChain
+                              : complexity == 6                ? Technique::kTurbotFish
+                                                               : Technique::kForcingXChain;
   const HintKey key = keyOf(s, pass.chainBase, complexity);
   startStep(s.step, technique, key.rating);
   const int cell = nodeCell(start);
@@ -249,7 +250,6 @@ void reportForcingChain(Search& s, int start, int index, int complexity) {
   recordChain(s.step, nodes, count);
   addChainNode(s.step, cell, digit, !nodeOn(start));
   s.step.complexity = complexity;
-  s.step.size = complexity;
   s.best = key;
   s.found = true;
 }

@@ -40,7 +40,6 @@ bool reportExclusion(const LogicGrid& grid, Step& step, Technique technique, con
   startStep(step, technique, techniqueRating(technique));
   for (int i = 0; i < count; ++i)
     step.eliminations[cells[i]] = std::uint16_t(grid.candidates[cells[i]] & ~allowed[i]);
-  step.size = count;
   for (int i = 0; i < count; ++i) addStepCell(step, cells[i]);
   return true;
 }

@@ -60,7 +60,7 @@ bool findFish(const LogicGrid& grid, const HousePositions& table, Step& step, in
         addElimination(step, kHouses.cells[cover][std::countr_zero(unsigned(rest))], bestDigit);
     }
     step.digits = digitBit(bestDigit);
-    step.size = size;
+    step.lineCount = size;
     for (int bits = bestLines; bits != 0; bits &= bits - 1)
       addStepHouse(step, baseType * 9 + std::countr_zero(unsigned(bits)));
     for (int bits = bestCovers; bits != 0; bits &= bits - 1)

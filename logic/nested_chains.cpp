@@ -12,22 +12,22 @@ namespace {
 struct InnerFamily {
   ChainSources sources;
   double base;
-  int clashKind;
+  ChainKind clashKind;
 };
 
 // The static forcing chains of level 2 (a clash from an assumption is a
 // forcing chain to its negation), the static multiple chains level 3 adds,
 // and the dynamic searches nested in level 4.
-constexpr InnerFamily kForcingChains = {{{false, true, 0}, 2, true, false, false},
-                                        techniqueRating(Technique::kForcingChain),
-                                        kForcingKind};
-constexpr InnerFamily kMultipleChains = {{{false, true, 0}, 3, false, false, true},
-                                         techniqueRating(Technique::kCellForcingChain),
-                                         kForcingKind};
+constexpr InnerFamily kForcingChains = {.sources = kStaticForcingSources,
+                                        .base = techniqueRating(Technique::kForcingChain),
+                                        .clashKind = ChainKind::kForcing};
+constexpr InnerFamily kMultipleChains = {.sources = kMultipleSources,
+                                         .base = techniqueRating(Technique::kCellForcingChain),
+                                         .clashKind = ChainKind::kForcing};
 constexpr InnerFamily dynamicInner(int level) {
-  return {{{true, true, level}, 2, true, true, true},
-          techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
-          kContradictionKind};
+  return {.sources = dynamicSources(level),
+          .base = techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
+          .clashKind = ChainKind::kContradiction};
 }
 
 struct InnerSearch {
@@ -147,7 +147,7 @@ void addTargetEliminations(InnerSearch& search, int node) {
 
 // Keeps the step begun when it removes something and rests on the outer
 // run's removals; otherwise it was there before the run and is of no use.
-void endHint(InnerSearch& search, int complexity, int kind) {
+void endHint(InnerSearch& search, int complexity, ChainKind kind) {
   NestedWorkspace& nested = search.nested;
   NestedHint& hint = nested.hints[nested.hintCount];
   if (hint.eliminationCount == 0 || hint.parentCount == 0) {
@@ -176,8 +176,8 @@ void addTarget(InnerSearch& search, const ChainPattern& pattern, const ChainRun*
                int runCount, int node) {
   if (!beginHint(search)) return;
   addTargetEliminations(search, node);
-  if (pattern.kind == kCellKind) addCellParents(search, pattern.cell);
-  if (pattern.kind == kRegionKind) addHouseParents(search, pattern.house, pattern.digit);
+  if (pattern.kind == ChainKind::kCell) addCellParents(search, pattern.cell);
+  if (pattern.kind == ChainKind::kRegion) addHouseParents(search, pattern.house, pattern.digit);
   int complexity = 0;
   const std::uint16_t target = std::uint16_t(node);
   for (int r = 0; r < runCount; ++r) {
@@ -393,7 +393,7 @@ bool collectMultiple(InnerSearch& search) {
                       sources.mode))
         return false;
     }
-    reportCommon(sink, ChainPattern{kCellKind, cell, -1, 0}, digitRuns, runCount);
+    reportCommon(sink, ChainPattern{ChainKind::kCell, cell, -1, 0}, digitRuns, runCount);
   }
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "logic/chain_kind.h"
 #include "logic/chain_workspace.h"
 
 // An inner search of the fourth level runs dynamic chains of level 3, whose
@@ -18,7 +19,7 @@ constexpr int kMaxNestedParents = 64;
 struct NestedHint {
   double rating;
   int complexity;
-  int kind;
+  ChainKind kind;
   int firstElimination;
   int eliminationCount;
   int firstParent;

@@ -53,7 +53,7 @@ void describeLinks(const Step& step, StepText& out) {
   appendText(out, ": ");
   appendNumber(out, firstDigit(step.digits));
   appendText(out, " in ");
-  const int links = step.size;
+  const int links = step.linkCount;
   for (int i = 0; i < links; ++i) {
     if (i > 0) appendText(out, i + 1 == links ? " and " : ", ");
     appendHouse(out, step.houses[i]);
@@ -65,12 +65,12 @@ void describeLinks(const Step& step, StepText& out) {
 void describeAlsWing(const Step& step, StepText& out) {
   appendText(out, techniqueWords(step.technique));
   appendText(out, ": ");
-  appendCells(out, step.cells, step.size);
+  appendCells(out, step.cells, step.alsCellCount);
   appendText(out, " (");
   appendDigits(out, step.digits);
   appendText(out, ") with ");
-  appendCell(out, step.cells[step.size]);
-  appendText(out, step.variant == 2 ? ", doubly linked" : "");
+  appendCell(out, step.cells[step.alsCellCount]);
+  appendText(out, step.doublyLinked ? ", doubly linked" : "");
 }
 
 constexpr const char* kSetWords[] = {"",     "",          "pair",     "triple",
@@ -79,7 +79,7 @@ constexpr const char* kSetWords[] = {"",     "",          "pair",     "triple",
 // The naked or hidden set of a type 3 pattern: its digits, the cells beside
 // the pattern's own and its house.
 void describeSet(const Step& step, StepText& out, int patternCells) {
-  if (step.variant != 3) return;
+  if (step.patternType != 3) return;
   const int size = candidateCount(step.setDigits);
   appendText(out, step.setHidden ? ", hidden " : ", naked ");
   appendText(out, kSetWords[size < 8 ? size : 7]);
@@ -93,16 +93,17 @@ void describeSet(const Step& step, StepText& out, int patternCells) {
   appendHouse(out, step.houses[0]);
 }
 
-// A unique loop's or a grave's type, digits and cells: the first size of
-// them, which the step may have cut short, then a type 3's set.
+// A unique loop's or a grave's type, digits and cells: the pattern's own,
+// which the step may have cut short, then a type 3's set.
 void describeTypedPattern(const Step& step, StepText& out) {
   appendText(out, techniqueWords(step.technique));
   appendText(out, " type ");
-  appendNumber(out, step.variant);
+  appendNumber(out, step.patternType);
   appendText(out, ": ");
   appendDigits(out, step.digits);
   appendText(out, " in ");
-  const int patternCells = step.size < step.cellCount ? step.size : step.cellCount;
+  const int patternCells =
+      step.patternCellCount < step.cellCount ? step.patternCellCount : step.cellCount;
   appendCells(out, step.cells, patternCells);
   describeSet(step, out, patternCells);
 }

@@ -10,8 +10,13 @@ void startStep(Step& step, Technique technique, double rating) {
   step.placedDigit = 0;
   std::memset(step.eliminations, 0, sizeof step.eliminations);
   step.digits = 0;
-  step.size = 0;
-  step.variant = 0;
+  step.lineCount = 0;
+  step.linkCount = 0;
+  step.groupedLinkCount = 0;
+  step.alsCellCount = 0;
+  step.doublyLinked = false;
+  step.patternType = 0;
+  step.patternCellCount = 0;
   step.setDigits = 0;
   step.setHidden = false;
   step.complexity = 0;

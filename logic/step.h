@@ -88,17 +88,28 @@ struct Step {
   // The candidates the step removes, by cell.
   std::uint16_t eliminations[kCellCount];
 
-  // What justifies it. digits: the pattern's digits as a mask; size: the
-  // number of houses, cells or digits of a set or fish, or a loop's length;
-  // variant: a technique's type (unique rectangle and BUG types, ...);
-  // complexity: a chain's node count as the rating counts it.
+  // What justifies it: the pattern's digits as a mask, its cells, houses
+  // and chain nodes below, and what some families add to them.
   int digits;
-  int size;
-  int variant;
+  // Fish: the base lines, which lead houses, and as many cover lines after.
+  int lineCount;
+  // Strong-link patterns: the links, whose houses lead houses, and how
+  // many of them are grouped.
+  int linkCount;
+  int groupedLinkCount;
+  // ALS wings: the set's cells, which lead cells, then the bivalue cell;
+  // whether both of its digits link it to the set.
+  int alsCellCount;
+  bool doublyLinked;
+  // Unique loops and graves: the type, 1 to 4, and how many of cells are
+  // the pattern's own, before the cells of a type 3's set.
+  int patternType;
+  int patternCellCount;
   // The digits of a naked or hidden set a pattern forms with other cells
   // (unique loop and BUG type 3), as a mask, and whether the set is hidden.
   int setDigits;
   bool setHidden;
+  // A chain's node count as the rating counts it.
   int complexity;
   int cellCount;
   std::uint8_t cells[kMaxStepCells];

@@ -61,8 +61,8 @@ void writeChainStep(Step& step, Technique technique, double rating, int digit, i
                     const LinkChain& chain, int links, CellSet eliminated) {
   startStep(step, technique, rating);
   step.digits = digitBit(digit);
-  step.size = links;
-  step.variant = grouped;
+  step.linkCount = links;
+  step.groupedLinkCount = grouped;
   for (int i = 0; i < 2 * links; ++i) {
     addStepCell(step, chain.ends[i]->cells[0]);
     addEndNodes(step, *chain.ends[i], digit, i % 2 == 1);

@@ -12,9 +12,8 @@ constexpr Technique kHiddenSets[5] = {Technique::kCount, Technique::kCount, Tech
 
 // The set a naked or hidden set step names: its digits, its house and its
 // cells, at positions in the house.
-void recordSet(Step& step, int house, int digits, int size, int positions) {
+void recordSet(Step& step, int house, int digits, int positions) {
   step.digits = digits;
-  step.size = size;
   addStepHouse(step, house);
   for (; positions != 0; positions &= positions - 1)
     addStepCell(step, kHouses.cells[house][std::countr_zero(unsigned(positions))]);
@@ -44,7 +43,7 @@ bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
         if (!(set >> p & 1))
           step.eliminations[kHouses.cells[house][p]] = std::uint16_t(masks[p] & digits);
       }
-      recordSet(step, house, digits, size, set);
+      recordSet(step, house, digits, set);
       return true;
     };
     if (visitSubsets(masks, eligible, size, size, report)) return true;
@@ -97,7 +96,7 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& ste
           step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);
         }
       }
-      recordSet(step, house, digits, size, positions);
+      recordSet(step, house, digits, positions);
       return true;
     };
     if (visitSubsets(masks, eligible, size, size, report)) return true;

@@ -45,8 +45,8 @@ bool startLoopHint(LoopSearch& search, int type, double rating) {
   startStep(step, search.length == 4 ? Technique::kUniqueRectangle : Technique::kUniqueLoop,
             rating);
   step.digits = search.pair;
-  step.size = search.length;
-  step.variant = type;
+  step.patternCellCount = search.length;
+  step.patternType = type;
   for (int i = 0; i < search.length; ++i) addStepCell(step, search.path[i]);
   return true;
 }

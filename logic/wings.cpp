@@ -32,7 +32,6 @@ bool findWing(const LogicGrid& grid, Step& step, bool xyz) {
         startStep(step, technique, techniqueRating(technique));
         forEachCell(removed, [&](CellIndex cell) { step.eliminations[cell] = std::uint16_t(z); });
         step.digits = pivotDigits | firstDigits | secondDigits;
-        step.variant = firstDigit(z);
         addStepCell(step, pivot);
         addStepCell(step, first);
         addStepCell(step, second);
