@@ -1,5 +1,6 @@
 #include "logic/chain_engine.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "logic/chain_peers.h"
@@ -22,6 +23,7 @@ void resetRun(ChainRun& run) {
   run.parentsUsed = 0;
   run.clash = false;
   run.aborted = false;
+  run.parentsFull = false;
   run.nestedCount = 0;
 }
 
@@ -87,9 +89,9 @@ bool processOn(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode) 
 // working grid has lost, as hidden parents.
 void addHiddenParents(Implied& implied, int cell, int removed) {
   for (; removed != 0; removed &= removed - 1) {
-    if (implied.parentCount < kMaxImpliedParents)
-      implied.parents[implied.parentCount++] =
-          std::uint16_t(chainNode(cell, firstDigit(removed), false));
+    assert(implied.parentCount < kMaxImpliedParents);
+    implied.parents[implied.parentCount++] =
+        std::uint16_t(chainNode(cell, firstDigit(removed), false));
   }
 }
 
@@ -120,8 +122,8 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
     const CellSet lost = (kHouses.houseSets[house] & chains.sourceDigits[digit - 1]) -
                          chains.workingDigits[digit - 1];
     forEachCell(lost, [&](CellIndex other) {
-      if (next.parentCount < kMaxImpliedParents)
-        next.parents[next.parentCount++] = std::uint16_t(chainNode(other, digit, false));
+      assert(next.parentCount < kMaxImpliedParents);
+      next.parents[next.parentCount++] = std::uint16_t(chainNode(other, digit, false));
     });
   }
   if (mode.dynamic) removeWorking(chains, cell, digit);
@@ -201,7 +203,13 @@ void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int 
     run.onNodes[run.onCount++] = std::uint16_t(node);
   else
     run.offNodes[run.offCount++] = std::uint16_t(node);
-  if (run.parentsUsed + parentCount > kParentPoolSize) parentCount = 0;
+  // A node rests only on nodes the run reached before it.
+  for (int i = 0; i < parentCount; ++i) assert(run.reached[parents[i]]);
+  if (run.parentsUsed + parentCount > kParentPoolSize) {
+    run.parentsFull = true;
+    run.aborted = true;
+    parentCount = 0;
+  }
   run.parentStart[node] = std::uint16_t(run.parentsUsed);
   run.parentCount[node] = std::uint8_t(parentCount);
   for (int i = 0; i < parentCount; ++i) run.parents[run.parentsUsed++] = parents[i];
@@ -217,7 +225,7 @@ bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, in
   run.start = std::uint16_t(start);
   addChainRunNode(run, start, nullptr, 0);
   bool going = true;
-  while (going) {
+  while (going && !run.aborted) {
     if (--context.workLeft < 0) {
       run.aborted = true;
       break;
@@ -238,6 +246,7 @@ bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, in
     }
   }
   if (mode.dynamic) restoreWorking(chains);
+  if (run.parentsFull) reachLimit(context, RatingLimit::kChainParents);
   return !run.aborted;
 }
 

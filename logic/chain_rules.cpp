@@ -4,10 +4,13 @@
 #include "logic/chain_engine.h"
 
 #include <bit>
+#include <cassert>
 
 namespace {
 
-constexpr int kMaxRuleParents = 64;
+// The most removed candidates a pattern rests on: a naked pair's two cells
+// or a hidden pair's two digits, 7 each, or an X-wing's 14 base cells.
+constexpr int kMaxRuleParents = 14;
 
 // The eliminations and the rule parents of one pattern found on the working grid.
 struct RuleHint {
@@ -31,15 +34,15 @@ void addRuleElimination(RuleHint& hint, int cell, int digits) {
 
 void addRuleParents(RuleHint& hint, CellSet cells, int digit) {
   forEachCell(cells, [&](CellIndex cell) {
-    if (hint.parentCount < kMaxRuleParents)
-      hint.parents[hint.parentCount++] = std::uint16_t(chainNode(cell, digit, false));
+    assert(hint.parentCount < kMaxRuleParents);
+    hint.parents[hint.parentCount++] = std::uint16_t(chainNode(cell, digit, false));
   });
 }
 
 void addRuleCellParents(RuleHint& hint, int cell, int digits) {
   for (; digits != 0; digits &= digits - 1) {
-    if (hint.parentCount < kMaxRuleParents)
-      hint.parents[hint.parentCount++] = std::uint16_t(chainNode(cell, firstDigit(digits), false));
+    assert(hint.parentCount < kMaxRuleParents);
+    hint.parents[hint.parentCount++] = std::uint16_t(chainNode(cell, firstDigit(digits), false));
   }
 }
 

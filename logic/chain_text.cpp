@@ -5,26 +5,6 @@
 
 namespace {
 
-// "r1c2=5" for an on node, "r1c2<>5" for an off one.
-void appendNode(StepText& out, const ChainNode& node) {
-  appendCell(out, node.cell);
-  appendText(out, node.on ? "=" : "<>");
-  appendNumber(out, node.digit);
-}
-
-void appendConclusion(StepText& out, const Step& step) {
-  if (step.placedCell != kNoCell) {
-    appendPlacement(out, step);
-    return;
-  }
-  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
-    for (int digits = step.eliminations[cell]; digits != 0; digits &= digits - 1) {
-      appendNode(out,
-                 ChainNode{std::uint8_t(cell), std::uint8_t(firstDigit(digits)), false, false});
-    }
-  }
-}
-
 constexpr const char* kLevelWords[] = {"", " (+)", " (+ forcing chains)",
                                        " (+ multiple forcing chains)",
                                        " (+ dynamic forcing chains)"};
@@ -55,6 +35,7 @@ bool describeChainStep(const Step& step, StepText& out) {
       appendText(out, " -> ");
     appendNode(out, step.nodes[i]);
   }
+  appendCutNodes(out, step);
   appendText(out, ", so ");
   appendConclusion(out, step);
   return true;

@@ -13,8 +13,11 @@ constexpr int kNodeSlots = 2 * kCandidateSlots;
 // Room for every node's parents: one parent and up to seven hidden ones each
 // in the worst case, more for the few the basic rules add.
 constexpr int kParentPoolSize = 16 * kCandidateSlots;
-// A derived node has its parent and at most eight hidden ones.
+// A derived node has its parent and at most eight hidden ones: the other
+// candidates of its cell, or the other places of its digit in a house.
 constexpr int kMaxImpliedParents = 9;
+// The nested steps one run can take in, numbered from 1.
+constexpr int kMaxRunNestedSteps = 2047;
 
 constexpr int chainNode(int cell, int digit, bool on) {
   return (cell * 9 + digit - 1) * 2 + int(on);
@@ -53,6 +56,8 @@ struct ChainRun {
   // been reached), and its parents in the pool.
   bool clash;
   bool aborted;
+  // The parent pool filled up: the run stops, and so does the rating.
+  bool parentsFull;
   std::uint16_t clashNode;
   std::uint16_t clashStart;
   std::uint8_t clashCount;
@@ -60,8 +65,8 @@ struct ChainRun {
   // At the nested levels, the chain step (1 and up) each rule node came
   // from, 0 for none, and each such step's own complexity, which a node
   // that depends on it adds once.
-  std::uint8_t nestedHint[kNodeSlots];
-  std::uint16_t nestedWeight[256];
+  std::uint16_t nestedHint[kNodeSlots];
+  int nestedWeight[kMaxRunNestedSteps + 1];
   int nestedCount;
 };
 
@@ -98,5 +103,5 @@ struct ChainWorkspace {
   std::uint32_t visited[kNodeSlots];
   std::uint32_t visitMark;
   std::uint16_t stack[kNodeSlots];
-  std::uint32_t nestedVisited[256];
+  std::uint32_t nestedVisited[kMaxRunNestedSteps + 1];
 };

@@ -8,12 +8,6 @@ bool isCycle(Technique technique) {
          technique == Technique::kYCycle || technique == Technique::kBidirectionalCycle;
 }
 
-void appendNode(StepText& out, const ChainNode& node) {
-  appendCell(out, node.cell);
-  appendText(out, node.on ? "=" : "<>");
-  appendNumber(out, node.digit);
-}
-
 }  // namespace
 
 // "forcing chain: r1c2=5 -> r1c7<>5 -> ... -> r1c2<>5, so r1c2<>5"; a cycle
@@ -25,11 +19,17 @@ bool describeCycleStep(const Step& step, StepText& out) {
     appendText(out, i == 0 ? " " : " -> ");
     appendNode(out, step.nodes[i]);
   }
+  appendCutNodes(out, step);
   if (isCycle(step.technique) || step.nodeCount == 0) {
     appendEliminations(out, step);
     return true;
   }
+  // A chain ends at its start's opposite, which a cut chain did not keep.
   appendText(out, ", so ");
-  appendNode(out, step.nodes[step.nodeCount - 1]);
+  if (step.nodesCut == 0) {
+    appendNode(out, step.nodes[step.nodeCount - 1]);
+  } else {
+    appendConclusion(out, step);
+  }
   return true;
 }

@@ -1,6 +1,8 @@
 // Everything one rating run works in: one per thread, owned by the caller.
 #pragma once
 
+#include <cstdint>
+
 #include "logic/chain_workspace.h"
 #include "logic/cycle_workspace.h"
 #include "logic/house_scan.h"
@@ -19,13 +21,35 @@
 // within 16 million, 87 within 32 and all within 64.
 constexpr long long kRatingWorkBound = 16'000'000;
 
+// Why a rating stopped before the grid was full: no technique applied, the
+// work bound was spent, or one of the chain engine's stores filled up, which
+// would otherwise have dropped what the rating rests on.
+enum class RatingLimit : std::uint8_t {
+  kNone,
+  kNoStep,
+  kWorkBound,
+  kChainParents,
+  kNestedHints,
+  kNestedNodes,
+  kNestedParents,
+};
+
 struct LogicContext {
   LogicGrid grid;
   Step step;
   // Spent by the chain engine; when it runs out the run is unfinished.
   long long workLeft;
+  // Set by the first limit the run reached, which also spends the work left.
+  RatingLimit limit;
   ChainWorkspace chains;
   NestedWorkspace nested[kNestedDepth];
   CycleWorkspace cycles;
   BasicWorkspace basics;
 };
+
+// A store of the run is full: the rating ends unfinished, saying why,
+// rather than go on without what did not fit.
+inline void reachLimit(LogicContext& context, RatingLimit limit) {
+  if (context.limit == RatingLimit::kNone) context.limit = limit;
+  context.workLeft = 0;
+}

@@ -2,6 +2,7 @@
 // and no basic technique depends on what it removed, a whole chain search
 // runs on its working grid, and every step proved there that depends on it
 // joins the run as off nodes.
+#include <algorithm>
 #include <cstring>
 
 #include "logic/chain_search.h"
@@ -48,10 +49,15 @@ void nextMark(ChainWorkspace& chains) {
 
 bool beginHint(InnerSearch& search) {
   NestedWorkspace& nested = search.nested;
-  // A full store drops the rest: fewer deductions, never a wrong one.
-  if (nested.hintCount >= kMaxNestedHints ||
-      nested.nodesUsed + 9 + kMaxNestedParents > kNestedNodePool)
+  if (nested.hintCount >= kMaxNestedHints) {
+    reachLimit(search.context, RatingLimit::kNestedHints);
     return false;
+  }
+  // Room for the most a step can add: a cell's eliminations and its parents.
+  if (nested.nodesUsed + 9 + kMaxNestedParents > kNestedNodePool) {
+    reachLimit(search.context, RatingLimit::kNestedNodes);
+    return false;
+  }
   NestedHint& hint = nested.hints[nested.hintCount];
   hint.firstElimination = nested.nodesUsed;
   hint.eliminationCount = 0;
@@ -65,7 +71,11 @@ void addOuterParent(InnerSearch& search, int node) {
   NestedHint& hint = nested.hints[nested.hintCount];
   std::uint64_t& word = nested.parentSeen.word[node >> 6];
   const std::uint64_t bit = std::uint64_t(1) << (node & 63);
-  if ((word & bit) != 0 || hint.parentCount >= kMaxNestedParents) return;
+  if ((word & bit) != 0) return;
+  if (hint.parentCount >= kMaxNestedParents) {
+    reachLimit(search.context, RatingLimit::kNestedParents);
+    return;
+  }
   word |= bit;
   nested.nodes[nested.nodesUsed++] = std::uint16_t(node);
   ++hint.parentCount;
@@ -424,16 +434,11 @@ bool isBefore(const NestedHint& a, const NestedHint& b) {
 // The steps in the scale's sorted order, each new elimination an off node
 // whose parents are the step's rule parents; a step whose eliminations are
 // all known adds nothing, as a step with the same eliminations would not.
-int appendHints(NestedWorkspace& nested, ChainRun& run) {
+int appendHints(LogicContext& context, NestedWorkspace& nested, ChainRun& run) {
   const int count = nested.hintCount;
-  for (int i = 0; i < count; ++i) {
-    int j = i;
-    while (j > 0 && isBefore(nested.hints[i], nested.hints[nested.order[j - 1]])) {
-      nested.order[j] = nested.order[j - 1];
-      --j;
-    }
-    nested.order[j] = std::uint8_t(i);
-  }
+  for (int i = 0; i < count; ++i) nested.order[i] = std::uint16_t(i);
+  std::stable_sort(nested.order, nested.order + count,
+                   [&nested](int a, int b) { return isBefore(nested.hints[a], nested.hints[b]); });
   int added = 0;
   for (int i = 0; i < count; ++i) {
     const NestedHint& hint = nested.hints[nested.order[i]];
@@ -441,12 +446,17 @@ int appendHints(NestedWorkspace& nested, ChainRun& run) {
     for (int e = 0; e < hint.eliminationCount; ++e) {
       const int node = nested.nodes[hint.firstElimination + e];
       if (run.reached[node]) continue;
-      if (id == 0 && run.nestedCount < 255) {
+      if (id == 0) {
+        // Each step a run takes in keeps its own complexity, added once.
+        if (run.nestedCount == kMaxRunNestedSteps) {
+          reachLimit(context, RatingLimit::kNestedHints);
+          return 0;
+        }
         id = ++run.nestedCount;
-        run.nestedWeight[id] = std::uint16_t(hint.complexity < 65535 ? hint.complexity : 65535);
+        run.nestedWeight[id] = hint.complexity;
       }
       addChainRunNode(run, node, nested.nodes + hint.firstParent, hint.parentCount);
-      run.nestedHint[node] = std::uint8_t(id);
+      run.nestedHint[node] = std::uint16_t(id);
       ++added;
     }
   }
@@ -477,7 +487,7 @@ int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& 
     nested.nodesUsed = 0;
     InnerSearch search{context, chains, nested, families[f]};
     if (!collectHints(search)) return 0;
-    if (nested.hintCount > 0) return appendHints(nested, run);
+    if (nested.hintCount > 0) return appendHints(context, nested, run);
   }
   return -1;
 }

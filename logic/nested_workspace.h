@@ -10,8 +10,9 @@
 // An inner search of the fourth level runs dynamic chains of level 3, whose
 // own stalls run a static search: two workspaces deep.
 constexpr int kNestedDepth = 2;
-constexpr int kMaxNestedHints = 255;
-constexpr int kNestedNodePool = 8192;
+// The steps one inner search can keep, and their eliminations and parents.
+constexpr int kMaxNestedHints = 2047;
+constexpr int kNestedNodePool = 1 << 16;
 constexpr int kMaxNestedParents = 64;
 
 // One step of an inner search: where its eliminations and rule parents lie
@@ -32,7 +33,7 @@ struct NestedWorkspace {
   int hintCount;
   std::uint16_t nodes[kNestedNodePool];
   int nodesUsed;
-  std::uint8_t order[kMaxNestedHints];
+  std::uint16_t order[kMaxNestedHints];
   // The outer run's nodes already among a step's rule parents.
   NodeBits parentSeen;
   // The nodes a static inner run may start from and rest on those removals.

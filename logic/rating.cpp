@@ -1,5 +1,6 @@
 #include "logic/rating.h"
 
+#include <cassert>
 #include <cstdio>
 
 #include "logic/producers.h"
@@ -84,12 +85,16 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
                 StepObserver observer, void* observerData) {
   initLogicGrid(context.grid, board);
   context.workLeft = kRatingWorkBound;
-  result = RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true};
+  context.limit = RatingLimit::kNone;
+  result = RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true, RatingLimit::kNone};
   while (!isSolved(context.grid)) {
     // A step that changes nothing would repeat for ever; no producer should
     // report one, and the run stops rather than trust it.
     if (!findFirstStep(context) || !changesGrid(context.step, context.grid)) {
       result.finished = false;
+      if (context.limit == RatingLimit::kNone)
+        context.limit = context.workLeft <= 0 ? RatingLimit::kWorkBound : RatingLimit::kNoStep;
+      result.limit = context.limit;
       return;
     }
     const Step& step = context.step;
@@ -103,6 +108,7 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
       result.firstPlacementRating = result.rating;
     ++result.stepCount;
     if (observer != nullptr) observer(step, context.grid, observerData);
+    assert(eliminatesCandidatesOnly(step, context.grid));
     applyStep(context.grid, step);
   }
 }
@@ -110,6 +116,7 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
 bool findNextStep(LogicContext& context, const int board[kCellCount]) {
   initLogicGrid(context.grid, board);
   context.workLeft = kRatingWorkBound;
+  context.limit = RatingLimit::kNone;
   if (isSolved(context.grid)) return false;
   return findFirstStep(context) && changesGrid(context.step, context.grid);
 }

@@ -15,9 +15,10 @@ struct RatingResult {
   double firstPlacementRating;
   double firstStepRating;
   int stepCount;
-  // False when no technique applied before the grid was full, or the run
-  // spent its work bound.
+  // False when no technique applied before the grid was full, the run
+  // spent its work bound or a store of the chain engine filled up; limit says which.
   bool finished;
+  RatingLimit limit;
 };
 
 // Called with each step before it is applied, and the grid it applies to.

@@ -1,5 +1,6 @@
 #include "logic/step.h"
 
+#include <cassert>
 #include <cstring>
 
 void startStep(Step& step, Technique technique, double rating) {
@@ -23,6 +24,7 @@ void startStep(Step& step, Technique technique, double rating) {
   step.cellCount = 0;
   step.houseCount = 0;
   step.nodeCount = 0;
+  step.nodesCut = 0;
 }
 
 void addElimination(Step& step, CellIndex cell, int digit) {
@@ -30,16 +32,29 @@ void addElimination(Step& step, CellIndex cell, int digit) {
 }
 
 void addStepCell(Step& step, CellIndex cell) {
-  if (step.cellCount < kMaxStepCells) step.cells[step.cellCount++] = std::uint8_t(cell);
+  for (int i = 0; i < step.cellCount; ++i) assert(step.cells[i] != cell);
+  assert(step.cellCount < kMaxStepCells);
+  step.cells[step.cellCount++] = std::uint8_t(cell);
 }
 
 void addStepHouse(Step& step, int house) {
-  if (step.houseCount < kMaxStepHouses) step.houses[step.houseCount++] = std::uint8_t(house);
+  assert(step.houseCount < kMaxStepHouses);
+  step.houses[step.houseCount++] = std::uint8_t(house);
 }
 
 void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchStart) {
-  if (step.nodeCount == kMaxChainNodes) return;
+  if (step.nodeCount == kMaxChainNodes) {
+    ++step.nodesCut;
+    return;
+  }
   step.nodes[step.nodeCount++] = {std::uint8_t(cell), std::uint8_t(digit), on, branchStart};
+}
+
+bool eliminatesCandidatesOnly(const Step& step, const LogicGrid& grid) {
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    if ((step.eliminations[cell] & ~grid.candidates[cell]) != 0) return false;
+  }
+  return true;
 }
 
 int eliminationCount(const Step& step) {

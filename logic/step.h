@@ -72,7 +72,10 @@ struct ChainNode {
   bool branchStart;
 };
 
-constexpr int kMaxStepCells = 24;
+// A step names each cell of the grid once at most, and no pattern has more
+// houses than a jellyfish's four base and four cover lines. A chain longer
+// than kMaxChainNodes keeps its start, and the step says it was cut.
+constexpr int kMaxStepCells = kCellCount;
 constexpr int kMaxStepHouses = 8;
 constexpr int kMaxChainNodes = 160;
 
@@ -117,6 +120,8 @@ struct Step {
   std::uint8_t houses[kMaxStepHouses];
   int nodeCount;
   ChainNode nodes[kMaxChainNodes];
+  // The chain nodes left out past kMaxChainNodes.
+  int nodesCut;
 };
 
 // An empty step of a technique and rating: nothing placed or removed, no pattern.
@@ -129,6 +134,8 @@ void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchSta
 int eliminationCount(const Step& step);
 // True when the step places a digit or removes a candidate still in grid.
 bool changesGrid(const Step& step, const LogicGrid& grid);
+// True when every candidate the step removes is one of grid's.
+bool eliminatesCandidatesOnly(const Step& step, const LogicGrid& grid);
 // Removes the step's candidates, then writes its digit and takes it from the
 // cell's peers; nothing else follows by itself.
 void applyStep(LogicGrid& grid, const Step& step);

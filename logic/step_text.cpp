@@ -76,6 +76,35 @@ void appendRating(StepText& out, double rating) {
   appendNumber(out, tenths % 10);
 }
 
+void appendNode(StepText& out, const ChainNode& node) {
+  appendCell(out, node.cell);
+  appendText(out, node.on ? "=" : "<>");
+  appendNumber(out, node.digit);
+}
+
+void appendConclusion(StepText& out, const Step& step) {
+  if (step.placedCell != kNoCell) {
+    appendPlacement(out, step);
+    return;
+  }
+  bool first = true;
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    for (int digits = step.eliminations[cell]; digits != 0; digits &= digits - 1) {
+      if (!first) appendCharacter(out, ' ');
+      first = false;
+      appendNode(out,
+                 ChainNode{std::uint8_t(cell), std::uint8_t(firstDigit(digits)), false, false});
+    }
+  }
+}
+
+void appendCutNodes(StepText& out, const Step& step) {
+  if (step.nodesCut == 0) return;
+  appendText(out, " -> ... (");
+  appendNumber(out, step.nodesCut);
+  appendText(out, step.nodesCut == 1 ? " more node)" : " more nodes)");
+}
+
 void formatStep(const Step& step, char* text, int size) {
   StepText out{text, size, 0};
   text[0] = '\0';

@@ -23,6 +23,13 @@ void appendPlacement(StepText& out, const Step& step);
 void appendEliminations(StepText& out, const Step& step);
 // "5.6" for a rating.
 void appendRating(StepText& out, double rating);
+// " -> ... (12 more nodes)" after a chain the step could not hold whole.
+void appendCutNodes(StepText& out, const Step& step);
+// "r1c2=5" for an on node, "r1c2<>5" for an off one.
+void appendNode(StepText& out, const ChainNode& node);
+// What a chain step proves: "r2c4=1", or the candidates it removes as off
+// nodes, "r1c2<>5 r1c3<>5".
+void appendConclusion(StepText& out, const Step& step);
 
 // Writes the explanation line of step, without a line end.
 void formatStep(const Step& step, char* text, int size);
