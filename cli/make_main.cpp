@@ -4,14 +4,12 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 #include "cli/make_arguments.h"
 #include "cli/result_text.h"
 #include "cli/standard_output.h"
 #include "cli/worker_threads.h"
-#include "logic/technique_names.h"
 #include "model/tables.h"
 #include "solver/clock.h"
 
@@ -22,7 +20,6 @@ namespace {
 constexpr int kBatchSize = 4096;
 // A worker takes this many candidates at a time.
 constexpr int kCandidatesPerClaim = 4;
-constexpr int kLineSize = 160;
 
 struct Batch {
   Candidate candidates[kBatchSize];
@@ -65,19 +62,15 @@ int batchLength(long long wanted) {
 }
 
 void writeLine(const Candidate& candidate) {
-  char line[kLineSize];
+  // 81 cells, the rating fields and the newline.
+  char line[kCellCount + 1 + kRatingFieldsSize];
   int length = 0;
   for (CellIndex c = 0; c < kCellCount; ++c)
     line[length++] = candidate.board[c] == 0 ? '.' : char('0' + candidate.board[c]);
   if (options.printRating) {
     line[length++] = ' ';
-    length = appendNumber(line, length, candidate.ratingTenths / 10);
-    line[length++] = '.';
-    line[length++] = char('0' + candidate.ratingTenths % 10);
-    line[length++] = ' ';
-    writeTechniqueName(candidate.hardest, candidate.hardestLevel, line + length,
-                       kLineSize - length - 1);
-    length += int(std::strlen(line + length));
+    length = appendRatingFields(line, length, candidate.ratingTenths, candidate.hardest,
+                                candidate.hardestLevel);
   }
   line[length++] = '\n';
   std::fwrite(line, 1, size_t(length), stdout);

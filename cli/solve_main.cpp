@@ -123,7 +123,7 @@ void explainStep(const Step& step, const LogicGrid&, void* data) {
 // Rates a solved puzzle of one solution and appends the rating fields to its
 // line (with --rate) and its steps to its explanation (with --explain).
 void rateLine(const GameState& state, int solutions, LogicContext& context, BatchLine& line) {
-  char fields[96];
+  char fields[kRatingFieldsSize];
   const char* reason = unratedReason(state, solutions);
   RatingResult result{};
   line.explanation.clear();
@@ -136,7 +136,7 @@ void rateLine(const GameState& state, int solutions, LogicContext& context, Batc
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
   } else {
-    formatRatingFields(result, fields, int(sizeof fields));
+    appendRatingFields(fields, 0, ratingTenths(result.rating), result.hardest, result.hardestLevel);
   }
   if (options.rate) {
     // The line's newline goes after the two fields; 160 characters hold them.

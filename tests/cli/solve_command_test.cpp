@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cli/result_text.h"
+#include "logic/rating.h"
 #include "state/version.h"
 #include "tests/solver/solver_support.h"
 
@@ -195,6 +196,32 @@ TEST(SolveCommand, ResultTextAsPrintfWritesIt) {
     char text[64];
     text[appendNumber(text, appendText(text, 0, "n="), value)] = '\0';
     EXPECT_EQ(std::string(text), "n=" + std::to_string(value));
+  }
+}
+
+// Both commands write their rating fields with this piece, the side panel
+// with the rating engine's own: they agree for every technique and level,
+// and the longest stays within its room.
+TEST(SolveCommand, RatingFieldsAsTheRatingEngineWritesThem) {
+  for (int technique = 0; technique < int(Technique::kCount); ++technique) {
+    for (int level = 0; level <= 5; ++level) {
+      for (const int tenths : {10, 23, 72, 99, 100, 119, 999}) {
+        RatingResult result{};
+        result.rating = tenths / 10.0;
+        result.hardest = Technique(technique);
+        result.hardestLevel = level;
+        char expected[64];
+        formatRatingFields(result, expected, int(sizeof expected));
+        // The bytes past the room the fields are given stay as they were.
+        char text[kRatingFieldsSize + 8];
+        std::fill(std::begin(text), std::end(text), '#');
+        const int length = appendRatingFields(text, 0, ratingTenths(result.rating), result.hardest,
+                                              result.hardestLevel);
+        EXPECT_EQ(std::string(text, size_t(length)), expected);
+        EXPECT_EQ(text[length], '\0');
+        EXPECT_EQ(std::string(text + kRatingFieldsSize, 8), std::string(8, '#'));
+      }
+    }
   }
 }
 
