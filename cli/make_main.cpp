@@ -1,11 +1,11 @@
 // vantric-make: makes puzzles with one solution each, minimal under a
 // symmetry of their clues, on one or more threads.
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 
+#include "cli/claimed_items.h"
 #include "cli/make_arguments.h"
 #include "cli/result_text.h"
 #include "cli/standard_output.h"
@@ -25,7 +25,7 @@ struct Batch {
   Candidate candidates[kBatchSize];
   std::uint64_t first;
   int length;
-  std::atomic<int> next;
+  ClaimedItems claims;
 };
 
 struct Totals {
@@ -42,11 +42,9 @@ char outputBuffer[1 << 16];
 
 void makeBatchCandidates(int worker) {
   MakerWorkspace& workspace = workspaces[worker];
-  for (;;) {
-    const int first = batch.next.fetch_add(kCandidatesPerClaim, std::memory_order_relaxed);
-    if (first >= batch.length) return;
-    const int end =
-        first + kCandidatesPerClaim < batch.length ? first + kCandidatesPerClaim : batch.length;
+  int first = 0;
+  int end = 0;
+  while (claimItems(batch.claims, &first, &end)) {
     for (int i = first; i < end; ++i)
       makeCandidate(workspace, options.request, options.seed, batch.first + std::uint64_t(i),
                     batch.candidates[i]);
@@ -83,8 +81,8 @@ int makePuzzles() {
   while (totals.made < options.count) {
     batch.first = nextIndex;
     batch.length = batchLength(options.count - totals.made);
-    batch.next.store(0, std::memory_order_relaxed);
-    startThreads(options.jobs, makeBatchCandidates);
+    openClaims(batch.claims, batch.length, kCandidatesPerClaim);
+    startThreads(workersFor(batch.claims, options.jobs), makeBatchCandidates);
     makeBatchCandidates(0);
     waitForThreads();
     nextIndex += std::uint64_t(batch.length);

@@ -1,10 +1,10 @@
 // vantric-solve: solves every puzzle of its input lists, on one or more threads.
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "cli/claimed_items.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
 #include "cli/solve_arguments.h"
@@ -63,7 +63,7 @@ struct BatchLine {
 struct Batch {
   BatchLine lines[kBatchSize];
   int length;
-  std::atomic<int> nextLine;
+  ClaimedItems claims;
 };
 
 SolveOptions options;
@@ -157,10 +157,9 @@ void rateLine(const GameState& state, int solutions, LogicContext& context, Batc
 void solveBatchLines(int worker) {
   GameState& state = workerStates[worker];
   Batch& batch = *solvingBatch;
-  for (;;) {
-    const int first = batch.nextLine.fetch_add(kLinesPerClaim, std::memory_order_relaxed);
-    if (first >= batch.length) return;
-    const int end = first + kLinesPerClaim < batch.length ? first + kLinesPerClaim : batch.length;
+  int first = 0;
+  int end = 0;
+  while (claimItems(batch.claims, &first, &end)) {
     for (int index = first; index < end; ++index) {
       BatchLine& line = batch.lines[index];
       if (line.cellCount < kCellCount) continue;
@@ -238,9 +237,8 @@ int solveStream(std::FILE* file, const char* name) {
     }
     if (batch.length == 0) break;
     solvingBatch = &batch;
-    batch.nextLine.store(0, std::memory_order_relaxed);
-    const int jobs = options.jobs < batch.length ? options.jobs : batch.length;
-    startThreads(jobs, solveBatchLines);
+    openClaims(batch.claims, batch.length, kLinesPerClaim);
+    startThreads(workersFor(batch.claims, options.jobs), solveBatchLines);
     next.length = 0;
     if (input == kLineRead) input = readBatch(next, false);
     solveBatchLines(0);
