@@ -1,17 +1,18 @@
 // vantric-make: makes puzzles with one solution each, minimal under a
 // symmetry of their clues, on one or more threads.
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
+#include <memory>
+#include <vector>
 
+#include "cli/claimed_items.h"
 #include "cli/make_arguments.h"
 #include "cli/result_text.h"
 #include "cli/standard_output.h"
 #include "cli/worker_threads.h"
-#include "logic/technique_names.h"
+#include "cli/zeroed_memory.h"
 #include "model/tables.h"
 #include "solver/clock.h"
 
@@ -22,13 +23,13 @@ namespace {
 constexpr int kBatchSize = 4096;
 // A worker takes this many candidates at a time.
 constexpr int kCandidatesPerClaim = 4;
-constexpr int kLineSize = 160;
 
+// The candidates grow to the longest batch so far, not kBatchSize at once.
 struct Batch {
-  Candidate candidates[kBatchSize];
+  std::vector<Candidate> candidates;
   std::uint64_t first;
   int length;
-  std::atomic<int> next;
+  ClaimedItems claims;
 };
 
 struct Totals {
@@ -37,69 +38,88 @@ struct Totals {
   long long rejected[4];
 };
 
-MakeOptions options;
-Totals totals;
-Batch batch;
-MakerWorkspace workspaces[kMaxThreads];
+// What a run works with. The workers read its options and make the batch's
+// candidates, each in a workspace of its own, taken when a batch first needs
+// that many workers; the rater's part of it is touched only with --rate or
+// --rating.
+struct MakeRun {
+  MakeOptions options;
+  Totals totals;
+  Batch batch;
+  ZeroedPointer<MakerWorkspace> workspaces[kMaxThreads];
+};
+
 char outputBuffer[1 << 16];
 
-void makeBatchCandidates(int worker) {
-  MakerWorkspace& workspace = workspaces[worker];
-  for (;;) {
-    const int first = batch.next.fetch_add(kCandidatesPerClaim, std::memory_order_relaxed);
-    if (first >= batch.length) return;
-    const int end =
-        first + kCandidatesPerClaim < batch.length ? first + kCandidatesPerClaim : batch.length;
+void makeBatchCandidates(int worker, void* context) {
+  MakeRun& run = *static_cast<MakeRun*>(context);
+  MakerWorkspace& workspace = *run.workspaces[worker];
+  Batch& batch = run.batch;
+  int first = 0;
+  int end = 0;
+  while (claimItems(batch.claims, &first, &end)) {
     for (int i = first; i < end; ++i)
-      makeCandidate(workspace, options.request, options.seed, batch.first + std::uint64_t(i),
-                    batch.candidates[i]);
+      makeCandidate(workspace, run.options.request, run.options.seed,
+                    batch.first + std::uint64_t(i), batch.candidates[i]);
+  }
+}
+
+// Gives each of a batch's workers its workspace, taken and prepared once a run.
+void prepareWorkspaces(MakeRun& run, int workers) {
+  for (int worker = 0; worker < workers; ++worker) {
+    if (run.workspaces[worker] != nullptr) continue;
+    run.workspaces[worker] = allocateZeroed<MakerWorkspace>();
+    prepareMakerWorkspace(*run.workspaces[worker]);
   }
 }
 
 // Enough candidates for the puzzles still wanted at the rate kept so far,
 // and a few for every worker.
-int batchLength(long long wanted) {
+int batchLength(const MakeRun& run, long long wanted) {
+  const Totals& totals = run.totals;
   const double perPuzzle = double(totals.tried + 1) / double(totals.made + 1);
-  const double needed = double(wanted) * perPuzzle * 1.25 + options.jobs * kCandidatesPerClaim;
+  const double needed = double(wanted) * perPuzzle * 1.25 + run.options.jobs * kCandidatesPerClaim;
   return needed > kBatchSize ? kBatchSize : int(needed);
 }
 
-void writeLine(const Candidate& candidate) {
-  char line[kLineSize];
+void writeLine(const MakeOptions& options, const Candidate& candidate) {
+  // 81 cells, the rating fields and the newline.
+  char line[kCellCount + 1 + kRatingFieldsSize];
   int length = 0;
   for (CellIndex c = 0; c < kCellCount; ++c)
     line[length++] = candidate.board[c] == 0 ? '.' : char('0' + candidate.board[c]);
   if (options.printRating) {
     line[length++] = ' ';
-    length = appendNumber(line, length, candidate.ratingTenths / 10);
-    line[length++] = '.';
-    line[length++] = char('0' + candidate.ratingTenths % 10);
-    line[length++] = ' ';
-    writeTechniqueName(candidate.hardest, candidate.hardestLevel, line + length,
-                       kLineSize - length - 1);
-    length += int(std::strlen(line + length));
+    length = appendRatingFields(line, length, candidate.ratingTenths, candidate.hardest,
+                                candidate.hardestLevel);
   }
   line[length++] = '\n';
   std::fwrite(line, 1, size_t(length), stdout);
 }
 
 // Makes and writes the puzzles; the exit status.
-int makePuzzles() {
+int makePuzzles(MakeRun& run) {
+  const MakeOptions& options = run.options;
+  Totals& totals = run.totals;
+  Batch& batch = run.batch;
   std::uint64_t nextIndex = 0;
   long long rejectedInRow = 0;
   while (totals.made < options.count) {
     batch.first = nextIndex;
-    batch.length = batchLength(options.count - totals.made);
-    batch.next.store(0, std::memory_order_relaxed);
-    startThreads(options.jobs, makeBatchCandidates);
-    makeBatchCandidates(0);
+    batch.length = batchLength(run, options.count - totals.made);
+    if (int(batch.candidates.size()) < batch.length) batch.candidates.resize(batch.length);
+    openClaims(batch.claims, batch.length, kCandidatesPerClaim);
+    const int workers = workersFor(batch.claims, options.jobs);
+    prepareWorkspaces(run, workers);
+    startThreads(workers, makeBatchCandidates, &run);
+    makeBatchCandidates(0, &run);
     waitForThreads();
     nextIndex += std::uint64_t(batch.length);
     for (int i = 0; i < batch.length && totals.made < options.count; ++i) {
       const Candidate& candidate = batch.candidates[i];
       ++totals.tried;
       if (candidate.rejection == Rejection::kKept) {
-        writeLine(candidate);
+        writeLine(options, candidate);
         ++totals.made;
         rejectedInRow = 0;
         continue;
@@ -130,7 +150,9 @@ std::uint64_t drawSeed() {
   return mixBits(seed ^ std::uint64_t(reinterpret_cast<std::uintptr_t>(&onStack)));
 }
 
-void printStats(double seconds) {
+void printStats(const MakeRun& run, double seconds) {
+  const MakeOptions& options = run.options;
+  const Totals& totals = run.totals;
   const long long rejected = totals.tried - totals.made;
   std::fprintf(stderr,
                "vantric-make: %lld puzzles, %lld candidates, %lld rejected (%lld clues, "
@@ -145,16 +167,17 @@ void printStats(double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::unique_ptr<MakeRun> run = std::make_unique<MakeRun>();
+  MakeOptions& options = run->options;
   const int early = readMakeArguments(argc, argv, processorCount(), options);
   if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-make");
   if (!options.seedGiven) options.seed = drawSeed();
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
-  for (int i = 0; i < options.jobs; ++i) prepareMakerWorkspace(workspaces[i]);
   const double startSeconds = elapsedSeconds();
-  const int status = makePuzzles();
+  const int status = makePuzzles(*run);
   if (status == kStatusCannotWrite) return status;
   if (!flushOutput()) return reportWriteFailure("vantric-make");
-  if (options.stats) printStats(elapsedSeconds() - startSeconds);
+  if (options.stats) printStats(*run, elapsedSeconds() - startSeconds);
   return status;
 }

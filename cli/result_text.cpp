@@ -1,8 +1,12 @@
-// The pieces of vantric-solve's output lines: a line per puzzle of a list of
-// tens of thousands, where printf's format parsing costs as much as reading.
+// The pieces of vantric-solve's and vantric-make's output lines: a line per
+// puzzle of a list of tens of thousands, where printf's format parsing costs
+// as much as reading.
 #include "cli/result_text.h"
 
 #include <cmath>
+#include <cstring>
+
+#include "logic/technique_names.h"
 
 int appendText(char* out, int length, const char* text) {
   while (*text != '\0') out[length++] = *text++;
@@ -37,4 +41,14 @@ int appendSeconds(char* out, int length, double seconds) {
     fraction /= 10;
   }
   return length + 6;
+}
+
+int appendRatingFields(char* out, int length, int tenths, Technique hardest, int hardestLevel) {
+  const int start = length;
+  length = appendNumber(out, length, tenths / 10);
+  out[length++] = '.';
+  out[length++] = char('0' + tenths % 10);
+  out[length++] = ' ';
+  writeTechniqueName(hardest, hardestLevel, out + length, kRatingFieldsSize - (length - start));
+  return length + int(std::strlen(out + length));
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-void (*threadWork)(int index);
+void (*threadWork)(int index, void* context);
+void* threadContext;
 std::atomic<int> finishedThreads;
 int startedThreads;
 int leftOver[kMaxThreads];
@@ -24,7 +25,7 @@ int startLimit() {
 }
 
 void __cdecl runThread(void* argument) {
-  threadWork(int(reinterpret_cast<std::intptr_t>(argument)));
+  threadWork(int(reinterpret_cast<std::intptr_t>(argument)), threadContext);
   finishedThreads.fetch_add(1, std::memory_order_release);
 }
 
@@ -38,8 +39,9 @@ int processorCount() {
   return count < 1 ? 1 : count > kMaxThreads ? kMaxThreads : int(count);
 }
 
-void startThreads(int count, void (*work)(int index)) {
+void startThreads(int count, void (*work)(int index, void* context), void* context) {
   threadWork = work;
+  threadContext = context;
   finishedThreads.store(0, std::memory_order_relaxed);
   startedThreads = 0;
   leftOverCount = 0;
@@ -59,7 +61,7 @@ void startThreads(int count, void (*work)(int index)) {
 }
 
 void waitForThreads() {
-  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i]);
+  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i], threadContext);
   leftOverCount = 0;
   while (finishedThreads.load(std::memory_order_acquire) != startedThreads)
     std::this_thread::yield();

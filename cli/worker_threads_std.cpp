@@ -7,7 +7,8 @@
 
 namespace {
 
-void (*threadWork)(int index);
+void (*threadWork)(int index, void* context);
+void* threadContext;
 std::thread threads[kMaxThreads];
 int startedCount;
 int leftOver[kMaxThreads];
@@ -26,7 +27,7 @@ bool startThread(int index, bool allowed) {
   try {
     if (!allowed)
       throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-    threads[index] = std::thread(threadWork, index);
+    threads[index] = std::thread(threadWork, index, threadContext);
   } catch (const std::system_error&) {
     return false;
   }
@@ -40,8 +41,9 @@ int processorCount() {
   return count == 0 ? 1 : int(count);
 }
 
-void startThreads(int count, void (*work)(int index)) {
+void startThreads(int count, void (*work)(int index, void* context), void* context) {
   threadWork = work;
+  threadContext = context;
   startedCount = 0;
   leftOverCount = 0;
   const int limit = startLimit();
@@ -55,7 +57,7 @@ void startThreads(int count, void (*work)(int index)) {
 }
 
 void waitForThreads() {
-  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i]);
+  for (int i = 0; i < leftOverCount; ++i) threadWork(leftOver[i], threadContext);
   leftOverCount = 0;
   for (std::thread& thread : threads)
     if (thread.joinable()) thread.join();

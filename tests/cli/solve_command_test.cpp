@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "cli/result_text.h"
+#include "logic/rating.h"
 #include "state/version.h"
 #include "tests/solver/solver_support.h"
 
@@ -144,6 +146,22 @@ std::string readLineWithin(Coprocess& solve) {
   return line;
 }
 
+// The largest resident size, in kilobytes, of vantric-solve run with
+// arguments on the file input, its output dropped.
+long peakKilobytes(const std::string& arguments, const std::string& input) {
+  const std::string command = std::string("exec '") + VANTRIC_SOLVE_PATH + "' " + arguments +
+                              " < '" + input + "' > /dev/null";
+  char shell[] = "/bin/sh";
+  char option[] = "-c";
+  char* const argv[] = {shell, option, const_cast<char*>(command.c_str()), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, shell, nullptr, nullptr, argv, environ) != 0) std::abort();
+  int raw = 0;
+  rusage usage{};
+  if (wait4(pid, &raw, 0, &usage) != pid || !WIFEXITED(raw) || WEXITSTATUS(raw) != 0) return -1;
+  return usage.ru_maxrss;
+}
+
 std::string boardText(const int board[kCellCount], char empty) {
   std::string text(kCellCount, empty);
   for (int c = 0; c < kCellCount; ++c)
@@ -195,6 +213,32 @@ TEST(SolveCommand, ResultTextAsPrintfWritesIt) {
     char text[64];
     text[appendNumber(text, appendText(text, 0, "n="), value)] = '\0';
     EXPECT_EQ(std::string(text), "n=" + std::to_string(value));
+  }
+}
+
+// Both commands write their rating fields with this piece, the side panel
+// with the rating engine's own: they agree for every technique and level,
+// and the longest stays within its room.
+TEST(SolveCommand, RatingFieldsAsTheRatingEngineWritesThem) {
+  for (int technique = 0; technique < int(Technique::kCount); ++technique) {
+    for (int level = 0; level <= 5; ++level) {
+      for (const int tenths : {10, 23, 72, 99, 100, 119, 999}) {
+        RatingResult result{};
+        result.rating = tenths / 10.0;
+        result.hardest = Technique(technique);
+        result.hardestLevel = level;
+        char expected[64];
+        formatRatingFields(result, expected, int(sizeof expected));
+        // The bytes past the room the fields are given stay as they were.
+        char text[kRatingFieldsSize + 8];
+        std::fill(std::begin(text), std::end(text), '#');
+        const int length = appendRatingFields(text, 0, ratingTenths(result.rating), result.hardest,
+                                              result.hardestLevel);
+        EXPECT_EQ(std::string(text, size_t(length)), expected);
+        EXPECT_EQ(text[length], '\0');
+        EXPECT_EQ(std::string(text + kRatingFieldsSize, 8), std::string(8, '#'));
+      }
+    }
   }
 }
 
@@ -565,4 +609,23 @@ TEST(SolveCommand, RateAndExplain) {
     }
   }
   EXPECT_EQ(puzzle, expected.size() + 3);
+}
+
+// A worker's memory is taken for the threads a run starts, which a short
+// list keeps to a few whatever --jobs asks: 64 rating contexts would add
+// 160 MB.
+TEST(SolveCommand, MemoryFollowsTheThreadsStarted) {
+  std::ifstream rated(std::string(VANTRIC_DATA_DIR) + "/rated/se_rated_dev.txt");
+  ASSERT_TRUE(rated.is_open());
+  std::string input;
+  std::string line;
+  for (int i = 0; i < 20 && std::getline(rated, line); ++i)
+    input += line.substr(line.find(' ') + 1, kCellCount) + "\n";
+  const std::string list = scratch("twenty_rated.txt");
+  writeFile(list, input);
+  const long one = peakKilobytes("--rate --jobs 1", list);
+  const long many = peakKilobytes("--rate --jobs 64", list);
+  ASSERT_GT(one, 0);
+  ASSERT_GT(many, 0);
+  EXPECT_LT(many, one + 16 * 1024) << one << " KB on one job, " << many << " KB on 64";
 }

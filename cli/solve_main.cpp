@@ -1,15 +1,18 @@
 // vantric-solve: solves every puzzle of its input lists, on one or more threads.
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "cli/arguments.h"
+#include "cli/claimed_items.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
+#include "cli/solve_arguments.h"
 #include "cli/standard_output.h"
 #include "cli/worker_threads.h"
+#include "cli/zeroed_memory.h"
 #include "logic/rating.h"
 #include "logic/step_text.h"
 #include "model/tables.h"
@@ -23,51 +26,6 @@
 #endif
 
 namespace {
-
-const char kUsage[] =
-    "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]\n"
-    "                     [FILE...]\n"
-    "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
-    "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
-    "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
-    "starts a comment that runs to the end of the line, and lines of nothing\n"
-    "but blanks and a comment are skipped. Lines end at LF, CR LF or CR. When\n"
-    "the input pauses, the lines so far are answered at once, so a program can\n"
-    "feed puzzles one at a time.\n"
-    "\n"
-    "Prints one line per puzzle, in input order: VERDICT NODES DEPTH SECONDS\n"
-    "GRID, where VERDICT is found, none or invalid (a digit repeated in a\n"
-    "unit), NODES the search nodes, DEPTH the deepest search level, SECONDS the\n"
-    "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
-    "\n"
-    "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
-    "  --rate     add two fields: the difficulty on the Sudoku Explainer scale,\n"
-    "             one decimal, and the hardest technique's name in one word\n"
-    "             (e.g. 7.2 ForcingChain); for a puzzle with no solution, several\n"
-    "             or one the rater could not finish, - and Invalid, NoSolution,\n"
-    "             MultipleSolutions or Unfinished\n"
-    "  --explain  after each puzzle's line, the steps a person would take, one a\n"
-    "             line with its rating, then the puzzle's rating\n"
-    "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
-    "  --stats    print a summary line with the wall time on standard error\n"
-    "  --version  print the version and exit\n"
-    "  --help     print this help and exit\n"
-    "\n"
-    "Exit status: 0 when every line was a puzzle, 1 when some line was not,\n"
-    "2 when a file could not be opened or read or the arguments are wrong, 3\n"
-    "when the output could not be written, which ends the run at once.\n";
-
-// The exit statuses the usage text gives besides the shared ones.
-constexpr int kStatusNotAPuzzle = 1;
-constexpr int kStatusCannotRead = 2;
-
-struct Options {
-  bool stats;
-  bool count;
-  bool rate;
-  bool explain;
-  int jobs;
-};
 
 struct Totals {
   long long puzzles;
@@ -104,22 +62,32 @@ struct BatchLine {
 
 // Lines are read a batch at a time, solved by every worker at once and then
 // printed in their order; the next batch is read while the workers start on
-// this one.
+// this one. Its lines grow to the longest batch so far.
 struct Batch {
-  BatchLine lines[kBatchSize];
+  std::vector<BatchLine> lines;
   int length;
-  std::atomic<int> nextLine;
+  ClaimedItems claims;
 };
 
-Options options;
-Totals totals;
-PuzzleReader reader;
-Batch batches[2];
-Batch* solvingBatch;
-GameState workerStates[kMaxThreads];
-// The rater's working memory, one per worker, allocated only for --rate and
-// --explain.
-LogicContext* logicContexts[kMaxThreads];
+// A worker's memory, taken when a batch first needs that many workers: the
+// search's state, and the rater's context, whose pages only --rate and
+// --explain touch.
+struct SolveWorkspace {
+  GameState state;
+  LogicContext logic;
+};
+
+// What a run works with. The workers read its options and fill the lines of
+// the batch being solved, each in a workspace of its own.
+struct SolveRun {
+  SolveOptions options;
+  Totals totals;
+  PuzzleReader reader;
+  Batch batches[2];
+  Batch* solving;
+  ZeroedPointer<SolveWorkspace> workspaces[kMaxThreads];
+};
+
 char outputBuffer[1 << 16];
 
 // The output line of a solved puzzle, written by the worker that solved it;
@@ -167,8 +135,9 @@ void explainStep(const Step& step, const LogicGrid&, void* data) {
 
 // Rates a solved puzzle of one solution and appends the rating fields to its
 // line (with --rate) and its steps to its explanation (with --explain).
-void rateLine(const GameState& state, int solutions, LogicContext& context, BatchLine& line) {
-  char fields[96];
+void rateLine(const SolveOptions& options, const GameState& state, int solutions,
+              LogicContext& context, BatchLine& line) {
+  char fields[kRatingFieldsSize];
   const char* reason = unratedReason(state, solutions);
   RatingResult result{};
   line.explanation.clear();
@@ -181,7 +150,7 @@ void rateLine(const GameState& state, int solutions, LogicContext& context, Batc
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
   } else {
-    formatRatingFields(result, fields, int(sizeof fields));
+    appendRatingFields(fields, 0, ratingTenths(result.rating), result.hardest, result.hardestLevel);
   }
   if (options.rate) {
     // The line's newline goes after the two fields; 160 characters hold them.
@@ -198,41 +167,58 @@ void rateLine(const GameState& state, int solutions, LogicContext& context, Batc
   }
 }
 
-// One worker: takes the batch's next unsolved line until none is left.
-void solveBatchLines(int worker) {
-  GameState& state = workerStates[worker];
-  Batch& batch = *solvingBatch;
-  for (;;) {
-    const int first = batch.nextLine.fetch_add(kLinesPerClaim, std::memory_order_relaxed);
-    if (first >= batch.length) return;
-    const int end = first + kLinesPerClaim < batch.length ? first + kLinesPerClaim : batch.length;
+// Solves a line that is a puzzle and, with --rate or --explain, rates it.
+void solveLine(const SolveOptions& options, SolveWorkspace& workspace, BatchLine& line) {
+  GameState& state = workspace.state;
+  for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
+  runSolve(state);
+  const bool rating = options.rate || options.explain;
+  const int solutions =
+      options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
+  formatResult(state, options.count ? solutions : -1, line);
+  if (rating) rateLine(options, state, solutions, workspace.logic, line);
+}
+
+// One worker: takes the batch's next unsolved lines until none is left.
+void solveBatchLines(int worker, void* context) {
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  SolveWorkspace& workspace = *run.workspaces[worker];
+  Batch& batch = *run.solving;
+  int first = 0;
+  int end = 0;
+  while (claimItems(batch.claims, &first, &end)) {
     for (int index = first; index < end; ++index) {
       BatchLine& line = batch.lines[index];
-      if (line.cellCount < kCellCount) continue;
-      for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
-      runSolve(state);
-      const bool rating = options.rate || options.explain;
-      const int solutions =
-          options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
-      formatResult(state, options.count ? solutions : -1, line);
-      if (rating) rateLine(state, solutions, *logicContexts[worker], line);
+      if (line.cellCount == kCellCount) solveLine(run.options, workspace, line);
     }
   }
+}
+
+// Gives each of a batch's workers its workspace, taken once a run.
+void prepareWorkspaces(SolveRun& run, int workers) {
+  for (int worker = 0; worker < workers; ++worker)
+    if (run.workspaces[worker] == nullptr)
+      run.workspaces[worker] = allocateZeroed<SolveWorkspace>();
+}
+
+int batchSize(const SolveOptions& options) {
+  return options.explain ? kExplainBatchSize : kBatchSize;
 }
 
 // Fills an empty batch from the reader, waiting for input only while the
 // batch is empty and waitForFirst is set. kLineRead when the batch is full,
 // otherwise how the reading stopped.
-ReadResult readBatch(Batch& batch, bool waitForFirst) {
+ReadResult readBatch(SolveRun& run, Batch& batch, bool waitForFirst) {
   batch.length = 0;
   int cells[kCellCount];
   int cellCount = 0;
   long long lineNumber = 0;
-  const int size = options.explain ? kExplainBatchSize : kBatchSize;
+  const int size = batchSize(run.options);
   while (batch.length < size) {
     const bool mayPause = batch.length > 0 || !waitForFirst;
-    const ReadResult result = readPuzzleLine(reader, mayPause, cells, &cellCount, &lineNumber);
+    const ReadResult result = readPuzzleLine(run.reader, mayPause, cells, &cellCount, &lineNumber);
     if (result != kLineRead) return result;
+    if (batch.length == int(batch.lines.size())) batch.lines.emplace_back();
     BatchLine& line = batch.lines[batch.length++];
     line.lineNumber = lineNumber;
     line.cellCount = cellCount;
@@ -242,7 +228,7 @@ ReadResult readBatch(Batch& batch, bool waitForFirst) {
 }
 
 // Prints a batch in input order; the exit status it calls for.
-int printBatch(const Batch& batch, const char* name) {
+int printBatch(SolveRun& run, const Batch& batch, const char* name) {
   int status = 0;
   for (int i = 0; i < batch.length; ++i) {
     const BatchLine& line = batch.lines[i];
@@ -254,7 +240,9 @@ int printBatch(const Batch& batch, const char* name) {
       continue;
     }
     std::fwrite(line.text, 1, size_t(line.textLength), stdout);
-    if (options.explain) std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
+    if (run.options.explain)
+      std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
+    Totals& totals = run.totals;
     ++totals.puzzles;
     ++totals.verdicts[line.verdict];
     totals.nodes += line.nodes;
@@ -268,40 +256,42 @@ int printBatch(const Batch& batch, const char* name) {
 // Solves every puzzle of one stream; the exit status it calls for. The next
 // batch is read while the workers solve a full one; a batch that ends where
 // the input pauses is printed and flushed before reading waits for more.
-int solveStream(std::FILE* file, const char* name) {
-  openPuzzleReader(reader, file);
+int solveStream(SolveRun& run, std::FILE* file, const char* name) {
+  openPuzzleReader(run.reader, file);
   int status = 0;
   // Nothing read yet: the first batch waits for its input as after a pause.
   ReadResult input = kInputPaused;
-  batches[0].length = 0;
+  run.batches[0].length = 0;
   for (int current = 0;; current ^= 1) {
-    Batch& batch = batches[current];
-    Batch& next = batches[current ^ 1];
+    Batch& batch = run.batches[current];
+    Batch& next = run.batches[current ^ 1];
     if (batch.length == 0 && input == kInputPaused) {
       if (!flushOutput()) return reportWriteFailure("vantric-solve");
-      input = readBatch(batch, true);
+      input = readBatch(run, batch, true);
     }
     if (batch.length == 0) break;
-    solvingBatch = &batch;
-    batch.nextLine.store(0, std::memory_order_relaxed);
-    const int jobs = options.jobs < batch.length ? options.jobs : batch.length;
-    startThreads(jobs, solveBatchLines);
+    openClaims(batch.claims, batch.length, kLinesPerClaim);
+    const int workers = workersFor(batch.claims, run.options.jobs);
+    prepareWorkspaces(run, workers);
+    run.solving = &batch;
+    startThreads(workers, solveBatchLines, &run);
     next.length = 0;
-    if (input == kLineRead) input = readBatch(next, false);
-    solveBatchLines(0);
+    if (input == kLineRead) input = readBatch(run, next, false);
+    solveBatchLines(0, &run);
     waitForThreads();
-    const int printed = printBatch(batch, name);
+    const int printed = printBatch(run, batch, name);
     if (printed == kStatusCannotWrite) return printed;
     if (printed > status) status = printed;
   }
   if (input != kReadFailed) return status;
   if (!flushOutput()) return reportWriteFailure("vantric-solve");
   std::fprintf(stderr, "vantric-solve: cannot read %s: %s\n",
-               file == stdin ? "standard input" : name, std::strerror(reader.readError));
+               file == stdin ? "standard input" : name, std::strerror(run.reader.readError));
   return kStatusCannotRead;
 }
 
-void printStats(double wallSeconds) {
+void printStats(const SolveRun& run, double wallSeconds) {
+  const Totals& totals = run.totals;
   const double perSecond = totals.seconds > 0.0 ? double(totals.puzzles) / totals.seconds : 0.0;
   const double perNode = totals.nodes > 0 ? totals.seconds * 1e9 / double(totals.nodes) : 0.0;
   std::fprintf(stderr,
@@ -309,54 +299,19 @@ void printStats(double wallSeconds) {
                "%.6f seconds, %.1f puzzles/s, %.1f ns/node, %.6f seconds wall on %d jobs\n",
                totals.puzzles, totals.verdicts[kFound], totals.verdicts[kNone],
                totals.verdicts[kInvalid], totals.nodes, totals.seconds, perSecond, perNode,
-               wallSeconds, options.jobs);
-}
-
-// Reads the options, moving the file names to the front of argv in the same
-// walk, so that argv[1] to argv[fileCount] name the inputs in their order.
-// -1 when the run goes on, otherwise the exit code: help, version or a wrong
-// argument.
-int readArguments(int argc, char** argv, int* fileCount) {
-  options.jobs = defaultJobCount(processorCount());
-  bool optionsEnded = false;
-  for (int i = 1; i < argc; ++i) {
-    const char* arg = argv[i];
-    if (optionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
-      argv[1 + (*fileCount)++] = argv[i];
-    } else if (std::strcmp(arg, "--") == 0) {
-      optionsEnded = true;
-    } else if (answerHelpOrVersion(arg, "vantric-solve", kUsage)) {
-      return 0;
-    } else if (std::strcmp(arg, "--stats") == 0) {
-      options.stats = true;
-    } else if (std::strcmp(arg, "--count") == 0) {
-      options.count = true;
-    } else if (std::strcmp(arg, "--rate") == 0) {
-      options.rate = true;
-    } else if (std::strcmp(arg, "--explain") == 0) {
-      options.explain = true;
-    } else if (std::strcmp(arg, "--jobs") == 0) {
-      if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs))
-        return reportWrongArgument("vantric-solve", kUsage,
-                                   "--jobs wants a number of threads, 1 or more");
-      ++i;
-    } else {
-      return reportWrongArgument("vantric-solve", kUsage, "unknown option", arg);
-    }
-  }
-  return -1;
+               wallSeconds, run.options.jobs);
 }
 
 // Solves the named inputs in turn, or standard input when none is named;
 // the exit status, the worst any input called for. A failed write ends the
 // run at once.
-int solveInputs(char* const* names, int count) {
+int solveInputs(SolveRun& run, char* const* names, int count) {
   int status = 0;
   for (int i = 0; i < (count == 0 ? 1 : count); ++i) {
     const char* name = count == 0 ? "-" : names[i];
     int inputStatus = 0;
     if (std::strcmp(name, "-") == 0) {
-      inputStatus = solveStream(stdin, "-");
+      inputStatus = solveStream(run, stdin, "-");
     } else {
       std::FILE* file = std::fopen(name, "rb");
       if (file == nullptr) {
@@ -365,7 +320,7 @@ int solveInputs(char* const* names, int count) {
         std::fprintf(stderr, "vantric-solve: cannot open %s: %s\n", name, std::strerror(openError));
         inputStatus = kStatusCannotRead;
       } else {
-        inputStatus = solveStream(file, name);
+        inputStatus = solveStream(run, file, name);
         std::fclose(file);
       }
     }
@@ -378,8 +333,9 @@ int solveInputs(char* const* names, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::unique_ptr<SolveRun> run = std::make_unique<SolveRun>();
   int fileCount = 0;
-  const int early = readArguments(argc, argv, &fileCount);
+  const int early = readSolveArguments(argc, argv, processorCount(), run->options, &fileCount);
   if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-solve");
 
 #ifdef _WIN32
@@ -388,16 +344,15 @@ int main(int argc, char** argv) {
 #endif
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
-  if (options.rate || options.explain) {
-    for (int worker = 0; worker < options.jobs; ++worker)
-      logicContexts[worker] = new LogicContext();
-  }
+  // Each batch's lines in one allocation, whose pages are used only as far
+  // as lines are read.
+  for (Batch& batch : run->batches) batch.lines.reserve(std::size_t(batchSize(run->options)));
   // The clock starts on its first reading; taking it here, before any worker
   // runs, keeps the workers to reading it.
   const double startSeconds = elapsedSeconds();
-  const int status = solveInputs(argv + 1, fileCount);
+  const int status = solveInputs(*run, argv + 1, fileCount);
   if (status == kStatusCannotWrite) return status;
   if (!flushOutput()) return reportWriteFailure("vantric-solve");
-  if (options.stats) printStats(elapsedSeconds() - startSeconds);
+  if (run->options.stats) printStats(*run, elapsedSeconds() - startSeconds);
   return status;
 }
