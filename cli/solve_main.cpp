@@ -32,6 +32,8 @@ struct Totals {
   long long verdicts[3];
   long long nodes;
   double seconds;
+  // Unfinished ratings by what stopped them.
+  long long unfinished[kRatingLimitCount];
 };
 
 constexpr int kBatchSize = 4096;
@@ -56,6 +58,8 @@ struct BatchLine {
   double seconds;
   int textLength;
   char text[kResultTextSize];
+  // Why its rating stopped short; kNone when it finished or was not rated.
+  RatingLimit limit;
   // With --explain: the steps and the rating, one a line.
   std::string explanation;
 };
@@ -141,11 +145,13 @@ void rateLine(const SolveOptions& options, const GameState& state, int solutions
   const char* reason = unratedReason(state, solutions);
   RatingResult result{};
   line.explanation.clear();
+  line.limit = RatingLimit::kNone;
   if (reason == nullptr) {
     int board[kCellCount];
     for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.board[c];
     ratePuzzle(context, board, result, options.explain ? explainStep : nullptr, &line.explanation);
     if (!result.finished) reason = "Unfinished";
+    line.limit = result.limit;
   }
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
@@ -247,6 +253,7 @@ int printBatch(SolveRun& run, const Batch& batch, const char* name) {
     ++totals.verdicts[line.verdict];
     totals.nodes += line.nodes;
     totals.seconds += line.seconds;
+    ++totals.unfinished[int(line.limit)];
   }
   // glibc's fwrite can count a line as written when flushing the buffer
   // failed; the stream's error mark tells.
@@ -300,6 +307,15 @@ void printStats(const SolveRun& run, double wallSeconds) {
                totals.puzzles, totals.verdicts[kFound], totals.verdicts[kNone],
                totals.verdicts[kInvalid], totals.nodes, totals.seconds, perSecond, perNode,
                wallSeconds, run.options.jobs);
+  if (!run.options.rate && !run.options.explain) return;
+  long long unfinished = 0;
+  for (int limit = 1; limit < kRatingLimitCount; ++limit) unfinished += totals.unfinished[limit];
+  std::fprintf(stderr, "vantric-solve: %lld ratings unfinished", unfinished);
+  for (int limit = 1; limit < kRatingLimitCount; ++limit) {
+    std::fprintf(stderr, "%s%lld %s", limit == 1 ? ": " : ", ", totals.unfinished[limit],
+                 ratingLimitWords(RatingLimit(limit)));
+  }
+  std::fprintf(stderr, "\n");
 }
 
 // Solves the named inputs in turn, or standard input when none is named;

@@ -33,6 +33,7 @@ enum class RatingLimit : std::uint8_t {
   kNestedNodes,
   kNestedParents,
 };
+constexpr int kRatingLimitCount = int(RatingLimit::kNestedParents) + 1;
 
 struct LogicContext {
   LogicGrid grid;
@@ -46,6 +47,9 @@ struct LogicContext {
   CycleWorkspace cycles;
   BasicWorkspace basics;
 };
+
+// "work bound", "no step" and so on, as --stats counts them.
+const char* ratingLimitWords(RatingLimit limit);
 
 // A store of the run is full: the rating ends unfinished, saying why,
 // rather than go on without what did not fit.

@@ -121,6 +121,17 @@ bool findNextStep(LogicContext& context, const int board[kCellCount]) {
   return findFirstStep(context) && changesGrid(context.step, context.grid);
 }
 
+const char* ratingLimitWords(RatingLimit limit) {
+  constexpr const char* kWords[kRatingLimitCount] = {"none",
+                                                     "no step",
+                                                     "work bound",
+                                                     "chain parents full",
+                                                     "nested steps full",
+                                                     "nested nodes full",
+                                                     "nested parents full"};
+  return kWords[int(limit)];
+}
+
 int ratingTenths(double rating) {
   return int((rating + 0.05) * 10.0);
 }
