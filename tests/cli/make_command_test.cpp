@@ -211,6 +211,24 @@ TEST(MakeCommand, RatingsLieInTheRangeAsked) {
   }
 }
 
+// 2.3 is the most singles alone can rate: a run asking for exactly that
+// keeps every candidate rated 2.3, those the singles solve among them, and
+// nothing else; the same lines, in order, as a run that keeps every
+// candidate and prints its rating.
+TEST(MakeCommand, ExactlyTheSinglesRatingKeepsEveryPuzzleOfIt) {
+  const Made all = make("--seed 5 --rate 1300");
+  ASSERT_EQ(all.status, 0) << all.err;
+  std::vector<std::string> singles;
+  for (const std::string& line : all.lines) {
+    if (line.compare(kCellCount, 5, " 2.3 ") == 0) singles.push_back(line);
+  }
+  ASSERT_GE(singles.size(), 10u);
+  singles.resize(10);
+  const Made exact = make("--seed 5 --rating 2.3 --rate 10");
+  ASSERT_EQ(exact.status, 0) << exact.err;
+  EXPECT_EQ(exact.lines, singles);
+}
+
 TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
   for (const char* arguments :
        {"0", "3 4", "--symmetry twirl", "--clues 30-20", "--clues 82", "--rating 2.35",

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "logic/producers.h"
+#include "logic/rating.h"
 #include "model/tables.h"
 #include "solver/search.h"
 #include "solver/solution_count.h"
@@ -85,6 +87,17 @@ bool readPencilMarks(const char* text, LogicGrid& grid) {
     ++cell;
   }
   return cell == kCellCount;
+}
+
+bool findStepOnGrid(LogicContext& context, const LogicGrid& grid) {
+  context.grid = grid;
+  context.workLeft = kRatingWorkBound;
+  for (int i = 0; i < kProducerCount; ++i) {
+    if (kProducers[i](context, context.grid, context.step))
+      return changesGrid(context.step, context.grid);
+    if (context.workLeft <= 0) return false;
+  }
+  return false;
 }
 
 void readBoard(const std::string& puzzle, int board[kCellCount]) {

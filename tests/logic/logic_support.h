@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/logic_context.h"
 #include "logic/logic_grid.h"
 
 // The first run of 81 cell characters ('1'-'9', '0' or '.') on each line of
@@ -21,3 +22,7 @@ void readBoard(const std::string& puzzle, int board[kCellCount]);
 // an empty cell's candidate digits ("158") or a placed digit after a plus
 // ("+7"). False when the text is not 81 such fields.
 bool readPencilMarks(const char* text, LogicGrid& grid);
+// The step the rater takes first from grid as it stands, into context.step,
+// as findNextStep does from a board; false when no technique applies within
+// the work bound.
+bool findStepOnGrid(LogicContext& context, const LogicGrid& grid);
