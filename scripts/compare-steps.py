@@ -261,6 +261,17 @@ def first_difference(grader, ours, ratings_only):
     return None, None
 
 
+def hardest_difference(result):
+    """Why the technique named with our rating is not that of the first step
+    to reach it, or None."""
+    our_rating, _, name, ours = result
+    first = next((step for step in ours if step[0] == our_rating), None)
+    if first is None or first[2] is None or first[2]["name"] == name:
+        return None
+    return "the rating names %s, its first step of %s is %s" % (
+        name, show(our_rating), first[2]["name"])
+
+
 def show(rating):
     return "%d.%d" % (rating // 10, rating % 10)
 
@@ -327,7 +338,8 @@ def main():
     parser.add_argument("--min", type=float, help="only puzzles the grader rates at least this")
     parser.add_argument("--max", type=float, help="only puzzles the grader rates at most this")
     parser.add_argument("--paths", action="store_true",
-                        help="also report puzzles whose ratings agree but whose paths differ")
+                        help="also report puzzles whose ratings agree but whose paths differ, or "
+                        "whose rating names another technique than its first step of that rating")
     parser.add_argument("--ratings-only", action="store_true",
                         help="compare steps by rating alone, not by technique and cells")
     parser.add_argument("--context", type=int, default=3, help="steps shown before a difference")
@@ -385,11 +397,14 @@ def main():
         if rating_differs:
             differing.append(puzzle)
         path_differs = args.paths and first_difference(path, ours, args.ratings_only)[0] is not None
-        failed += rating_differs or path_differs
+        named_wrong = args.paths and hardest_difference(result)
+        failed += bool(rating_differs or path_differs or named_wrong)
         if args.quiet:
             continue
         if rating_differs or path_differs:
             print_difference(puzzle, their_rating, result, path, args.context, args.ratings_only)
+        if named_wrong:
+            print("%s: %s" % (puzzle, named_wrong))
 
     if not args.puzzle:
         with open(args.list, "w") as f:
