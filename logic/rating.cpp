@@ -114,7 +114,13 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
 }
 
 bool findNextStep(LogicContext& context, const int board[kCellCount]) {
-  initLogicGrid(context.grid, board);
+  LogicGrid grid;
+  initLogicGrid(grid, board);
+  return findNextStepOnGrid(context, grid);
+}
+
+bool findNextStepOnGrid(LogicContext& context, const LogicGrid& grid) {
+  context.grid = grid;
   context.workLeft = kRatingWorkBound;
   context.limit = RatingLimit::kNone;
   if (isSolved(context.grid)) return false;

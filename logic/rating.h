@@ -32,6 +32,9 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
 // solution), into context.step; false when the grid is full or no technique
 // applies within the work bound.
 bool findNextStep(LogicContext& context, const int board[kCellCount]);
+// The same from a grid of pencil marks, which may hold fewer candidates than
+// the digits allow, as a player's do.
+bool findNextStepOnGrid(LogicContext& context, const LogicGrid& grid);
 // A rating as printed: rounded half up to one decimal, in tenths.
 int ratingTenths(double rating);
 // A finished rating as vantric-solve --rate prints it: "7.2 ForcingChain".

@@ -12,6 +12,7 @@ whole-point bands against ours.
   scripts/compare-steps.py data/rated/se_rated_dev.txt --first 200 --jobs 2
   scripts/compare-steps.py data/rated/se_rated_dev.txt --only-differing
   scripts/compare-steps.py data/rated/se_rated_dev.txt --puzzle 0830200900...
+  scripts/compare-steps.py data/rated/se_rated_dev.txt --paths --check
 
 Each run but --puzzle writes the puzzles whose rating differs to a list
 beside logic_trace, which --only-differing reads back. A step of the two
@@ -260,6 +261,17 @@ def first_difference(grader, ours, ratings_only):
     return None, None
 
 
+def hardest_difference(result):
+    """Why the technique named with our rating is not that of the first step
+    to reach it, or None."""
+    our_rating, _, name, ours = result
+    first = next((step for step in ours if step[0] == our_rating), None)
+    if first is None or first[2] is None or first[2]["name"] == name:
+        return None
+    return "the rating names %s, its first step of %s is %s" % (
+        name, show(our_rating), first[2]["name"])
+
+
 def show(rating):
     return "%d.%d" % (rating // 10, rating % 10)
 
@@ -326,12 +338,16 @@ def main():
     parser.add_argument("--min", type=float, help="only puzzles the grader rates at least this")
     parser.add_argument("--max", type=float, help="only puzzles the grader rates at most this")
     parser.add_argument("--paths", action="store_true",
-                        help="also report puzzles whose ratings agree but whose paths differ")
+                        help="also report puzzles whose ratings agree but whose paths differ, or "
+                        "whose rating names another technique than its first step of that rating")
     parser.add_argument("--ratings-only", action="store_true",
                         help="compare steps by rating alone, not by technique and cells")
     parser.add_argument("--context", type=int, default=3, help="steps shown before a difference")
     parser.add_argument("--jobs", type=int, default=1, help="logic_trace processes at once")
     parser.add_argument("--quiet", action="store_true", help="the summary only")
+    parser.add_argument("--check", action="store_true",
+                        help="exit with status 1 when a rating differs or a run is unfinished, "
+                        "and with --paths when a path differs")
     args = parser.parse_args()
 
     if not os.access(args.trace, os.X_OK):
@@ -360,10 +376,13 @@ def main():
     elapsed = time.monotonic() - start
 
     compared, bands, differing = [], {}, []
+    # Puzzles whose rating or, with --paths, whose path differs or is missing.
+    failed = 0
     for puzzle, their_rating in puzzles:
         result = results.get(puzzle)
         if result is None:
             print("%s: no result from logic_trace" % puzzle)
+            failed += 1
             continue
         our_rating, finished, _, ours = result
         compared.append((their_rating, our_rating, finished))
@@ -377,17 +396,23 @@ def main():
         rating_differs = their_rating != our_rating or not finished
         if rating_differs:
             differing.append(puzzle)
+        path_differs = args.paths and first_difference(path, ours, args.ratings_only)[0] is not None
+        named_wrong = args.paths and hardest_difference(result)
+        failed += bool(rating_differs or path_differs or named_wrong)
         if args.quiet:
             continue
-        if rating_differs or (
-            args.paths and first_difference(path, ours, args.ratings_only)[0] is not None
-        ):
+        if rating_differs or path_differs:
             print_difference(puzzle, their_rating, result, path, args.context, args.ratings_only)
+        if named_wrong:
+            print("%s: %s" % (puzzle, named_wrong))
 
     if not args.puzzle:
         with open(args.list, "w") as f:
             f.writelines(p + "\n" for p in differing)
     print_summary(compared, bands, elapsed)
+    if args.check and (failed or not compared):
+        print("%d of %d puzzles differ from the grader" % (failed, len(puzzles)))
+        sys.exit(1)
 
 
 if __name__ == "__main__":

@@ -211,6 +211,27 @@ TEST(MakeCommand, RatingsLieInTheRangeAsked) {
   }
 }
 
+// A run asking for exactly one rating keeps every candidate of it and
+// nothing else: the same lines, in order, as a run that keeps every
+// candidate and prints its rating. 2.3 is the most singles alone can rate,
+// and those the singles solve are kept too; 4.2 lies between two ratings
+// that the candidates have, 4.1 and 4.3.
+TEST(MakeCommand, AnExactRatingKeepsEveryCandidateOfIt) {
+  const Made all = make("--seed 5 --rate 1300");
+  ASSERT_EQ(all.status, 0) << all.err;
+  for (const char* rating : {"2.3", "4.2"}) {
+    std::vector<std::string> rated;
+    for (const std::string& line : all.lines) {
+      if (line.compare(kCellCount, 5, std::string(" ") + rating + " ") == 0) rated.push_back(line);
+    }
+    ASSERT_GE(rated.size(), 10u) << rating;
+    rated.resize(10);
+    const Made exact = make(std::string("--seed 5 --rate 10 --rating ") + rating);
+    ASSERT_EQ(exact.status, 0) << exact.err;
+    EXPECT_EQ(exact.lines, rated) << rating;
+  }
+}
+
 TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
   for (const char* arguments :
        {"0", "3 4", "--symmetry twirl", "--clues 30-20", "--clues 82", "--rating 2.35",

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "logic/rating.h"
 #include "model/tables.h"
 #include "solver/search.h"
 #include "solver/solution_count.h"

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/logic_context.h"
 #include "logic/logic_grid.h"
 
 // The first run of 81 cell characters ('1'-'9', '0' or '.') on each line of

@@ -395,4 +395,5 @@ TEST(TechniqueSteps, GravesOnPencilMarks) {
   formatStep(context->step, text, sizeof text);
   EXPECT_STREQ(text,
                "bivalue universal grave type 4: 3,4 in r3c2 r3c3 removes 3 from r3c3, 4 from r3c2");
+  EXPECT_EQ(ratingTenths(context->step.rating), 57);
 }
