@@ -1,6 +1,8 @@
 // The argument reading vantric-solve and vantric-make share.
 #include "cli/arguments.h"
 
+#include "logic/logic_context.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -16,6 +18,13 @@ bool readWholeNumber(const char* text, long long low, long long high, long long*
   const long long read = std::strtoll(text, &end, 10);
   if (end == text || *end != '\0' || errno != 0 || read < low || read > high) return false;
   *value = read;
+  return true;
+}
+
+bool readWorkBound(const char* text, long long* bound) {
+  // A trillion nodes take a day or so; more is not a bound.
+  if (!readWholeNumber(text, 0, 1'000'000'000'000LL, bound)) return false;
+  if (*bound == 0) *bound = kNoWorkBound;
   return true;
 }
 

@@ -7,6 +7,9 @@ constexpr int kStatusWrongArguments = 2;
 
 // A whole number, all of text, within [low, high].
 bool readWholeNumber(const char* text, long long low, long long high, long long* value);
+// The N of --max-work N, the chain nodes a rating may visit: 0 for no bound,
+// as the rating context takes it (kNoWorkBound).
+bool readWorkBound(const char* text, long long* bound);
 // --jobs's default: one thread per processor, as many as are kept for workers.
 int defaultJobCount(int processors);
 // The N of --jobs N, 1 or more; more than the threads kept for workers is

@@ -157,7 +157,8 @@ void writeRatingLine(const RatingResult& result, PanelAnswer& answer) {
   if (result.finished) {
     formatRatingFields(result, fields, int(sizeof fields));
   } else {
-    std::snprintf(fields, sizeof fields, "- Unfinished");
+    const int tenths = ratingTenths(result.reached);
+    std::snprintf(fields, sizeof fields, ">=%d.%d Unfinished", tenths / 10, tenths % 10);
   }
   appendAnswer(answer, fields);
 }
