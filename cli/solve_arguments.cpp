@@ -6,8 +6,8 @@
 #include "cli/arguments.h"
 
 const char kSolveUsage[] =
-    "Usage: vantric-solve [--count] [--rate] [--explain] [--max-work N] [--jobs N]\n"
-    "                     [--stats] [FILE...]\n"
+    "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]\n"
+    "                     [--max-work N] [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
     "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
