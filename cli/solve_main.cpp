@@ -130,7 +130,7 @@ const char* unratedReason(const GameState& state, int solutions) {
 
 void explainStep(const Step& step, const LogicGrid&, void* data) {
   std::string& explanation = *static_cast<std::string*>(data);
-  char text[2048];
+  char text[kStepTextSize];
   formatRatedStep(step, text, int(sizeof text));
   explanation += "  ";
   explanation += text;

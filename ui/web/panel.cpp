@@ -133,7 +133,7 @@ constexpr std::size_t kClosingRoom = 256;
 
 void explainStep(const Step& step, const LogicGrid&, void* data) {
   Explanation& explanation = *static_cast<Explanation*>(data);
-  char line[2048];
+  char line[kStepTextSize];
   formatRatedStep(step, line, int(sizeof line));
   PanelAnswer& answer = *explanation.answer;
   const std::size_t length = std::strlen(answer.text);
