@@ -79,11 +79,9 @@ bool findFirstStep(LogicContext& context) {
   return false;
 }
 
-}  // namespace
-
-void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
-                StepObserver observer, void* observerData) {
-  initLogicGrid(context.grid, board);
+// Rates from context.grid, as it stands.
+void rateContextGrid(LogicContext& context, RatingResult& result, StepObserver observer,
+                     void* observerData) {
   context.workLeft = kRatingWorkBound;
   context.limit = RatingLimit::kNone;
   result = RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true, RatingLimit::kNone};
@@ -111,6 +109,20 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
     assert(eliminatesCandidatesOnly(step, context.grid));
     applyStep(context.grid, step);
   }
+}
+
+}  // namespace
+
+void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
+                StepObserver observer, void* observerData) {
+  initLogicGrid(context.grid, board);
+  rateContextGrid(context, result, observer, observerData);
+}
+
+void rateGrid(LogicContext& context, const LogicGrid& grid, RatingResult& result,
+              StepObserver observer, void* observerData) {
+  context.grid = grid;
+  rateContextGrid(context, result, observer, observerData);
 }
 
 bool findNextStep(LogicContext& context, const int board[kCellCount]) {
