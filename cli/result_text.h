@@ -13,6 +13,11 @@ int appendText(char* out, int length, const char* text);
 int appendNumber(char* out, int length, long long value);
 // Six decimals, rounded to the nearest microsecond, as %.6f writes it.
 int appendSeconds(char* out, int length, double seconds);
+// A rating in tenths as the rating fields write it: "7.2".
+int appendRating(char* out, int length, int tenths);
+// A rating that did not finish, as ">=" and the rating it had reached:
+// ">=11.1".
+int appendUnfinishedRating(char* out, int length, int tenths);
 // A rating in tenths and the technique that reached it, as both commands'
 // --rate writes them: "7.2 ForcingChain"; out has kRatingFieldsSize
 // characters of room, the last for a terminating zero it writes.

@@ -7,6 +7,9 @@ struct SolveOptions {
   bool rate;
   bool explain;
   int jobs;
+  bool hint;
+  // The output line's format, null for the default line.
+  const char* format;
 };
 
 // The exit statuses the usage text gives besides the shared ones.
