@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/claimed_items.h"
+#include "cli/output_format.h"
+#include "cli/position_check.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
 #include "cli/solve_arguments.h"
@@ -49,19 +51,26 @@ const char* const kVerdictNames[] = {"found", "none", "invalid"};
 
 // One line of input and, when it is a puzzle, its output line.
 struct BatchLine {
-  long long lineNumber;
-  // Fewer than 81: the line is not a puzzle.
-  int cellCount;
-  signed char board[kCellCount];
+  // A cell count below 81: the line is not a puzzle.
+  PuzzleLine entry;
   Verdict verdict;
   int nodes;
   double seconds;
   int textLength;
   char text[kResultTextSize];
+  // The rating when one ran, finished or not, for --format; unrated says
+  // why there is none, or why it is unfinished.
+  bool rated;
+  RatingResult rating;
+  const char* unrated;
+  double ratingSeconds;
   // Why its rating stopped short; kNone when it finished or was not rated.
   RatingLimit limit;
-  // With --explain: the steps and the rating, one a line.
+  // With --explain: the steps and the rating, one a line; with --hint, the
+  // hint's lines after them.
   std::string explanation;
+  // With --format: the line it makes.
+  std::string formatted;
 };
 
 // Lines are read a batch at a time, solved by every worker at once and then
@@ -85,6 +94,10 @@ struct SolveWorkspace {
 // the batch being solved, each in a workspace of its own.
 struct SolveRun {
   SolveOptions options;
+  // Whether each puzzle is rated and its solutions counted, as the options
+  // and the format ask.
+  bool rating;
+  bool counting;
   Totals totals;
   PuzzleReader reader;
   Batch batches[2];
@@ -137,21 +150,43 @@ void explainStep(const Step& step, const LogicGrid&, void* data) {
   explanation += '\n';
 }
 
-// Rates a solved puzzle of one solution and appends the rating fields to its
-// line (with --rate) and its steps to its explanation (with --explain).
+// Rates a solved puzzle of one solution, from its pencil marks when it has
+// them, and appends the rating fields to its line (with --rate) and its
+// steps to its explanation (with --explain). Pencil marks that leave out a
+// digit of the solution are listed instead: no sound step starts from them.
 void rateLine(const SolveOptions& options, const GameState& state, int solutions,
               LogicContext& context, BatchLine& line) {
+  const GridText& puzzle = line.entry.puzzle;
   char fields[kRatingFieldsSize];
   const char* reason = unratedReason(state, solutions);
-  RatingResult result{};
-  line.explanation.clear();
+  RatingResult& result = line.rating;
+  result = RatingResult{};
   line.limit = RatingLimit::kNone;
+  line.ratingSeconds = 0.0;
+  std::string* explanation = options.explain ? &line.explanation : nullptr;
+  std::string faults;
+  if (reason == nullptr && puzzle.marked &&
+      appendPositionFaults(puzzle, puzzle, state.solution, faults)) {
+    reason = "WrongPosition";
+    if (explanation != nullptr) *explanation += faults;
+  }
+  line.rated = reason == nullptr;
   if (reason == nullptr) {
-    int board[kCellCount];
-    for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.board[c];
-    ratePuzzle(context, board, result, options.explain ? explainStep : nullptr, &line.explanation);
+    const StepObserver observer = explanation != nullptr ? explainStep : nullptr;
+    const double start = elapsedSeconds();
+    if (puzzle.marked) {
+      LogicGrid grid;
+      readPositionGrid(puzzle, grid);
+      rateGrid(context, grid, result, observer, explanation);
+    } else {
+      int board[kCellCount];
+      for (CellIndex c = 0; c < kCellCount; ++c) board[c] = puzzle.value[c];
+      ratePuzzle(context, board, result, observer, explanation);
+    }
+    line.ratingSeconds = elapsedSeconds() - start;
     line.limit = result.limit;
   }
+  line.unrated = reason;
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
   } else if (!result.finished) {
@@ -167,24 +202,76 @@ void rateLine(const SolveOptions& options, const GameState& state, int solutions
     line.text[length++] = '\n';
     line.textLength = length;
   }
-  if (options.explain) {
-    line.explanation += "  rating ";
-    line.explanation += fields;
-    line.explanation += '\n';
+  if (explanation != nullptr) {
+    *explanation += "  rating ";
+    *explanation += fields;
+    *explanation += '\n';
   }
 }
 
-// Solves a line that is a puzzle and, with --rate or --explain, rates it.
-void solveLine(const SolveOptions& options, SolveWorkspace& workspace, BatchLine& line) {
+// The next step from the line's position, after the explanation, and its
+// rating; or what keeps the position from one: the puzzle's verdict, with
+// the repeated digits that make it invalid, the position's faults, or a
+// full grid.
+void hintLine(const GameState& state, int solutions, LogicContext& context, BatchLine& line) {
+  const PuzzleLine& entry = line.entry;
+  const GridText& position = entry.hasPosition ? entry.position : entry.puzzle;
+  std::string& out = line.explanation;
+  char fields[kRatingFieldsSize];
+  const char* reason = unratedReason(state, solutions);
+  if (!state.solutionFound && state.nodeCount == 0) appendRepeatedDigits(entry.puzzle.value, out);
+  if (reason == nullptr && appendPositionFaults(entry.puzzle, position, state.solution, out))
+    reason = "WrongPosition";
+  if (reason == nullptr && isFullGrid(position)) reason = "Solved";
+  if (reason == nullptr) {
+    LogicGrid grid;
+    readPositionGrid(position, grid);
+    if (findNextStepOnGrid(context, grid)) {
+      const Step& step = context.step;
+      explainStep(step, grid, &out);
+      appendRatingFields(fields, 0, ratingTenths(step.rating), step.technique, step.level);
+    } else {
+      reason = "Unfinished";
+    }
+  }
+  if (reason != nullptr) std::snprintf(fields, sizeof fields, "- %s", reason);
+  out += "  rating ";
+  out += fields;
+  out += '\n';
+}
+
+// The line --format makes of a solved, and perhaps rated, puzzle.
+void formatLine(const SolveRun& run, const GameState& state, int solutions, BatchLine& line) {
+  const FormatValues values = {&line.entry.puzzle,
+                               state.solutionFound ? state.solution : nullptr,
+                               solutions,
+                               line.entry.lineNumber,
+                               line.rated ? &line.rating : nullptr,
+                               line.unrated,
+                               line.ratingSeconds};
+  line.formatted.clear();
+  appendFormattedLine(line.formatted, run.options.format, values);
+}
+
+// Solves a line that is a puzzle and rates it, hints at its position and
+// formats its line as the options ask.
+void solveLine(const SolveRun& run, SolveWorkspace& workspace, BatchLine& line) {
+  const SolveOptions& options = run.options;
   GameState& state = workspace.state;
-  for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
+  for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.entry.puzzle.value[c];
   runSolve(state);
-  const bool rating = options.rate || options.explain;
+  const bool unique = run.rating || options.hint;
   const int solutions =
-      options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
+      run.counting || (unique && state.solutionFound) ? countSolutions(state) : -1;
   formatResult(state, options.count ? solutions : -1, line);
+  line.explanation.clear();
+  line.rated = false;
+  line.unrated = unratedReason(state, solutions);
+  line.limit = RatingLimit::kNone;
   workspace.logic.workBound = options.workBound;
-  if (rating) rateLine(options, state, solutions, workspace.logic, line);
+  if (run.rating) rateLine(options, state, solutions, workspace.logic, line);
+  if (options.hint) hintLine(state, solutions, workspace.logic, line);
+  if (options.format != nullptr) formatLine(run, state, solutions, line);
 }
 
 // One worker: takes the batch's next unsolved lines until none is left.
@@ -197,7 +284,7 @@ void solveBatchLines(int worker, void* context) {
   while (claimItems(batch.claims, &first, &end)) {
     for (int index = first; index < end; ++index) {
       BatchLine& line = batch.lines[index];
-      if (line.cellCount == kCellCount) solveLine(run.options, workspace, line);
+      if (line.entry.cellCount == kCellCount) solveLine(run, workspace, line);
     }
   }
 }
@@ -218,19 +305,14 @@ int batchSize(const SolveOptions& options) {
 // otherwise how the reading stopped.
 ReadResult readBatch(SolveRun& run, Batch& batch, bool waitForFirst) {
   batch.length = 0;
-  int cells[kCellCount];
-  int cellCount = 0;
-  long long lineNumber = 0;
   const int size = batchSize(run.options);
   while (batch.length < size) {
     const bool mayPause = batch.length > 0 || !waitForFirst;
-    const ReadResult result = readPuzzleLine(run.reader, mayPause, cells, &cellCount, &lineNumber);
-    if (result != kLineRead) return result;
     if (batch.length == int(batch.lines.size())) batch.lines.emplace_back();
-    BatchLine& line = batch.lines[batch.length++];
-    line.lineNumber = lineNumber;
-    line.cellCount = cellCount;
-    for (CellIndex c = 0; c < cellCount; ++c) line.board[c] = static_cast<signed char>(cells[c]);
+    BatchLine& line = batch.lines[batch.length];
+    const ReadResult result = readPuzzleLine(run.reader, mayPause, line.entry);
+    if (result != kLineRead) return result;
+    ++batch.length;
   }
   return kLineRead;
 }
@@ -240,15 +322,19 @@ int printBatch(SolveRun& run, const Batch& batch, const char* name) {
   int status = 0;
   for (int i = 0; i < batch.length; ++i) {
     const BatchLine& line = batch.lines[i];
-    if (line.cellCount < kCellCount) {
+    if (line.entry.cellCount < kCellCount) {
       if (!flushOutput()) return reportWriteFailure("vantric-solve");
       std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
-                   line.lineNumber, line.cellCount);
+                   line.entry.lineNumber, line.entry.cellCount);
       status = kStatusNotAPuzzle;
       continue;
     }
-    std::fwrite(line.text, 1, size_t(line.textLength), stdout);
-    if (run.options.explain)
+    if (run.options.format != nullptr) {
+      std::fwrite(line.formatted.data(), 1, line.formatted.size(), stdout);
+    } else {
+      std::fwrite(line.text, 1, size_t(line.textLength), stdout);
+    }
+    if (run.options.explain || run.options.hint)
       std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
     Totals& totals = run.totals;
     ++totals.puzzles;
@@ -355,6 +441,10 @@ int main(int argc, char** argv) {
   int fileCount = 0;
   const int early = readSolveArguments(argc, argv, processorCount(), run->options, &fileCount);
   if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-solve");
+  const char* format = run->options.format;
+  run->rating =
+      run->options.rate || run->options.explain || (format != nullptr && formatRates(format));
+  run->counting = run->options.count || (format != nullptr && formatCounts(format));
 
 #ifdef _WIN32
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.
