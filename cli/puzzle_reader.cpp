@@ -25,10 +25,14 @@ int nextByte(PuzzleReader& reader) {
   return reader.buffer[reader.position++];
 }
 
-// Nothing is left in the buffer and the next read would wait for more.
+// No whole line is left in the buffer, and the next read would wait for
+// more: a line that has begun to arrive waits for its end after the lines
+// before it are answered.
 bool inputPaused(const PuzzleReader& reader) {
-  return reader.position == reader.length && reader.file != nullptr && reader.shortRead &&
-         inputWouldWait(reader.file);
+  if (reader.file == nullptr || !reader.shortRead) return false;
+  for (int at = reader.position; at < reader.length; ++at)
+    if (reader.buffer[at] == '\n' || reader.buffer[at] == '\r') return false;
+  return inputWouldWait(reader.file);
 }
 
 constexpr signed char kBlank = -2;
@@ -90,12 +94,12 @@ void openPuzzleReader(PuzzleReader& reader, std::FILE* file) {
 ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, int cells[kCellCount],
                           int* cellCount, long long* lineNumber) {
   for (;;) {
-    if (mayPause && inputPaused(reader)) return kInputPaused;
     if (!reader.afterCarriageReturn && readPlainLine(reader, cells)) {
       *cellCount = kCellCount;
       *lineNumber = ++reader.lineNumber;
       return kLineRead;
     }
+    if (mayPause && inputPaused(reader)) return kInputPaused;
     int byte = nextByte(reader);
     if (byte < 0) return reader.readError != 0 ? kReadFailed : kInputEnded;
     if (reader.afterCarriageReturn) {

@@ -32,7 +32,7 @@ void openPuzzleReader(PuzzleReader& reader, std::FILE* file);
 // Reads up to the next line that holds more than blanks and a comment;
 // cellCount tells how many cells the line gave (at most 81), lineNumber
 // counts every line from 1. With mayPause, returns kInputPaused rather than
-// wait for input that has not arrived yet. A line cut by a failed read is
-// dropped.
+// wait for input that has not arrived yet, the start of a line among it. A
+// line cut by a failed read is dropped.
 ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, int cells[kCellCount],
                           int* cellCount, long long* lineNumber);

@@ -14,6 +14,7 @@ int appendNumber(char* out, int length, long long value);
 // Six decimals, rounded to the nearest microsecond, as %.6f writes it.
 int appendSeconds(char* out, int length, double seconds);
 // A rating in tenths and the technique that reached it, as both commands'
-// --rate writes them: "7.2 ForcingChain"; out has kRatingFieldsSize
-// characters of room, the last for a terminating zero it writes.
+// --rate writes them: "7.2 ForcingChain", or "0.0 Solved" when no step was
+// taken; out has kRatingFieldsSize characters of room, the last for a
+// terminating zero it writes.
 int appendRatingFields(char* out, int length, int tenths, Technique hardest, int hardestLevel);

@@ -13,20 +13,22 @@ const char kSolveUsage[] =
     "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
     "starts a comment that runs to the end of the line, and lines of nothing\n"
     "but blanks and a comment are skipped. Lines end at LF, CR LF or CR. When\n"
-    "the input pauses, the lines so far are answered at once, so a program can\n"
-    "feed puzzles one at a time.\n"
+    "the input pauses, even within a line, the lines before are answered at\n"
+    "once, so a program can feed puzzles one at a time.\n"
     "\n"
     "Prints one line per puzzle, in input order: VERDICT NODES DEPTH SECONDS\n"
     "GRID, where VERDICT is found, none or invalid (a digit repeated in a\n"
     "unit), NODES the search nodes, DEPTH the deepest search level, SECONDS the\n"
     "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
+    "Each line is written as soon as it and those before it are ready.\n"
     "\n"
     "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
     "  --rate     add two fields: the difficulty on the Sudoku Explainer scale,\n"
     "             one decimal, and the hardest technique's name in one word\n"
-    "             (e.g. 7.2 ForcingChain); for a puzzle with no solution, several\n"
-    "             or one the rater could not finish, - and Invalid, NoSolution,\n"
-    "             MultipleSolutions or Unfinished\n"
+    "             (e.g. 7.2 ForcingChain), 0.0 Solved for a full grid; for a\n"
+    "             puzzle with no solution, several or one the rater could not\n"
+    "             finish, - and Invalid, NoSolution, MultipleSolutions or\n"
+    "             Unfinished\n"
     "  --explain  after each puzzle's line, the steps a person would take, one a\n"
     "             line with its rating, then the puzzle's rating\n"
     "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
@@ -36,7 +38,9 @@ const char kSolveUsage[] =
     "\n"
     "Exit status: 0 when every line was a puzzle, 1 when some line was not,\n"
     "2 when a file could not be opened or read or the arguments are wrong, 3\n"
-    "when the output could not be written, which ends the run at once.\n";
+    "when the output could not be written (a full disk, a closed pipe), which\n"
+    "ends the run at once, 130 when Ctrl-C ended it, after the lines answered\n"
+    "so far were written, whole.\n";
 
 int readSolveArguments(int argc, char** argv, int processors, SolveOptions& options,
                        int* fileCount) {
@@ -61,11 +65,11 @@ int readSolveArguments(int argc, char** argv, int processors, SolveOptions& opti
       options.explain = true;
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs))
-        return reportWrongArgument("vantric-solve", kSolveUsage,
-                                   "--jobs wants a number of threads, 1 or more");
+        return reportWrongValue("vantric-solve", "--jobs", "a number of threads, 1 or more",
+                                i + 1 == argc ? nullptr : argv[i + 1]);
       ++i;
     } else {
-      return reportWrongArgument("vantric-solve", kSolveUsage, "unknown option", arg);
+      return reportWrongArgument("vantric-solve", "unknown option", arg);
     }
   }
   return -1;

@@ -10,6 +10,10 @@ bool flushOutput() {
 }
 
 int reportWriteFailure(const char* program) {
-  std::fprintf(stderr, "%s: cannot write standard output: %s\n", program, std::strerror(errno));
+  return reportWriteError(program, errno);
+}
+
+int reportWriteError(const char* program, int error) {
+  std::fprintf(stderr, "%s: cannot write standard output: %s\n", program, std::strerror(error));
   return kStatusCannotWrite;
 }

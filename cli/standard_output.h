@@ -7,6 +7,8 @@ constexpr int kStatusCannotWrite = 3;
 
 // Writes out what standard output holds; false when it failed, now or before.
 bool flushOutput();
-// Says on standard error why standard output could not be written;
-// kStatusCannotWrite.
+// Says on standard error why standard output could not be written, by
+// errno; kStatusCannotWrite.
 int reportWriteFailure(const char* program);
+// The same for the errno a failed write left, on whichever thread it was.
+int reportWriteError(const char* program, int error);
