@@ -59,6 +59,7 @@ struct MakeRun {
   bool gaveUp;
   // The errno of a failed write, 0 while none failed.
   int writeError;
+  double lastFlushSeconds;
   ZeroedPointer<MakerWorkspace> workspaces[kMaxThreads];
 };
 
@@ -160,11 +161,16 @@ bool takeCandidate(int index, void* context) {
   return true;
 }
 
-// After a run of candidates: what was written goes out now, and then the
-// progress line, which would otherwise stand before it on a terminal.
+// After a run of candidates: what was written goes out, and then the
+// progress line, which must not stand before it on a shared terminal. Rated
+// candidates take long enough for their lines to go out at once; others
+// come fast, and the next claim a worker ends, or the end of the batch,
+// takes their lines a few milliseconds later.
 bool flushCandidates(void* context) {
   MakeRun& run = *static_cast<MakeRun*>(context);
-  if (!flushOutput()) return noteWriteFailure(run);
+  const bool promptly = run.options.request.rate || run.progress.sharesTerminal;
+  if (!(promptly ? flushOutput() : flushOutputSoon(&run.lastFlushSeconds)))
+    return noteWriteFailure(run);
   updateProgress(run);
   return true;
 }
@@ -206,6 +212,7 @@ int makePuzzles(MakeRun& run) {
     makeBatchCandidates(0, &run);
     waitForThreads();
     writeDone(output);
+    if (run.writeError == 0 && !flushOutput()) noteWriteFailure(run);
     nextIndex += std::uint64_t(batch.length);
   }
   clearProgressLine(run.progress);

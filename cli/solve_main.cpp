@@ -101,6 +101,7 @@ struct SolveRun {
   int lineStatus;
   // The errno of a failed write, 0 while none failed.
   int writeError;
+  double lastFlushSeconds;
   ZeroedPointer<SolveWorkspace> workspaces[kMaxThreads];
 };
 
@@ -279,8 +280,13 @@ bool writeBatchLine(int index, void* context) {
   return std::ferror(stdout) == 0 || noteWriteFailure(run);
 }
 
+// A rating takes long enough that its line goes out at once; solved lines
+// come fast, and the next claim a worker ends, or the end of the batch,
+// takes them a few milliseconds later.
 bool flushBatchLines(void* context) {
-  return flushOutput() || noteWriteFailure(*static_cast<SolveRun*>(context));
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  const bool rating = run.options.rate || run.options.explain;
+  return (rating ? flushOutput() : flushOutputSoon(&run.lastFlushSeconds)) || noteWriteFailure(run);
 }
 
 // Solves every puzzle of one stream; the exit status it calls for. The next
@@ -313,6 +319,7 @@ int solveStream(SolveRun& run, std::FILE* file, const char* name) {
     solveBatchLines(0, &run);
     waitForThreads();
     writeDone(run.output);
+    if (run.writeError == 0 && !flushOutput()) noteWriteFailure(run);
     if (run.writeError != 0) return reportWriteError("vantric-solve", run.writeError);
   }
   if (interrupted()) return kStatusInterrupted;

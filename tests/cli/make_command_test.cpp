@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -432,7 +433,8 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 // Each puzzle goes out as soon as it and those before it are made: a reader
 // that takes five of a slow request's million gets them at once, and once
-// it has gone the run ends with status 3, SIGPIPE at its default.
+// it has gone the run ends with status 3, SIGPIPE at its default. The
+// request's candidates are made 4,096 a batch.
 TEST(MakeCommand, PuzzlesGoOutAsMadeAndAClosedPipeEndsTheRun) {
   int toTest[2];
   ASSERT_EQ(pipe2(toTest, O_CLOEXEC), 0);
@@ -453,6 +455,32 @@ TEST(MakeCommand, PuzzlesGoOutAsMadeAndAClosedPipeEndsTheRun) {
   close(toTest[0]);
   EXPECT_EQ(waitWithin(maker, 20.0), 3);
   EXPECT_EQ(readFile(err), "vantric-make: cannot write standard output: Broken pipe\n");
+
+  // The first line comes before thousands of candidates are made: Ctrl-C on
+  // its arrival finds a few hundred tried.
+  ASSERT_EQ(pipe2(toTest, O_CLOEXEC), 0);
+  const int nothing = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const int stats = openForWriting(err);
+  startCommand(maker, VANTRIC_MAKE_PATH,
+               {"--rating", "8.0+", "--jobs", "2", "--seed", "4", "--stats", "1000000"}, nothing,
+               toTest[1], stats);
+  close(toTest[1]);
+  close(nothing);
+  close(stats);
+  ASSERT_EQ(readLineWithin(maker, toTest[0], 20.0).size(), std::size_t(kCellCount));
+  kill(maker.pid, SIGINT);
+  int lines = 1;
+  while (readLineWithin(maker, toTest[0], 20.0).size() == kCellCount) ++lines;
+  close(toTest[0]);
+  EXPECT_EQ(waitWithin(maker, 20.0), 130);
+  const std::string summary = readFile(err);
+  long long made = 0;
+  long long tried = 0;
+  ASSERT_EQ(
+      std::sscanf(summary.c_str(), "vantric-make: %lld puzzles, %lld candidates", &made, &tried), 2)
+      << summary;
+  EXPECT_EQ(made, lines);
+  EXPECT_LT(tried, 2000) << summary;
 }
 
 // Ctrl-C ends a run with status 130 on whole lines, with every puzzle made
