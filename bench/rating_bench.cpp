@@ -75,14 +75,16 @@ double percentile(std::vector<double> sorted, double share) {
   return sorted[index];
 }
 
-// Rates every puzzle of a list once per iteration, each timed on its own.
-void rateList(benchmark::State& state, const char* name, std::size_t limit) {
+// Rates every puzzle of a list once per iteration, each timed on its own,
+// each rating bounded by workBound chain nodes (0 for the default).
+void rateList(benchmark::State& state, const char* name, std::size_t limit, long long workBound) {
   const std::vector<Board> boards = readList(name, limit);
   if (boards.empty()) {
     state.SkipWithError("the puzzle list cannot be read");
     return;
   }
   auto context = std::make_unique<LogicContext>();
+  context->workBound = workBound;
   std::vector<double> milliseconds;
   double total = 0.0;
   long long unfinished = 0;
@@ -110,14 +112,26 @@ void rateList(benchmark::State& state, const char* name, std::size_t limit) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(rateList, dev, "rated/se_rated_dev.txt", 1600)
+BENCHMARK_CAPTURE(rateList, dev, "rated/se_rated_dev.txt", 1600, 0)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(rateList, top1465, "top1465.txt", 1465)->Unit(benchmark::kSecond)->Iterations(1);
-BENCHMARK_CAPTURE(rateList, clue17_sample, "rated/se_rated_17clue_sample.txt", 614)
+BENCHMARK_CAPTURE(rateList, top1465, "top1465.txt", 1465, 0)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(rateList, hardest_11plus, "forum_hardest_1905_11plus_sample.txt", 200)
+BENCHMARK_CAPTURE(rateList, clue17_sample, "rated/se_rated_17clue_sample.txt", 614, 0)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(rateList, hardest_11plus, "forum_hardest_1905_11plus_sample.txt", 200, 0)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+// The hardest list with larger bounds, which finish more of it and take
+// minutes: run with --benchmark_filter=bound.
+BENCHMARK_CAPTURE(rateList, hardest_11plus_bound_64M, "forum_hardest_1905_11plus_sample.txt", 200,
+                  64'000'000)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(rateList, hardest_11plus_bound_256M, "forum_hardest_1905_11plus_sample.txt", 200,
+                  256'000'000)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
 

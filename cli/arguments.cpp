@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/worker_threads.h"
+#include "logic/logic_context.h"
 #include "state/version.h"
 
 bool readUnsignedNumber(const char* text, std::uint64_t high, std::uint64_t* value) {
@@ -27,6 +28,13 @@ bool readWholeNumber(const char* text, long long low, long long high, long long*
   if (!readUnsignedNumber(text, std::uint64_t(high), &read) || read < std::uint64_t(low))
     return false;
   *value = static_cast<long long>(read);
+  return true;
+}
+
+bool readWorkBound(const char* text, long long* bound) {
+  // A trillion nodes take a day or so; more is not a bound.
+  if (!readWholeNumber(text, 0, 1'000'000'000'000LL, bound)) return false;
+  if (*bound == 0) *bound = kNoWorkBound;
   return true;
 }
 

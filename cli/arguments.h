@@ -12,6 +12,9 @@ constexpr int kStatusWrongArguments = 2;
 bool readUnsignedNumber(const char* text, std::uint64_t high, std::uint64_t* value);
 // The same within [low, high], both 0 or more.
 bool readWholeNumber(const char* text, long long low, long long high, long long* value);
+// The N of --max-work N, the chain nodes a rating may visit: 0 for no bound,
+// as the rating context takes it (kNoWorkBound).
+bool readWorkBound(const char* text, long long* bound);
 // --jobs's default: one thread per processor, as many as are kept for workers.
 int defaultJobCount(int processors);
 // The N of --jobs N, 1 or more; more than the threads kept for workers is

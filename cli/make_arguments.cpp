@@ -36,6 +36,9 @@ const char kMakeUsage[] =
     "                on every run, build and --jobs; without it every run\n"
     "                differs (--stats shows the seed drawn)\n"
     "  --jobs N      make on N threads, by default one per core (64 at most)\n"
+    "  --max-work N  let a rating visit N chain nodes before it gives up on a\n"
+    "                candidate (16000000, about a second, unless given; 0 for\n"
+    "                no bound)\n"
     "  --give-up N   stop after N candidates in a row without one kept\n"
     "                (100000 unless given)\n"
     "  --stats       print a summary line on standard error\n"
@@ -224,6 +227,10 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (value == nullptr || !readJobCount(value, &options.jobs))
         return wrongValue(arg, "a number of threads, 1 or more", value);
+      ++i;
+    } else if (std::strcmp(arg, "--max-work") == 0) {
+      if (value == nullptr || !readWorkBound(value, &options.request.workBound))
+        return wrongValue(arg, "a number of chain nodes, 0 for no bound", value);
       ++i;
     } else if (std::strcmp(arg, "--give-up") == 0) {
       if (value == nullptr || !readWholeNumber(value, 1, 1LL << 60, &options.giveUp))

@@ -9,6 +9,11 @@
 constexpr int kRatingFieldsSize = 48;
 
 // Each appends at out + length and returns the new length; out has room.
+// "7.2" for a rating in tenths.
+int appendTenths(char* out, int length, int tenths);
+// ">=11.1 Unfinished" for a rating that stopped short of the solution at
+// the rating reached, which the finished one would not be below, and a zero.
+int appendReachedRating(char* out, int length, int tenths);
 int appendText(char* out, int length, const char* text);
 int appendNumber(char* out, int length, long long value);
 // Six decimals, rounded to the nearest microsecond, as %.6f writes it.

@@ -7,7 +7,7 @@
 
 const char kSolveUsage[] =
     "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]\n"
-    "                     [FILE...]\n"
+    "                     [--max-work N] [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -. One puzzle per line: '1'-'9' a digit, '0', '.' or '*'\n"
     "an empty cell, other characters skipped, the first 81 cells taken; '#'\n"
@@ -26,11 +26,13 @@ const char kSolveUsage[] =
     "  --rate     add two fields: the difficulty on the Sudoku Explainer scale,\n"
     "             one decimal, and the hardest technique's name in one word\n"
     "             (e.g. 7.2 ForcingChain), 0.0 Solved for a full grid; for a\n"
-    "             puzzle with no solution, several or one the rater could not\n"
-    "             finish, - and Invalid, NoSolution, MultipleSolutions or\n"
-    "             Unfinished\n"
+    "             puzzle with no solution or several, - and Invalid, NoSolution\n"
+    "             or MultipleSolutions; for one the rater could not finish, the\n"
+    "             rating reached and Unfinished (e.g. >=11.1 Unfinished)\n"
     "  --explain  after each puzzle's line, the steps a person would take, one a\n"
     "             line with its rating, then the puzzle's rating\n"
+    "  --max-work N  let a rating visit N chain nodes before it gives up\n"
+    "             (16000000, about a second, unless given; 0 for no bound)\n"
     "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
     "  --stats    print a summary line with the wall time on standard error\n"
     "  --version  print the version and exit\n"
@@ -44,7 +46,7 @@ const char kSolveUsage[] =
 
 int readSolveArguments(int argc, char** argv, int processors, SolveOptions& options,
                        int* fileCount) {
-  options = SolveOptions{false, false, false, false, defaultJobCount(processors)};
+  options = SolveOptions{false, false, false, false, defaultJobCount(processors), 0};
   *fileCount = 0;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
@@ -63,6 +65,12 @@ int readSolveArguments(int argc, char** argv, int processors, SolveOptions& opti
       options.rate = true;
     } else if (std::strcmp(arg, "--explain") == 0) {
       options.explain = true;
+    } else if (std::strcmp(arg, "--max-work") == 0) {
+      if (i + 1 == argc || !readWorkBound(argv[i + 1], &options.workBound))
+        return reportWrongValue("vantric-solve", "--max-work",
+                                "a number of chain nodes, 0 for no bound",
+                                i + 1 == argc ? nullptr : argv[i + 1]);
+      ++i;
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs))
         return reportWrongValue("vantric-solve", "--jobs", "a number of threads, 1 or more",

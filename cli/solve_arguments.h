@@ -7,6 +7,8 @@ struct SolveOptions {
   bool rate;
   bool explain;
   int jobs;
+  // The chain nodes a rating may visit, as LogicContext::workBound has it.
+  long long workBound;
 };
 
 // The exit statuses the usage text gives besides the shared ones.

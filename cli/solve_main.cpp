@@ -143,7 +143,7 @@ const char* unratedReason(const GameState& state, int solutions) {
 
 void explainStep(const Step& step, const LogicGrid&, void* data) {
   std::string& explanation = *static_cast<std::string*>(data);
-  char text[2048];
+  char text[kStepTextSize];
   formatRatedStep(step, text, int(sizeof text));
   explanation += "  ";
   explanation += text;
@@ -163,11 +163,12 @@ void rateLine(const SolveOptions& options, const GameState& state, int solutions
     int board[kCellCount];
     for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.board[c];
     ratePuzzle(context, board, result, options.explain ? explainStep : nullptr, &line.explanation);
-    if (!result.finished) reason = "Unfinished";
     line.limit = result.limit;
   }
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
+  } else if (!result.finished) {
+    appendReachedRating(fields, 0, ratingTenths(result.reached));
   } else {
     appendRatingFields(fields, 0, ratingTenths(result.rating), result.hardest, result.hardestLevel);
   }
@@ -195,6 +196,7 @@ void solveLine(const SolveOptions& options, SolveWorkspace& workspace, BatchLine
   const int solutions =
       options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
   formatResult(state, options.count ? solutions : -1, line);
+  workspace.logic.workBound = options.workBound;
   if (rating) rateLine(options, state, solutions, workspace.logic, line);
 }
 

@@ -125,6 +125,7 @@ void makeCandidate(MakerWorkspace& workspace, const MakeRequest& request, std::u
     return;
   }
   RatingResult result;
+  workspace.logic.workBound = request.workBound;
   RatingCap cap{&workspace.logic, request.maxRating, false};
   ratePuzzle(workspace.logic, candidate.board, result, capRating, &cap);
   candidate.ratingTenths = ratingTenths(result.rating);

@@ -28,7 +28,9 @@ struct MakeRequest {
   // Every candidate within the clue bounds is rated; without it the rating
   // bounds must be 0 and kNoRatingLimit.
   bool rate;
-  Minimality minimality;
+  Minimality minimality = Minimality::kOrbits;
+  // What a rating may spend, as LogicContext::workBound has it.
+  long long workBound = 0;
 };
 
 enum class Rejection : std::uint8_t { kKept, kClues, kRating, kUnfinishedRating, kNotMinimal };

@@ -25,6 +25,7 @@ void resetRun(ChainRun& run) {
   run.aborted = false;
   run.parentsFull = false;
   run.nestedCount = 0;
+  run.nestedPathsUsed = 0;
 }
 
 void removeWorking(ChainWorkspace& chains, int cell, int digit) {

@@ -9,6 +9,25 @@ constexpr const char* kLevelWords[] = {"", " (+)", " (+ forcing chains)",
                                        " (+ multiple forcing chains)",
                                        " (+ dynamic forcing chains)"};
 
+// Branches of a chain, two read "A and B", more "A; B; C"; each node of a
+// nested step's is followed by the inner chain it rests on, in brackets, so
+// that the step can be checked by hand.
+void appendBranches(StepText& out, const Step& step, const ChainNode* nodes, int count) {
+  int branches = 1;
+  for (int i = 0; i < count; ++i) branches += nodes[i].branchStart;
+  for (int i = 0; i < count; ++i) {
+    if (nodes[i].branchStart)
+      appendText(out, branches == 2 ? " and " : "; ");
+    else if (i > 0)
+      appendText(out, " -> ");
+    appendNode(out, nodes[i]);
+    if (nodes[i].innerCount == 0) continue;
+    appendText(out, " [");
+    appendBranches(out, step, step.innerNodes + nodes[i].innerStart, nodes[i].innerCount);
+    appendCharacter(out, ']');
+  }
+}
+
 }  // namespace
 
 bool describeChainStep(const Step& step, StepText& out) {
@@ -25,18 +44,15 @@ bool describeChainStep(const Step& step, StepText& out) {
     appendCell(out, step.cells[0]);
   }
   appendText(out, ": ");
-  // Two branches read "A and B", more "A; B; C".
-  int branches = 1;
-  for (int i = 0; i < step.nodeCount; ++i) branches += step.nodes[i].branchStart;
-  for (int i = 0; i < step.nodeCount; ++i) {
-    if (step.nodes[i].branchStart)
-      appendText(out, branches == 2 ? " and " : "; ");
-    else if (i > 0)
-      appendText(out, " -> ");
-    appendNode(out, step.nodes[i]);
-  }
+  appendBranches(out, step, step.nodes, step.nodeCount);
   appendCutNodes(out, step);
   appendText(out, ", so ");
   appendConclusion(out, step);
+  if (step.innerChainsCut > 0) {
+    appendText(out, " (");
+    appendNumber(out, step.innerChainsCut);
+    appendText(out,
+               step.innerChainsCut == 1 ? " inner chain left out)" : " inner chains left out)");
+  }
   return true;
 }

@@ -18,6 +18,13 @@ constexpr int kParentPoolSize = 16 * kCandidateSlots;
 constexpr int kMaxImpliedParents = 9;
 // The nested steps one run can take in, numbered from 1.
 constexpr int kMaxRunNestedSteps = 2047;
+// The chains of the nested steps a run took in, kept to explain its steps;
+// a chain the store cannot hold is left out of the explanation, which says so.
+constexpr int kRunNestedPathPool = 8192;
+// In a stored chain, the first node of each branch after the first.
+constexpr std::uint16_t kBranchStartBit = 0x8000;
+// What a nested step's chain count says when the store had no room for it.
+constexpr std::uint16_t kPathNotKept = 0xFFFF;
 
 constexpr int chainNode(int cell, int digit, bool on) {
   return (cell * 9 + digit - 1) * 2 + int(on);
@@ -68,6 +75,11 @@ struct ChainRun {
   std::uint16_t nestedHint[kNodeSlots];
   int nestedWeight[kMaxRunNestedSteps + 1];
   int nestedCount;
+  // Each such step's chain: where it starts in the store and its nodes.
+  std::uint16_t nestedPathStart[kMaxRunNestedSteps + 1];
+  std::uint16_t nestedPathCount[kMaxRunNestedSteps + 1];
+  std::uint16_t nestedPaths[kRunNestedPathPool];
+  int nestedPathsUsed;
 };
 
 // The nodes one run reached, a bit each.

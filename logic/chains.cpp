@@ -56,8 +56,8 @@ struct BestChainSink {
     step.digits = digitBit(nodeDigit(run.start));
     addStepCell(step, nodeCell(run.start));
     std::uint16_t* path = chains.stack;
-    addPath(path, chainPath(run, oppositeNode(run.clashNode), path, kNodeSlots), false);
-    addPath(path, clashPath(run, path, kNodeSlots), true);
+    addPath(run, path, chainPath(run, oppositeNode(run.clashNode), path, kNodeSlots), false);
+    addPath(run, path, clashPath(run, path, kNodeSlots), true);
   }
 
   // A node reached by every branch: proved whichever branch holds.
@@ -76,7 +76,7 @@ struct BestChainSink {
     if (pattern.digit != 0) step.digits = digitBit(pattern.digit);
     std::uint16_t* path = chains.stack;
     for (int i = 0; i < runCount; ++i)
-      addPath(path, chainPath(*runs[i], node, path, kNodeSlots), i > 0);
+      addPath(*runs[i], path, chainPath(*runs[i], node, path, kNodeSlots), i > 0);
   }
 
   void concludeNode(int node) {
@@ -88,10 +88,20 @@ struct BestChainSink {
     }
   }
 
-  void addPath(const std::uint16_t* path, int count, bool branchStart) {
-    for (int i = 0; i < count; ++i)
+  // The nodes of a branch, each that a nested step gave with that step's chain.
+  void addPath(const ChainRun& run, const std::uint16_t* path, int count, bool branchStart) {
+    for (int i = 0; i < count; ++i) {
       addChainNode(step, nodeCell(path[i]), nodeDigit(path[i]), nodeOn(path[i]),
                    branchStart && i == 0);
+      // The clash's last node is not the run's own, and has no step behind it.
+      const int id = reachedNode(run, path[i]) ? run.nestedHint[path[i]] : 0;
+      if (id == 0) continue;
+      if (run.nestedPathCount[id] == kPathNotKept) {
+        ++step.innerChainsCut;
+        continue;
+      }
+      addInnerChain(step, run.nestedPaths + run.nestedPathStart[id], run.nestedPathCount[id]);
+    }
   }
 
   // Every run of the grid as it stands can give a step.

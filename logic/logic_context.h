@@ -20,6 +20,8 @@
 // chains need more: of the first 100 puzzles of the 11+ list, 51 finish
 // within 16 million, 87 within 32 and all within 64.
 constexpr long long kRatingWorkBound = 16'000'000;
+// A bound no rating reaches: the rating runs until it is done.
+constexpr long long kNoWorkBound = 0x7FFFFFFFFFFFFFFF;
 
 // Why a rating stopped before the grid was full: no technique applied, the
 // work bound was spent, or one of the chain engine's stores filled up, which
@@ -38,7 +40,9 @@ constexpr int kRatingLimitCount = int(RatingLimit::kNestedParents) + 1;
 struct LogicContext {
   LogicGrid grid;
   Step step;
-  // Spent by the chain engine; when it runs out the run is unfinished.
+  // What a rating may spend, 0 for kRatingWorkBound; the chain engine
+  // spends workLeft, and when it runs out the run is unfinished.
+  long long workBound;
   long long workLeft;
   // Set by the first limit the run reached, which also spends the work left.
   RatingLimit limit;

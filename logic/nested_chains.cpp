@@ -62,8 +62,31 @@ bool beginHint(InnerSearch& search) {
   hint.firstElimination = nested.nodesUsed;
   hint.eliminationCount = 0;
   hint.parentCount = 0;
+  hint.firstPathNode = nested.pathsUsed;
+  hint.pathNodeCount = 0;
   std::memset(&nested.parentSeen, 0, sizeof nested.parentSeen);
   return true;
+}
+
+// Keeps the chain from the run's start to node, a branch of the step begun,
+// to explain it; a chain the pool cannot hold is marked as not kept.
+void recordInnerPath(NestedWorkspace& nested, const std::uint16_t* path, int count, bool branch) {
+  NestedHint& hint = nested.hints[nested.hintCount];
+  if (hint.pathNodeCount == kPathNotKept) return;
+  if (nested.pathsUsed + count > kNestedPathPool) {
+    hint.pathNodeCount = kPathNotKept;
+    nested.pathsUsed = hint.firstPathNode;
+    return;
+  }
+  for (int i = 0; i < count; ++i)
+    nested.paths[nested.pathsUsed++] =
+        std::uint16_t(path[i] | (branch && i == 0 ? kBranchStartBit : 0));
+  hint.pathNodeCount += count;
+}
+
+void recordBranch(NestedWorkspace& nested, const ChainRun& run, int node, bool branch) {
+  std::uint16_t path[kNodeSlots];
+  recordInnerPath(nested, path, chainPath(run, node, path, kNodeSlots), branch);
 }
 
 void addOuterParent(InnerSearch& search, int node) {
@@ -162,6 +185,7 @@ void endHint(InnerSearch& search, int complexity, ChainKind kind) {
   NestedHint& hint = nested.hints[nested.hintCount];
   if (hint.eliminationCount == 0 || hint.parentCount == 0) {
     nested.nodesUsed = hint.firstElimination;
+    nested.pathsUsed = hint.firstPathNode;
     return;
   }
   hint.firstParent = hint.firstElimination + hint.eliminationCount;
@@ -177,6 +201,9 @@ void addClash(InnerSearch& search, const ChainRun& run) {
   const std::uint16_t reachedSide = std::uint16_t(oppositeNode(run.clashNode));
   addBranchParents(search, run, &reachedSide, 1);
   addBranchParents(search, run, run.parents + run.clashStart, run.clashCount);
+  recordBranch(search.nested, run, reachedSide, false);
+  std::uint16_t path[kNodeSlots];
+  recordInnerPath(search.nested, path, clashPath(run, path, kNodeSlots), true);
   endHint(search, clashComplexity(search.nested.chains, run), search.family.clashKind);
 }
 
@@ -193,6 +220,7 @@ void addTarget(InnerSearch& search, const ChainPattern& pattern, const ChainRun*
   for (int r = 0; r < runCount; ++r) {
     addBranchParents(search, *runs[r], &target, 1);
     complexity += ancestorCount(search.nested.chains, *runs[r], node);
+    recordBranch(search.nested, *runs[r], node, r > 0);
   }
   endHint(search, complexity, pattern.kind);
 }
@@ -434,6 +462,19 @@ bool isBefore(const NestedHint& a, const NestedHint& b) {
 // The steps in the scale's sorted order, each new elimination an off node
 // whose parents are the step's rule parents; a step whose eliminations are
 // all known adds nothing, as a step with the same eliminations would not.
+// Copies a step's chain into the run that takes it in, which outlives the
+// inner search's store.
+void keepInnerPath(const NestedWorkspace& nested, const NestedHint& hint, ChainRun& run, int id) {
+  const bool fits = hint.pathNodeCount != kPathNotKept &&
+                    run.nestedPathsUsed + hint.pathNodeCount <= kRunNestedPathPool;
+  run.nestedPathStart[id] = std::uint16_t(run.nestedPathsUsed);
+  run.nestedPathCount[id] = fits ? std::uint16_t(hint.pathNodeCount) : kPathNotKept;
+  if (!fits) return;
+  std::memcpy(run.nestedPaths + run.nestedPathsUsed, nested.paths + hint.firstPathNode,
+              sizeof nested.paths[0] * std::size_t(hint.pathNodeCount));
+  run.nestedPathsUsed += hint.pathNodeCount;
+}
+
 int appendHints(LogicContext& context, NestedWorkspace& nested, ChainRun& run) {
   const int count = nested.hintCount;
   for (int i = 0; i < count; ++i) nested.order[i] = std::uint16_t(i);
@@ -454,6 +495,7 @@ int appendHints(LogicContext& context, NestedWorkspace& nested, ChainRun& run) {
         }
         id = ++run.nestedCount;
         run.nestedWeight[id] = hint.complexity;
+        keepInnerPath(nested, hint, run, id);
       }
       addChainRunNode(run, node, nested.nodes + hint.firstParent, hint.parentCount);
       run.nestedHint[node] = std::uint16_t(id);
@@ -485,6 +527,7 @@ int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& 
   for (int f = 0; f < familyCount; ++f) {
     nested.hintCount = 0;
     nested.nodesUsed = 0;
+    nested.pathsUsed = 0;
     InnerSearch search{context, chains, nested, families[f]};
     if (!collectHints(search)) return 0;
     if (nested.hintCount > 0) return appendHints(context, nested, run);

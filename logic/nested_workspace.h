@@ -14,6 +14,8 @@ constexpr int kNestedDepth = 2;
 constexpr int kMaxNestedHints = 2047;
 constexpr int kNestedNodePool = 1 << 16;
 constexpr int kMaxNestedParents = 64;
+// The steps' chains, kept to explain the outer step that takes one in.
+constexpr int kNestedPathPool = 1 << 16;
 
 // One step of an inner search: where its eliminations and rule parents lie
 // in the pools, and what it is sorted by.
@@ -25,6 +27,9 @@ struct NestedHint {
   int eliminationCount;
   int firstParent;
   int parentCount;
+  // Its chain's nodes in the path pool, kPathNotKept when they did not fit.
+  int firstPathNode;
+  int pathNodeCount;
 };
 
 struct NestedWorkspace {
@@ -34,6 +39,8 @@ struct NestedWorkspace {
   std::uint16_t nodes[kNestedNodePool];
   int nodesUsed;
   std::uint16_t order[kMaxNestedHints];
+  std::uint16_t paths[kNestedPathPool];
+  int pathsUsed;
   // The outer run's nodes already among a step's rule parents.
   NodeBits parentSeen;
   // The nodes a static inner run may start from and rest on those removals.

@@ -66,6 +66,9 @@ struct ProducerRow {
   Producer produce;
   Technique first;
   Technique last;
+  // The least rating a step of this producer has: its first technique's,
+  // and for the dynamic chains 0.5 more a level.
+  double floor;
 };
 
 // rating.cpp lists every producer in the order the rater tries them at

@@ -5,49 +5,73 @@
 
 #include "logic/producers.h"
 #include "logic/technique_names.h"
+#include "logic/techniques.h"
 
 // Each producer with the techniques it reports, which the table of
 // techniques lists in the same order; the dynamic chains' producers report
 // the same four at each level.
 constexpr ProducerRow kProducers[] = {
-    {findHiddenSingle, Technique::kHiddenSingle, Technique::kHiddenSingle},
-    {findDirectPointing, Technique::kDirectPointing, Technique::kDirectClaiming},
-    {findDirectHiddenPair, Technique::kDirectHiddenPair, Technique::kDirectHiddenPair},
-    {findNakedSingle, Technique::kNakedSingle, Technique::kNakedSingle},
-    {findDirectHiddenTriplet, Technique::kDirectHiddenTriplet, Technique::kDirectHiddenTriplet},
-    {findPointing, Technique::kPointing, Technique::kClaiming},
-    {findNakedPair, Technique::kNakedPair, Technique::kNakedPair},
-    {findXWing, Technique::kXWing, Technique::kXWing},
-    {findHiddenPair, Technique::kHiddenPair, Technique::kHiddenPair},
-    {findNakedTriplet, Technique::kNakedTriplet, Technique::kNakedTriplet},
-    {findSwordfish, Technique::kSwordfish, Technique::kSwordfish},
-    {findHiddenTriplet, Technique::kHiddenTriplet, Technique::kHiddenTriplet},
-    {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane},
-    {findXYWing, Technique::kXYWing, Technique::kXYWing},
-    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing},
-    {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop},
-    {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad},
-    {findJellyfish, Technique::kJellyfish, Technique::kJellyfish},
-    {findHiddenQuad, Technique::kHiddenQuad, Technique::kHiddenQuad},
-    {findThreeStrongLinks, Technique::kThreeSkyscrapers, Technique::kGroupedThreeStrongLinks},
-    {findWXYZWing, Technique::kWXYZWing, Technique::kWXYZWing},
+    {findHiddenSingle, Technique::kHiddenSingle, Technique::kHiddenSingle,
+     techniqueRating(Technique::kHiddenSingle)},
+    {findDirectPointing, Technique::kDirectPointing, Technique::kDirectClaiming,
+     techniqueRating(Technique::kDirectPointing)},
+    {findDirectHiddenPair, Technique::kDirectHiddenPair, Technique::kDirectHiddenPair,
+     techniqueRating(Technique::kDirectHiddenPair)},
+    {findNakedSingle, Technique::kNakedSingle, Technique::kNakedSingle,
+     techniqueRating(Technique::kNakedSingle)},
+    {findDirectHiddenTriplet, Technique::kDirectHiddenTriplet, Technique::kDirectHiddenTriplet,
+     techniqueRating(Technique::kDirectHiddenTriplet)},
+    {findPointing, Technique::kPointing, Technique::kClaiming,
+     techniqueRating(Technique::kPointing)},
+    {findNakedPair, Technique::kNakedPair, Technique::kNakedPair,
+     techniqueRating(Technique::kNakedPair)},
+    {findXWing, Technique::kXWing, Technique::kXWing, techniqueRating(Technique::kXWing)},
+    {findHiddenPair, Technique::kHiddenPair, Technique::kHiddenPair,
+     techniqueRating(Technique::kHiddenPair)},
+    {findNakedTriplet, Technique::kNakedTriplet, Technique::kNakedTriplet,
+     techniqueRating(Technique::kNakedTriplet)},
+    {findSwordfish, Technique::kSwordfish, Technique::kSwordfish,
+     techniqueRating(Technique::kSwordfish)},
+    {findHiddenTriplet, Technique::kHiddenTriplet, Technique::kHiddenTriplet,
+     techniqueRating(Technique::kHiddenTriplet)},
+    {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane,
+     techniqueRating(Technique::kSkyscraper)},
+    {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing)},
+    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing)},
+    {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop,
+     techniqueRating(Technique::kUniqueRectangle)},
+    {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad,
+     techniqueRating(Technique::kNakedQuad)},
+    {findJellyfish, Technique::kJellyfish, Technique::kJellyfish,
+     techniqueRating(Technique::kJellyfish)},
+    {findHiddenQuad, Technique::kHiddenQuad, Technique::kHiddenQuad,
+     techniqueRating(Technique::kHiddenQuad)},
+    {findThreeStrongLinks, Technique::kThreeSkyscrapers, Technique::kGroupedThreeStrongLinks,
+     techniqueRating(Technique::kThreeSkyscrapers)},
+    {findWXYZWing, Technique::kWXYZWing, Technique::kWXYZWing,
+     techniqueRating(Technique::kWXYZWing)},
     {findBivalueUniversalGrave, Technique::kBivalueUniversalGrave,
-     Technique::kBivalueUniversalGrave},
-    {findVWXYZWing, Technique::kVWXYZWing, Technique::kVWXYZWing},
-    {findAlignedPairExclusion, Technique::kAlignedPairExclusion, Technique::kAlignedPairExclusion},
-    {findChainsAndCycles, Technique::kGeneralizedXWing, Technique::kForcingChain},
+     Technique::kBivalueUniversalGrave, techniqueRating(Technique::kBivalueUniversalGrave)},
+    {findVWXYZWing, Technique::kVWXYZWing, Technique::kVWXYZWing,
+     techniqueRating(Technique::kVWXYZWing)},
+    {findAlignedPairExclusion, Technique::kAlignedPairExclusion, Technique::kAlignedPairExclusion,
+     techniqueRating(Technique::kAlignedPairExclusion)},
+    {findChainsAndCycles, Technique::kGeneralizedXWing, Technique::kForcingChain,
+     techniqueRating(Technique::kGeneralizedXWing)},
     {findAlignedTripletExclusion, Technique::kAlignedTripletExclusion,
-     Technique::kAlignedTripletExclusion},
-    {findNishioChains, Technique::kNishioForcingChain, Technique::kNishioForcingChain},
-    {findMultipleChains, Technique::kCellForcingChain, Technique::kRegionForcingChain},
-    {findDynamicChains<0>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<1>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<2>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<3>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<4>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<5>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<6>, kFirstDynamic, kLastDynamic},
-    {findDynamicChains<7>, kFirstDynamic, kLastDynamic},
+     Technique::kAlignedTripletExclusion, techniqueRating(Technique::kAlignedTripletExclusion)},
+    {findNishioChains, Technique::kNishioForcingChain, Technique::kNishioForcingChain,
+     techniqueRating(Technique::kNishioForcingChain)},
+    {findMultipleChains, Technique::kCellForcingChain, Technique::kRegionForcingChain,
+     techniqueRating(Technique::kCellForcingChain)},
+    {findDynamicChains<0>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 0},
+    {findDynamicChains<1>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 1},
+    {findDynamicChains<2>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 2},
+    {findDynamicChains<3>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 3},
+    {findDynamicChains<4>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 4},
+    {findDynamicChains<5>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 4},
+    {findDynamicChains<6>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 4},
+    {findDynamicChains<7>, kFirstDynamic, kLastDynamic, techniqueRating(kFirstDynamic) + 0.5 * 4},
 };
 namespace {
 
@@ -71,10 +95,20 @@ static_assert(producersFollowTheTechniques(), "a producer for every technique, i
 
 namespace {
 
-bool findFirstStep(LogicContext& context) {
+long long workBoundOf(const LogicContext& context) {
+  return context.workBound > 0 ? context.workBound : kRatingWorkBound;
+}
+
+// The first step of the first producer that has one. A run whose work is
+// spent stops in a producer whose steps rate floor at least, and so would
+// the rest of the path: that is the rating the run has reached.
+bool findFirstStep(LogicContext& context, double* floor) {
   for (const ProducerRow& producer : kProducers) {
     if (producer.produce(context, context.grid, context.step)) return true;
-    if (context.workLeft <= 0) return false;
+    if (context.workLeft <= 0) {
+      *floor = producer.floor;
+      return false;
+    }
   }
   return false;
 }
@@ -84,14 +118,17 @@ bool findFirstStep(LogicContext& context) {
 void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
                 StepObserver observer, void* observerData) {
   initLogicGrid(context.grid, board);
-  context.workLeft = kRatingWorkBound;
+  context.workLeft = workBoundOf(context);
   context.limit = RatingLimit::kNone;
-  result = RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true, RatingLimit::kNone};
+  result =
+      RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true, RatingLimit::kNone, 0.0};
   while (!isSolved(context.grid)) {
     // A step that changes nothing would repeat for ever; no producer should
     // report one, and the run stops rather than trust it.
-    if (!findFirstStep(context) || !changesGrid(context.step, context.grid)) {
+    double floor = 0.0;
+    if (!findFirstStep(context, &floor) || !changesGrid(context.step, context.grid)) {
       result.finished = false;
+      result.reached = floor > result.rating ? floor : result.rating;
       if (context.limit == RatingLimit::kNone)
         context.limit = context.workLeft <= 0 ? RatingLimit::kWorkBound : RatingLimit::kNoStep;
       result.limit = context.limit;
@@ -110,6 +147,7 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
     if (observer != nullptr) observer(step, context.grid, observerData);
     assert(eliminatesCandidatesOnly(step, context.grid));
     applyStep(context.grid, step);
+    result.reached = result.rating;
   }
 }
 
@@ -121,10 +159,11 @@ bool findNextStep(LogicContext& context, const int board[kCellCount]) {
 
 bool findNextStepOnGrid(LogicContext& context, const LogicGrid& grid) {
   context.grid = grid;
-  context.workLeft = kRatingWorkBound;
+  context.workLeft = workBoundOf(context);
   context.limit = RatingLimit::kNone;
   if (isSolved(context.grid)) return false;
-  return findFirstStep(context) && changesGrid(context.step, context.grid);
+  double floor = 0.0;
+  return findFirstStep(context, &floor) && changesGrid(context.step, context.grid);
 }
 
 const char* ratingLimitWords(RatingLimit limit) {

@@ -19,6 +19,10 @@ struct RatingResult {
   // spent its work bound or a store of the chain engine filled up; limit says which.
   bool finished;
   RatingLimit limit;
+  // What a rating has reached: its rating when finished, and when not, the
+  // least the puzzle's can be (the hardest step so far, or what the next
+  // step rates at least, where the run stopped).
+  double reached;
 };
 
 // Called with each step before it is applied, and the grid it applies to.

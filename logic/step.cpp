@@ -1,5 +1,7 @@
 #include "logic/step.h"
 
+#include "logic/chain_workspace.h"
+
 #include <cassert>
 #include <cstring>
 
@@ -25,6 +27,8 @@ void startStep(Step& step, Technique technique, double rating) {
   step.houseCount = 0;
   step.nodeCount = 0;
   step.nodesCut = 0;
+  step.innerNodeCount = 0;
+  step.innerChainsCut = 0;
 }
 
 void addElimination(Step& step, CellIndex cell, int digit) {
@@ -47,7 +51,27 @@ void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchSta
     ++step.nodesCut;
     return;
   }
-  step.nodes[step.nodeCount++] = {std::uint8_t(cell), std::uint8_t(digit), on, branchStart};
+  step.nodes[step.nodeCount++] = {std::uint8_t(cell), std::uint8_t(digit), on, branchStart, 0, 0};
+}
+
+void addInnerChain(Step& step, const std::uint16_t* path, int count) {
+  if (step.nodeCount == 0 || step.nodesCut > 0) return;
+  if (step.innerNodeCount + count > kMaxInnerNodes) {
+    ++step.innerChainsCut;
+    return;
+  }
+  ChainNode& outer = step.nodes[step.nodeCount - 1];
+  outer.innerStart = std::uint16_t(step.innerNodeCount);
+  outer.innerCount = std::uint16_t(count);
+  for (int i = 0; i < count; ++i) {
+    const int node = path[i] & ~kBranchStartBit;
+    step.innerNodes[step.innerNodeCount++] = {std::uint8_t(nodeCell(node)),
+                                              std::uint8_t(nodeDigit(node)),
+                                              nodeOn(node),
+                                              (path[i] & kBranchStartBit) != 0,
+                                              0,
+                                              0};
+  }
 }
 
 bool eliminatesCandidatesOnly(const Step& step, const LogicGrid& grid) {

@@ -70,6 +70,10 @@ struct ChainNode {
   // follows several chains (both sides of a contradiction, each candidate of
   // a cell).
   bool branchStart;
+  // At the nested levels, the inner chain an off node rests on: its nodes
+  // among the step's inner nodes, none when innerCount is 0.
+  std::uint16_t innerStart;
+  std::uint16_t innerCount;
 };
 
 // A step names each cell of the grid once at most, and no pattern has more
@@ -78,6 +82,9 @@ struct ChainNode {
 constexpr int kMaxStepCells = kCellCount;
 constexpr int kMaxStepHouses = 8;
 constexpr int kMaxChainNodes = 160;
+// The nodes of the inner chains a nested step's off nodes rest on; those
+// that do not fit are left out, and the step says so.
+constexpr int kMaxInnerNodes = 1024;
 
 struct Step {
   Technique technique;
@@ -122,6 +129,11 @@ struct Step {
   ChainNode nodes[kMaxChainNodes];
   // The chain nodes left out past kMaxChainNodes.
   int nodesCut;
+  // The inner chains' nodes, an on node of a branch after the first marked
+  // as ChainNode::branchStart is; and the inner chains left out.
+  ChainNode innerNodes[kMaxInnerNodes];
+  int innerNodeCount;
+  int innerChainsCut;
 };
 
 // An empty step of a technique and rating: nothing placed or removed, no pattern.
@@ -131,6 +143,9 @@ void addStepCell(Step& step, CellIndex cell);
 void addStepHouse(Step& step, int house);
 // Appends a chain node while there is room; a longer chain keeps its start.
 void addChainNode(Step& step, CellIndex cell, int digit, bool on, bool branchStart = false);
+// Gives the last chain node the inner chain it rests on, stored as
+// kBranchStartBit marks its branches; none when it does not fit.
+void addInnerChain(Step& step, const std::uint16_t* path, int count);
 int eliminationCount(const Step& step);
 // True when the step places a digit or removes a candidate still in grid.
 bool changesGrid(const Step& step, const LogicGrid& grid);

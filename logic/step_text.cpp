@@ -1,6 +1,7 @@
 #include "logic/step_text.h"
 
 #include <cassert>
+#include <cstring>
 
 #include "logic/techniques.h"
 
@@ -12,7 +13,10 @@ void appendText(StepText& out, const char* text) {
 }
 
 void appendCharacter(StepText& out, char character) {
-  if (out.length + 1 < out.size) out.text[out.length++] = character;
+  if (out.length + 1 < out.size)
+    out.text[out.length++] = character;
+  else
+    out.cut = true;
   out.text[out.length] = '\0';
 }
 
@@ -92,8 +96,8 @@ void appendConclusion(StepText& out, const Step& step) {
     for (int digits = step.eliminations[cell]; digits != 0; digits &= digits - 1) {
       if (!first) appendCharacter(out, ' ');
       first = false;
-      appendNode(out,
-                 ChainNode{std::uint8_t(cell), std::uint8_t(firstDigit(digits)), false, false});
+      appendNode(
+          out, ChainNode{std::uint8_t(cell), std::uint8_t(firstDigit(digits)), false, false, 0, 0});
     }
   }
 }
@@ -106,14 +110,15 @@ void appendCutNodes(StepText& out, const Step& step) {
 }
 
 void formatStep(const Step& step, char* text, int size) {
-  StepText out{text, size, 0};
+  StepText out{text, size, 0, false};
   text[0] = '\0';
   [[maybe_unused]] const bool worded = techniqueRow(step.technique).describe(step, out);
   assert(worded && "each technique's row names the family that words it");
+  if (out.cut) std::memcpy(text + out.length - 3, "...", 3);
 }
 
 void formatRatedStep(const Step& step, char* text, int size) {
-  StepText out{text, size, 0};
+  StepText out{text, size, 0, false};
   text[0] = '\0';
   appendRating(out, step.rating);
   appendCharacter(out, ' ');

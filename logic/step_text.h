@@ -3,12 +3,16 @@
 
 #include "logic/step.h"
 
-// A line being written into a fixed buffer; what does not fit is cut.
+// A line being written into a fixed buffer; what does not fit is cut, and
+// the line ends in "..." to say so.
 struct StepText {
   char* text;
   int size;
   int length;
+  bool cut;
 };
+// Room for the longest step texts: a nested step with its inner chains.
+constexpr int kStepTextSize = 32768;
 
 void appendText(StepText& out, const char* text);
 void appendCharacter(StepText& out, char character);
@@ -31,7 +35,8 @@ void appendNode(StepText& out, const ChainNode& node);
 // nodes, "r1c2<>5 r1c3<>5".
 void appendConclusion(StepText& out, const Step& step);
 
-// Writes the explanation line of step, without a line end.
+// Writes the explanation line of step, without a line end; size is at
+// least 4.
 void formatStep(const Step& step, char* text, int size);
 // The same line after the step's rating and a blank, as an explanation
 // lists its steps: "1.2 r2c6=9 hidden single in box 2".

@@ -252,6 +252,20 @@ TEST(MakeCommand, AnExactRatingKeepsEveryCandidateOfIt) {
   }
 }
 
+// The work bound reaches the maker's ratings: with almost none, the
+// candidates that need the chain engine are left unrated and none is kept.
+TEST(MakeCommand, WorkBoundReachesTheRatings) {
+  const std::string request = "--rating 7.5+ --seed 3 --give-up 300 --stats 2";
+  const Made bounded = make(request);
+  ASSERT_EQ(bounded.status, 0) << bounded.err;
+  EXPECT_EQ(bounded.lines.size(), 2u);
+  const Made starved = make(request + " --max-work 1");
+  EXPECT_EQ(starved.status, 1) << starved.err;
+  EXPECT_TRUE(starved.lines.empty());
+  EXPECT_EQ(starved.err.find(" 0 unrated)"), std::string::npos) << starved.err;
+  EXPECT_EQ(make("--max-work x 1").status, 2);
+}
+
 // A wrong argument is named in one line, which the line pointing to --help
 // follows, as the GNU tools do; numbers are digits alone. A request no
 // puzzle can meet is refused at once with its reason; one that is only

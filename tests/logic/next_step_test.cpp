@@ -7,6 +7,7 @@
 #include <string>
 
 #include "logic/rating.h"
+#include "logic/step_text.h"
 #include "tests/logic/logic_support.h"
 
 namespace {
@@ -85,6 +86,41 @@ TEST(NextStep, PatternsOnPencilMarks) {
 // chains in a dynamic one (level 3); without them the rater would go on to
 // level 4 or find another step. The search stays within the rating's work
 // bound, well under a second.
+// Every off node a nested step took from an inner chain carries that chain,
+// and the chain proves it: its branches end at the node (or place a digit
+// in its cell), or its one assumption clashes and the node follows from that.
+void expectInnerChainsProveTheirNodes(const Step& step) {
+  int withChains = 0;
+  for (int i = 0; i < step.nodeCount; ++i) {
+    const ChainNode& node = step.nodes[i];
+    if (node.innerCount == 0) continue;
+    ++withChains;
+    EXPECT_FALSE(node.on) << "node " << i;
+    const ChainNode* inner = step.innerNodes + node.innerStart;
+    const ChainNode& start = inner[0];
+    bool endsAtNode = true;
+    for (int j = 0; j < node.innerCount; ++j) {
+      const bool last = j + 1 == node.innerCount || inner[j + 1].branchStart;
+      if (!last) continue;
+      const ChainNode& end = inner[j];
+      const bool same = end.cell == node.cell && end.digit == node.digit && !end.on;
+      const bool placesBeside = end.cell == node.cell && end.digit != node.digit && end.on;
+      endsAtNode = endsAtNode && (same || placesBeside);
+    }
+    // A clash from assuming start: start is false, so an assumed digit of
+    // the node's own goes, or an assumed removal places another beside it.
+    const bool clashProves = start.cell == node.cell &&
+                             ((start.on && start.digit == node.digit) ||
+                              (!start.on && start.digit != node.digit));
+    EXPECT_TRUE(endsAtNode || clashProves) << "node " << i;
+  }
+  EXPECT_GT(withChains, 0);
+  EXPECT_EQ(step.innerChainsCut, 0);
+  char text[kStepTextSize];
+  formatStep(step, text, int(sizeof text));
+  EXPECT_NE(std::string(text).find(" ["), std::string::npos) << text;
+}
+
 TEST(NextStep, NestedMultipleChainsAtLevelThree) {
   const std::string puzzle =
       "98.7.....6...8.7....7..5...4...5..3...89..5.......2..1.3.....4...65..9.......1..2";
@@ -98,4 +134,5 @@ TEST(NextStep, NestedMultipleChainsAtLevelThree) {
   EXPECT_EQ(ratingTenths(step.rating), 111);
   EXPECT_EQ(step.placedCell, kNoCell);
   EXPECT_EQ(removals(step), "r3c5-4");
+  expectInnerChainsProveTheirNodes(step);
 }

@@ -40,7 +40,7 @@ struct Steps {
 
 void collectStep(const Step& step, const LogicGrid&, void* data) {
   Steps& steps = *static_cast<Steps*>(data);
-  char line[2048];
+  char line[kStepTextSize];
   formatRatedStep(step, line, int(sizeof line));
   if (steps.lines.empty()) {
     steps.first = line;

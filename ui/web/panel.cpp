@@ -133,7 +133,7 @@ constexpr std::size_t kClosingRoom = 256;
 
 void explainStep(const Step& step, const LogicGrid&, void* data) {
   Explanation& explanation = *static_cast<Explanation*>(data);
-  char line[2048];
+  char line[kStepTextSize];
   formatRatedStep(step, line, int(sizeof line));
   PanelAnswer& answer = *explanation.answer;
   const std::size_t length = std::strlen(answer.text);
@@ -157,7 +157,8 @@ void writeRatingLine(const RatingResult& result, PanelAnswer& answer) {
   if (result.finished) {
     formatRatingFields(result, fields, int(sizeof fields));
   } else {
-    std::snprintf(fields, sizeof fields, "- Unfinished");
+    const int tenths = ratingTenths(result.reached);
+    std::snprintf(fields, sizeof fields, ">=%d.%d Unfinished", tenths / 10, tenths % 10);
   }
   appendAnswer(answer, fields);
 }
