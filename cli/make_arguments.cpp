@@ -52,11 +52,12 @@ const char kMakeUsage[] =
     "\n"
     "Exit status: 0 when N puzzles were written; 1 when the run gave up\n"
     "before (the request is seldom met) or the request cannot be met at all\n"
-    "(fewer than 17 clues, a minimal puzzle of more than 40, a rating above\n"
-    "16.3, which is the most the scale gives), said at once; 2 when the\n"
-    "arguments are wrong; 3 when the output could not be written (a full disk,\n"
-    "a closed pipe), which ends the run at once; 130 when Ctrl-C ended it,\n"
-    "after the puzzles made so far were written, whole lines.\n";
+    "(fewer than 17 clues, a minimal puzzle of more than 40, a count rotate90\n"
+    "cannot give, a rating above 16.3, the most the scale gives), said at\n"
+    "once; 2 when the arguments are wrong; 3 when the output could not be\n"
+    "written (a full disk, a closed pipe), which ends the run at once; 130\n"
+    "when Ctrl-C ended it, after the puzzles made so far were written, whole\n"
+    "lines.\n";
 
 namespace {
 
