@@ -55,6 +55,8 @@ int appendField(char* out, char field, const FormatValues& values) {
       return appendSettled(out, 0, *rating, rating->stepCount > 0, rating->firstStepRating);
     case 't':
       if (!rating->finished) return appendText(out, 0, "Unfinished");
+      // A full grid took no step, so no technique names its hardest.
+      if (rating->stepCount == 0) return appendText(out, 0, "Solved");
       writeTechniqueName(rating->hardest, rating->hardestLevel, out, kFormatFieldSize);
       return int(std::strlen(out));
     case 'c':

@@ -25,10 +25,14 @@ int nextByte(PuzzleReader& reader) {
   return reader.buffer[reader.position++];
 }
 
-// Nothing is left in the buffer and the next read would wait for more.
+// No whole line is left in the buffer, and the next read would wait for
+// more: a line that has begun to arrive waits for its end after the lines
+// before it are answered.
 bool inputPaused(const PuzzleReader& reader) {
-  return reader.position == reader.length && reader.file != nullptr && reader.shortRead &&
-         inputWouldWait(reader.file);
+  if (reader.file == nullptr || !reader.shortRead) return false;
+  for (int at = reader.position; at < reader.length; ++at)
+    if (reader.buffer[at] == '\n' || reader.buffer[at] == '\r') return false;
+  return inputWouldWait(reader.file);
 }
 
 // The usual line of a list, 81 cell characters and its LF or CR, read
@@ -118,12 +122,12 @@ ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, PuzzleLine& line)
       return kLineRead;
     }
     reader.queued = reader.queueNext = 0;
-    if (mayPause && inputPaused(reader)) return kInputPaused;
     if (!reader.afterCarriageReturn && readPlainLine(reader, line)) {
       line.lineNumber = ++reader.lineNumber;
       if (takeLine(reader, LineKind::kEntry, noGroups, line)) return kLineRead;
       continue;
     }
+    if (mayPause && inputPaused(reader)) return kInputPaused;
     int byte = nextByte(reader);
     if (byte < 0) {
       if (reader.heldCount > 0) {

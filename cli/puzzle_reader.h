@@ -52,6 +52,7 @@ void openPuzzleReader(PuzzleReader& reader, std::FILE* file);
 // Reads up to the next line that holds more than blanks and a comment or a
 // grid's border; lineNumber counts every line from 1, and a grid on nine
 // lines has the number of its first. With mayPause, returns kInputPaused
-// rather than wait for input that has not arrived yet, also in the middle of
-// a grid on nine lines. A line cut by a failed read is dropped.
+// rather than wait for input that has not arrived yet, the start of a line
+// among it, also in the middle of a grid on nine lines. A line cut by a
+// failed read is dropped.
 ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, PuzzleLine& line);

@@ -58,6 +58,12 @@ int appendRatingFields(char* out, int length, int tenths, Technique hardest, int
   const int start = length;
   length = appendRating(out, length, tenths);
   out[length++] = ' ';
+  // Every step rates 1.0 or more: 0.0 took none, the grid was full.
+  if (tenths == 0) {
+    length = appendText(out, length, "Solved");
+    out[length] = '\0';
+    return length;
+  }
   writeTechniqueName(hardest, hardestLevel, out + length, kRatingFieldsSize - (length - start));
   return length + int(std::strlen(out + length));
 }

@@ -22,6 +22,7 @@ int appendUnfinishedRating(char* out, int length, int tenths);
 // ">=11.1 Unfinished".
 int appendReachedRating(char* out, int length, int tenths);
 // A rating in tenths and the technique that reached it, as both commands'
-// --rate writes them: "7.2 ForcingChain"; out has kRatingFieldsSize
-// characters of room, the last for a terminating zero it writes.
+// --rate writes them: "7.2 ForcingChain", or "0.0 Solved" when no step was
+// taken; out has kRatingFieldsSize characters of room, the last for a
+// terminating zero it writes.
 int appendRatingFields(char* out, int length, int tenths, Technique hardest, int hardestLevel);

@@ -12,8 +12,9 @@ const char kSolveUsage[] =
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -, one puzzle per line. Lines end at LF, CR LF or CR; '#'\n"
     "starts a comment that runs to the end of the line, and lines of nothing\n"
-    "but blanks and a comment are skipped. When the input pauses, the lines so\n"
-    "far are answered at once, so a program can feed puzzles one at a time.\n"
+    "but blanks and a comment are skipped. When the input pauses, even within a\n"
+    "line, the lines before are answered at once, so a program can feed\n"
+    "puzzles one at a time.\n"
     "\n"
     "Cells are '1'-'9', a digit, and '0', '.' or '*', an empty cell; other\n"
     "characters are skipped. Fields are parted by blanks, tabs, ';' and ','.\n"
@@ -35,15 +36,17 @@ const char kSolveUsage[] =
     "GRID, where VERDICT is found, none or invalid (a digit repeated in a\n"
     "unit), NODES the search nodes, DEPTH the deepest search level, SECONDS the\n"
     "run time and GRID the 81 digits of the solution, or 81 dots without one.\n"
+    "Each line is written as soon as it and those before it are ready.\n"
     "\n"
     "  --count    add a field: the number of solutions, 0, 1 or 2 (two or more)\n"
     "  --rate     add two fields: the difficulty on the Sudoku Explainer scale,\n"
     "             one decimal, and the hardest technique's name in one word\n"
-    "             (e.g. 7.2 ForcingChain); for a puzzle with no solution or\n"
-    "             several, - and Invalid, NoSolution or MultipleSolutions, and\n"
-    "             WrongPosition for pencil marks that leave out a digit of the\n"
-    "             solution; for one the rater could not finish, the rating\n"
-    "             reached and Unfinished (e.g. >=11.1 Unfinished)\n"
+    "             (e.g. 7.2 ForcingChain), 0.0 Solved for a full grid; for a\n"
+    "             puzzle with no solution or several, - and Invalid, NoSolution\n"
+    "             or MultipleSolutions, and WrongPosition for pencil marks that\n"
+    "             leave out a digit of the solution; for one the rater could not\n"
+    "             finish, the rating reached and Unfinished (e.g. >=11.1\n"
+    "             Unfinished)\n"
     "  --explain  after each puzzle's line, the steps a person would take, one a\n"
     "             line with its rating, then the puzzle's rating\n"
     "  --max-work N  let a rating visit N chain nodes before it gives up\n"
@@ -73,7 +76,9 @@ const char kSolveUsage[] =
     "\n"
     "Exit status: 0 when every line was a puzzle, 1 when some line was not,\n"
     "2 when a file could not be opened or read or the arguments are wrong, 3\n"
-    "when the output could not be written, which ends the run at once.\n";
+    "when the output could not be written (a full disk, a closed pipe), which\n"
+    "ends the run at once, 130 when Ctrl-C ended it, after the lines answered\n"
+    "so far were written, whole.\n";
 
 int readSolveArguments(int argc, char** argv, int processors, SolveOptions& options,
                        int* fileCount) {
@@ -99,26 +104,27 @@ int readSolveArguments(int argc, char** argv, int processors, SolveOptions& opti
       options.explain = true;
     } else if (std::strcmp(arg, "--max-work") == 0) {
       if (i + 1 == argc || !readWorkBound(argv[i + 1], &options.workBound))
-        return reportWrongArgument("vantric-solve", kSolveUsage,
-                                   "--max-work wants a number of chain nodes, 0 for no bound");
+        return reportWrongValue("vantric-solve", "--max-work",
+                                "a number of chain nodes, 0 for no bound",
+                                i + 1 == argc ? nullptr : argv[i + 1]);
       ++i;
     } else if (std::strcmp(arg, "--hint") == 0) {
       options.hint = true;
     } else if (std::strcmp(arg, "--format") == 0) {
       if (i + 1 == argc)
-        return reportWrongArgument("vantric-solve", kSolveUsage,
-                                   "--format wants the line's fields, e.g. '%g %r/%p/%d'");
+        return reportWrongValue("vantric-solve", "--format",
+                                "the line's fields, e.g. '%g %r/%p/%d'", nullptr);
       char unknown[3];
       if (!checkFormat(argv[i + 1], unknown))
-        return reportWrongArgument("vantric-solve", kSolveUsage, "--format has no field", unknown);
+        return reportWrongArgument("vantric-solve", "--format has no field", unknown);
       options.format = argv[++i];
     } else if (std::strcmp(arg, "--jobs") == 0) {
       if (i + 1 == argc || !readJobCount(argv[i + 1], &options.jobs))
-        return reportWrongArgument("vantric-solve", kSolveUsage,
-                                   "--jobs wants a number of threads, 1 or more");
+        return reportWrongValue("vantric-solve", "--jobs", "a number of threads, 1 or more",
+                                i + 1 == argc ? nullptr : argv[i + 1]);
       ++i;
     } else {
-      return reportWrongArgument("vantric-solve", kSolveUsage, "unknown option", arg);
+      return reportWrongArgument("vantric-solve", "unknown option", arg);
     }
   }
   return -1;

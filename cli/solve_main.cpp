@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "cli/claimed_items.h"
+#include "cli/ordered_output.h"
 #include "cli/output_format.h"
 #include "cli/position_check.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
 #include "cli/solve_arguments.h"
 #include "cli/standard_output.h"
+#include "cli/stream_signals.h"
 #include "cli/worker_threads.h"
 #include "cli/zeroed_memory.h"
 #include "logic/rating.h"
@@ -43,8 +45,10 @@ constexpr int kBatchSize = 4096;
 constexpr int kExplainBatchSize = 64;
 constexpr int kResultTextSize = 160;
 // A worker takes this many lines at a time, so that workers seldom meet on
-// the shared counter or on neighbouring lines.
+// the shared counter or on neighbouring lines; it writes what is ready when
+// it has solved them. A rating takes long enough to be a claim of its own.
 constexpr int kLinesPerClaim = 16;
+constexpr int kRatedLinesPerClaim = 1;
 
 enum Verdict { kFound, kNone, kInvalid };
 const char* const kVerdictNames[] = {"found", "none", "invalid"};
@@ -73,9 +77,10 @@ struct BatchLine {
   std::string formatted;
 };
 
-// Lines are read a batch at a time, solved by every worker at once and then
-// printed in their order; the next batch is read while the workers start on
-// this one. Its lines grow to the longest batch so far.
+// Lines are read a batch at a time, solved by every worker at once and
+// written in their order as soon as they and those before them are solved;
+// the next batch is read while the workers start on this one. Its lines grow
+// to the longest batch so far.
 struct Batch {
   std::vector<BatchLine> lines;
   int length;
@@ -91,7 +96,8 @@ struct SolveWorkspace {
 };
 
 // What a run works with. The workers read its options and fill the lines of
-// the batch being solved, each in a workspace of its own.
+// the batch being solved, each in a workspace of its own; the totals, the
+// status and standard output belong to whichever thread is writing.
 struct SolveRun {
   SolveOptions options;
   // Whether each puzzle is rated and its solutions counted, as the options
@@ -102,6 +108,13 @@ struct SolveRun {
   PuzzleReader reader;
   Batch batches[2];
   Batch* solving;
+  const char* inputName;
+  OrderedOutput output;
+  // The worst status a line called for so far.
+  int lineStatus;
+  // The errno of a failed write, 0 while none failed.
+  int writeError;
+  double lastFlushSeconds;
   ZeroedPointer<SolveWorkspace> workspaces[kMaxThreads];
 };
 
@@ -274,18 +287,22 @@ void solveLine(const SolveRun& run, SolveWorkspace& workspace, BatchLine& line) 
   if (options.format != nullptr) formatLine(run, state, solutions, line);
 }
 
-// One worker: takes the batch's next unsolved lines until none is left.
+// One worker: takes the batch's next unsolved lines until none is left, the
+// output failed or Ctrl-C asked the run to end, and writes what is ready
+// after each claim.
 void solveBatchLines(int worker, void* context) {
   SolveRun& run = *static_cast<SolveRun*>(context);
   SolveWorkspace& workspace = *run.workspaces[worker];
   Batch& batch = *run.solving;
   int first = 0;
   int end = 0;
-  while (claimItems(batch.claims, &first, &end)) {
-    for (int index = first; index < end; ++index) {
+  while (!interrupted() && !outputStopped(run.output) && claimItems(batch.claims, &first, &end)) {
+    for (int index = first; index < end && !outputStopped(run.output); ++index) {
       BatchLine& line = batch.lines[index];
       if (line.entry.cellCount == kCellCount) solveLine(run, workspace, line);
+      markDone(run.output, index);
     }
+    writeDone(run.output);
   }
 }
 
@@ -317,43 +334,57 @@ ReadResult readBatch(SolveRun& run, Batch& batch, bool waitForFirst) {
   return kLineRead;
 }
 
-// Prints a batch in input order; the exit status it calls for.
-int printBatch(SolveRun& run, const Batch& batch, const char* name) {
-  int status = 0;
-  for (int i = 0; i < batch.length; ++i) {
-    const BatchLine& line = batch.lines[i];
-    if (line.entry.cellCount < kCellCount) {
-      if (!flushOutput()) return reportWriteFailure("vantric-solve");
-      std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
-                   line.entry.lineNumber, line.entry.cellCount);
-      status = kStatusNotAPuzzle;
-      continue;
-    }
-    if (run.options.format != nullptr) {
-      std::fwrite(line.formatted.data(), 1, line.formatted.size(), stdout);
-    } else {
-      std::fwrite(line.text, 1, size_t(line.textLength), stdout);
-    }
-    if (run.options.explain || run.options.hint)
-      std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
-    Totals& totals = run.totals;
-    ++totals.puzzles;
-    ++totals.verdicts[line.verdict];
-    totals.nodes += line.nodes;
-    totals.seconds += line.seconds;
-    ++totals.unfinished[int(line.limit)];
+bool noteWriteFailure(SolveRun& run) {
+  if (run.writeError == 0) run.writeError = errno != 0 ? errno : EIO;
+  return false;
+}
+
+// Writes a solved line in input order, or says that it is not a puzzle;
+// false when the write failed.
+bool writeBatchLine(int index, void* context) {
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  const BatchLine& line = run.solving->lines[index];
+  if (line.entry.cellCount < kCellCount) {
+    if (!flushOutput()) return noteWriteFailure(run);
+    std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", run.inputName,
+                 line.entry.lineNumber, line.entry.cellCount);
+    run.lineStatus = kStatusNotAPuzzle;
+    return true;
   }
+  if (run.options.format != nullptr) {
+    std::fwrite(line.formatted.data(), 1, line.formatted.size(), stdout);
+  } else {
+    std::fwrite(line.text, 1, size_t(line.textLength), stdout);
+  }
+  if (run.options.explain || run.options.hint)
+    std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
+  Totals& totals = run.totals;
+  ++totals.puzzles;
+  ++totals.verdicts[line.verdict];
+  totals.nodes += line.nodes;
+  totals.seconds += line.seconds;
+  ++totals.unfinished[int(line.limit)];
   // glibc's fwrite can count a line as written when flushing the buffer
   // failed; the stream's error mark tells.
-  return std::ferror(stdout) == 0 ? status : reportWriteFailure("vantric-solve");
+  return std::ferror(stdout) == 0 || noteWriteFailure(run);
+}
+
+// A rating takes long enough that its line goes out at once; solved lines
+// come fast, and the next claim a worker ends, or the end of the batch,
+// takes them a few milliseconds later.
+bool flushBatchLines(void* context) {
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  const bool rating = run.options.rate || run.options.explain;
+  return (rating ? flushOutput() : flushOutputSoon(&run.lastFlushSeconds)) || noteWriteFailure(run);
 }
 
 // Solves every puzzle of one stream; the exit status it calls for. The next
 // batch is read while the workers solve a full one; a batch that ends where
-// the input pauses is printed and flushed before reading waits for more.
+// the input pauses is written and flushed before reading waits for more.
 int solveStream(SolveRun& run, std::FILE* file, const char* name) {
   openPuzzleReader(run.reader, file);
-  int status = 0;
+  run.inputName = name;
+  run.lineStatus = 0;
   // Nothing read yet: the first batch waits for its input as after a pause.
   ReadResult input = kInputPaused;
   run.batches[0].length = 0;
@@ -364,8 +395,10 @@ int solveStream(SolveRun& run, std::FILE* file, const char* name) {
       if (!flushOutput()) return reportWriteFailure("vantric-solve");
       input = readBatch(run, batch, true);
     }
-    if (batch.length == 0) break;
-    openClaims(batch.claims, batch.length, kLinesPerClaim);
+    if (batch.length == 0 || interrupted()) break;
+    const bool rating = run.options.rate || run.options.explain;
+    openClaims(batch.claims, batch.length, rating ? kRatedLinesPerClaim : kLinesPerClaim);
+    openOutput(run.output, batch.length);
     const int workers = workersFor(batch.claims, run.options.jobs);
     prepareWorkspaces(run, workers);
     run.solving = &batch;
@@ -374,10 +407,12 @@ int solveStream(SolveRun& run, std::FILE* file, const char* name) {
     if (input == kLineRead) input = readBatch(run, next, false);
     solveBatchLines(0, &run);
     waitForThreads();
-    const int printed = printBatch(run, batch, name);
-    if (printed == kStatusCannotWrite) return printed;
-    if (printed > status) status = printed;
+    writeDone(run.output);
+    if (run.writeError == 0 && !flushOutput()) noteWriteFailure(run);
+    if (run.writeError != 0) return reportWriteError("vantric-solve", run.writeError);
   }
+  if (interrupted()) return kStatusInterrupted;
+  const int status = run.lineStatus;
   if (input != kReadFailed) return status;
   if (!flushOutput()) return reportWriteFailure("vantric-solve");
   std::fprintf(stderr, "vantric-solve: cannot read %s: %s\n",
@@ -428,7 +463,7 @@ int solveInputs(SolveRun& run, char* const* names, int count) {
         std::fclose(file);
       }
     }
-    if (inputStatus == kStatusCannotWrite) return inputStatus;
+    if (inputStatus == kStatusCannotWrite || inputStatus == kStatusInterrupted) return inputStatus;
     if (inputStatus > status) status = inputStatus;
   }
   return status;
@@ -450,8 +485,12 @@ int main(int argc, char** argv) {
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.
   _setmode(_fileno(stdin), _O_BINARY);
 #endif
+  catchStreamSignals();
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
+  run->output.writeItem = writeBatchLine;
+  run->output.endWrites = flushBatchLines;
+  run->output.context = run.get();
   // Each batch's lines in one allocation, whose pages are used only as far
   // as lines are read.
   for (Batch& batch : run->batches) batch.lines.reserve(std::size_t(batchSize(run->options)));
