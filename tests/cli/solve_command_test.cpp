@@ -697,7 +697,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 // Each answer goes out as soon as it and those before it are ready: the
 // first ratings of the hardest list, minutes of work, come at once. A
 // reader that has gone, or a full disk, ends the run within a rating or so,
-// with status 3, SIGPIPE at its default.
+// with status 3, SIGPIPE at its default. The work bound keeps each rating
+// short in the sanitizer build too, where one at the default takes seconds.
 TEST(SolveCommand, AnswersGoOutAsReadyAndAFailedWriteEndsTheRun) {
   int fromSolve[2];
   ASSERT_EQ(pipe2(fromSolve, O_CLOEXEC), 0);
@@ -705,8 +706,9 @@ TEST(SolveCommand, AnswersGoOutAsReadyAndAFailedWriteEndsTheRun) {
   const std::string err = scratch("ready_err");
   int errors = openForWriting(err);
   CommandProcess solve;
-  startCommand(solve, VANTRIC_SOLVE_PATH, {"--rate", "--jobs", "2", kHardestList}, none,
-               fromSolve[1], errors);
+  startCommand(solve, VANTRIC_SOLVE_PATH,
+               {"--rate", "--jobs", "2", "--max-work", "300000", kHardestList}, none, fromSolve[1],
+               errors);
   close(fromSolve[1]);
   close(errors);
   for (int i = 0; i < 2; ++i) {
@@ -720,7 +722,8 @@ TEST(SolveCommand, AnswersGoOutAsReadyAndAFailedWriteEndsTheRun) {
   const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
   ASSERT_GE(full, 0);
   errors = openForWriting(err);
-  startCommand(solve, VANTRIC_SOLVE_PATH, {"--rate", kHardestList}, none, full, errors);
+  startCommand(solve, VANTRIC_SOLVE_PATH, {"--rate", "--max-work", "300000", kHardestList}, none,
+               full, errors);
   close(full);
   close(errors);
   close(none);
@@ -736,8 +739,8 @@ TEST(SolveCommand, CtrlCEndsOnWholeLines) {
   const int none = open("/dev/null", O_RDWR | O_CLOEXEC);
   const int output = openForWriting(out);
   CommandProcess solve;
-  startCommand(solve, VANTRIC_SOLVE_PATH, {"--rate", "--jobs", "2", kHardestList}, none, output,
-               none);
+  startCommand(solve, VANTRIC_SOLVE_PATH,
+               {"--rate", "--jobs", "2", "--max-work", "300000", kHardestList}, none, output, none);
   close(output);
   const auto start = std::chrono::steady_clock::now();
   while (readFile(out).empty() &&
@@ -753,7 +756,7 @@ TEST(SolveCommand, CtrlCEndsOnWholeLines) {
   std::string first;
   std::string line;
   for (size_t i = 0; i < lines.size() && std::getline(hardest, line); ++i) first += line + "\n";
-  const Outcome again = run("--rate", first);
+  const Outcome again = run("--rate --max-work 300000", first);
   ASSERT_EQ(again.out.size(), lines.size());
   for (size_t i = 0; i < lines.size(); ++i)
     EXPECT_EQ(withoutSeconds(lines[i]), withoutSeconds(again.out[i])) << "line " << i;
