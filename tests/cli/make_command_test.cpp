@@ -24,6 +24,7 @@
 #include "state/version.h"
 #include "tests/cli/command_process.h"
 #include "tests/support/brute_force.h"
+#include "tests/support/file_text.h"
 
 namespace {
 
@@ -32,13 +33,6 @@ struct Made {
   std::vector<std::string> lines;
   std::string err;
 };
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Runs vantric-make with arguments (a redirection among them overrides the
 // output file); its lines, standard error and exit status.

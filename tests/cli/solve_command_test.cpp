@@ -25,6 +25,7 @@
 #include "state/version.h"
 #include "tests/cli/command_process.h"
 #include "tests/solver/solver_support.h"
+#include "tests/support/file_text.h"
 
 namespace {
 
@@ -55,13 +56,6 @@ std::string scratch(const char* name) {
 
 void writeFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Runs vantric-solve with arguments and standard input; collects the lines

@@ -18,6 +18,7 @@
 #include "logic/step_text.h"
 #include "logic/technique_names.h"
 #include "tests/logic/logic_support.h"
+#include "tests/support/file_text.h"
 
 namespace {
 
@@ -26,13 +27,6 @@ struct Outcome {
   std::vector<std::string> out;
   std::string err;
 };
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Runs vantric-solve with arguments on input, in a folder of its own.
 Outcome run(const std::string& arguments, const std::string& input) {
