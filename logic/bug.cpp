@@ -140,7 +140,7 @@ bool findTypeThree(const LogicGrid& grid, const Grave& grave, Step& step) {
       }
       if (count < n) continue;
       for (int chosen = 0; chosen < 1 << count; ++chosen) {
-        if (std::popcount(unsigned(chosen)) != n - 1) continue;
+        if (bitCount(chosen) != n - 1) continue;
         int digits = 0;
         bool wide = true;
         for (int i = 0; i < count; ++i) {

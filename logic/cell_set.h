@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "state/bit_count.h"
 #include "state/grid.h"
 
 // Cells 0-63 in word 0, 64-80 in word 1.
@@ -16,7 +17,7 @@ struct CellSet {
   constexpr void add(CellIndex cell) { word[cell >> 6] |= std::uint64_t(1) << (cell & 63); }
   constexpr void remove(CellIndex cell) { word[cell >> 6] &= ~(std::uint64_t(1) << (cell & 63)); }
   constexpr bool empty() const { return (word[0] | word[1]) == 0; }
-  constexpr int count() const { return std::popcount(word[0]) + std::popcount(word[1]); }
+  constexpr int count() const { return wordBitCount(word[0]) + wordBitCount(word[1]); }
   // The lowest cell of a set that is not empty.
   constexpr CellIndex first() const {
     return word[0] != 0 ? std::countr_zero(word[0]) : 64 + std::countr_zero(word[1]);

@@ -6,25 +6,12 @@
 #include <cstdint>
 
 #include "logic/logic_grid.h"
+#include "state/bit_count.h"
 
 // Boxes, then columns, then rows: the order the singles and the sets scan.
 inline constexpr std::uint8_t kScanHouses[kHouseCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8,
                                                           18, 19, 20, 21, 22, 23, 24, 25, 26,
                                                           9,  10, 11, 12, 13, 14, 15, 16, 17};
-
-// The bits of a mask of nine, from a table: without the population-count
-// instruction of later processors std::popcount is a library call.
-inline constexpr auto kBitCounts = [] {
-  struct Counts {
-    std::uint8_t of[512];
-  } counts{};
-  for (int mask = 1; mask < 512; ++mask)
-    counts.of[mask] = std::uint8_t(counts.of[mask >> 1] + (mask & 1));
-  return counts;
-}();
-constexpr int bitCount(int mask) {
-  return kBitCounts.of[mask & 0x1FF];
-}
 
 // Calls visit(items, covered) for the subsets of size items among the
 // eligible ones (bits of 0..8), in increasing binary order, whose masks

@@ -79,8 +79,8 @@ int heartLinks(int house, int positions, int heart, LinkRules rules, StrongLink 
   const int columnArm = positions & kBoxColumn[heart % 3] & ~heartBit;
   const int rowArm = positions & kBoxRow[heart / 3] & ~heartBit;
   if (columnArm == 0 || rowArm == 0) return 0;
-  const bool singleColumn = std::popcount(unsigned(columnArm)) == 1;
-  const bool singleRow = std::popcount(unsigned(rowArm)) == 1;
+  const bool singleColumn = bitCount(columnArm) == 1;
+  const bool singleRow = bitCount(rowArm) == 1;
   if (!singleColumn && !singleRow) {
     if ((positions & heartBit) == 0) {
       makeLink(links[0], house, columnArm, rowArm, true);
@@ -116,7 +116,7 @@ int parallelLinks(int house, int positions, StrongLink links[2]) {
       if (first == 0 || second == 0) return 0;
       makeLink(links[0], house, first, second, true);
       // The four corners of a rectangle link both ways.
-      if (std::popcount(unsigned(positions)) != 4 || usedSegments(positions, kBoxRow) != 2 ||
+      if (bitCount(positions) != 4 || usedSegments(positions, kBoxRow) != 2 ||
           usedSegments(positions, kBoxColumn) != 2)
         return 1;
       const int* crossing = segments == kBoxRow ? kBoxColumn : kBoxRow;
@@ -137,7 +137,7 @@ int parallelLinks(int house, int positions, StrongLink links[2]) {
 int findHouseLinks(const LogicGrid& grid, int house, int digit, LinkRules rules,
                    StrongLink links[2]) {
   const int positions = housePositions(grid, house, digit);
-  const int count = std::popcount(unsigned(positions));
+  const int count = bitCount(positions);
   if (count == 2) {
     const int first = positions & -positions;
     if (rules == LinkRules::kThreeLinks && houseTypeOf(house) == kBoxHouse) {

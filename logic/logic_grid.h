@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "logic/houses.h"
+#include "state/bit_count.h"
 #include "state/grid.h"
 
 struct LogicGrid {
@@ -18,7 +19,7 @@ constexpr int digitBit(int digit) {
   return 1 << (digit - 1);
 }
 constexpr int candidateCount(int mask) {
-  return std::popcount(unsigned(mask));
+  return bitCount(mask);
 }
 // The lowest digit of a mask that is not empty.
 constexpr int firstDigit(int mask) {

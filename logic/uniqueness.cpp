@@ -134,8 +134,7 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
       const int p2 = kHouses.positions[c2][houseTypeOf(house)];
       if (n >= candidateCount(extras) && empty >= 2 * n) {
         for (int chosen = 0; chosen < 512; ++chosen) {
-          if (std::popcount(unsigned(chosen)) != n || !(chosen >> p1 & 1) || (chosen >> p2 & 1))
-            continue;
+          if (bitCount(chosen) != n || !(chosen >> p1 & 1) || (chosen >> p2 & 1)) continue;
           const int others = chosen & ~(1 << p1);
           bool wide = true;
           for (int bits = others; bits != 0; bits &= bits - 1) {
@@ -166,7 +165,7 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
       if (empty > 2 * n) {
         const int free = 0777 & ~((search.pair | extras));
         for (int chosen = 0; chosen < 512; ++chosen) {
-          if ((chosen & ~free) != 0 || std::popcount(unsigned(chosen)) != n - 2) continue;
+          if ((chosen & ~free) != 0 || bitCount(chosen) != n - 2) continue;
           const int digits = chosen | search.pair;
           int cover = 0;
           bool everyDigit = true;
@@ -175,7 +174,7 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
             everyDigit = everyDigit && positions != 0;
             cover |= positions;
           }
-          if (!everyDigit || std::popcount(unsigned(cover)) != n || !(cover >> p1 & 1)) continue;
+          if (!everyDigit || bitCount(cover) != n || !(cover >> p1 & 1)) continue;
           const int inside = cover & ~(1 << p1);
           bool any = false;
           for (int bits = inside; bits != 0; bits &= bits - 1)

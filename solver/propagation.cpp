@@ -7,6 +7,7 @@
 #include "model/tables.h"
 #include "solver/hidden_rows.h"
 #include "solver/word_pair.h"
+#include "state/bit_count.h"
 
 namespace {
 
@@ -356,7 +357,7 @@ bool prepareFrame(SolverFrame& frame) {
     for (int d = 0; d < 9; ++d)
       frame.digitCells[d][w] = sets[d + 1][w] & (~filled | holding[d + 1][w]);
   }
-  frame.emptyCount = std::popcount(holding[0][0]) + std::popcount(holding[0][1]);
+  frame.emptyCount = wordBitCount(holding[0][0]) + wordBitCount(holding[0][1]);
   frame.contradiction = false;
   // Each empty cell's candidates counted in bit planes, one digit at a time.
   for (int w = 0; w < 2; ++w) {
