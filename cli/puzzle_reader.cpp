@@ -85,12 +85,14 @@ void openPuzzleReader(PuzzleReader& reader, std::FILE* file) {
   reader.shortRead = true;
   reader.afterCarriageReturn = false;
   reader.readError = 0;
+  reader.restLength = 0;
 }
 
 ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, int cells[kCellCount],
                           int* cellCount, long long* lineNumber) {
   for (;;) {
     if (mayPause && inputPaused(reader)) return kInputPaused;
+    reader.restLength = 0;
     if (!reader.afterCarriageReturn && readPlainLine(reader, cells)) {
       *cellCount = kCellCount;
       *lineNumber = ++reader.lineNumber;
@@ -109,7 +111,11 @@ ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, int cells[kCellCo
       const int value = kByteValues.value[byte];
       if (value == kCommentStart) break;
       if (value != kBlank) blank = false;
-      if (value >= 0 && count < kCellCount) cells[count++] = value;
+      if (value >= 0 && count < kCellCount) {
+        cells[count++] = value;
+      } else if (count == kCellCount && reader.restLength < PuzzleReader::kRestSize) {
+        reader.rest[reader.restLength++] = char(byte);
+      }
     }
     while (byte >= 0 && byte != '\n' && byte != '\r') byte = nextByte(reader);
     if (reader.readError != 0) return kReadFailed;

@@ -24,6 +24,11 @@ struct PuzzleReader {
   bool afterCarriageReturn;
   // The errno of a failed read, 0 while none failed.
   int readError;
+  // What the last line held after its 81st cell, up to its end or its
+  // comment, such as a rating; only the first kRestSize bytes are kept.
+  static constexpr int kRestSize = 256;
+  char rest[kRestSize];
+  int restLength;
 };
 
 enum ReadResult { kLineRead, kInputPaused, kInputEnded, kReadFailed };
