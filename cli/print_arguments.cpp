@@ -100,7 +100,7 @@ int readPrintArguments(int argc, char** argv, PrintOptions& options, int* fileCo
       long long perPage = 0;
       if (value == nullptr || !readWholeNumber(value, 1, 6, &perPage) || perPage == 3 ||
           perPage == 5)
-        return reportWrongArgument("vantric-print", kPrintUsage, "--per-page wants 1, 2, 4 or 6");
+        return reportWrongValue("vantric-print", "--per-page", "1, 2, 4 or 6", value);
       options.perPage = int(perPage);
       ++i;
     } else if (std::strcmp(arg, "--paper") == 0) {
@@ -109,27 +109,27 @@ int readPrintArguments(int argc, char** argv, PrintOptions& options, int* fileCo
       } else if (value != nullptr && std::strcmp(value, "letter") == 0) {
         options.paper = Paper::kLetter;
       } else {
-        return reportWrongArgument("vantric-print", kPrintUsage, "--paper wants a4 or letter");
+        return reportWrongValue("vantric-print", "--paper", "a4 or letter", value);
       }
       ++i;
     } else if (std::strcmp(arg, "--title") == 0) {
       const int length = value == nullptr ? -1 : utf8Length(value);
       if (length < 1 || length > kMaxTitleCharacters)
-        return reportWrongArgument("vantric-print", kPrintUsage,
-                                   "--title wants UTF-8 text of 1 to 60 characters");
+        return reportWrongValue("vantric-print", "--title",
+                                "UTF-8 text of 1 to 60 printable characters", value);
       options.title = value;
       ++i;
     } else if (std::strcmp(arg, "-o") == 0) {
       if (value == nullptr || value[0] == '\0')
-        return reportWrongArgument("vantric-print", kPrintUsage, "-o wants a file name");
+        return reportWrongValue("vantric-print", "-o", "a file name", value);
       options.output = value;
       ++i;
     } else {
-      return reportWrongArgument("vantric-print", kPrintUsage, "unknown option", arg);
+      return reportWrongArgument("vantric-print", "unknown option", arg);
     }
   }
   if (options.svg && (options.output == nullptr || std::strcmp(options.output, "-") == 0))
-    return reportWrongArgument("vantric-print", kPrintUsage,
+    return reportWrongArgument("vantric-print",
                                "--svg writes files of their own and wants -o FILE");
   return -1;
 }

@@ -22,6 +22,17 @@ struct InputRun {
   bool tooMany;
 };
 
+// The rest of the line without a last field that the kept bytes may have
+// cut short, which could read as another rating ("7.2" of "7.25").
+int keptRestLength(const PuzzleLine& line) {
+  int length = line.restLength;
+  if (length < kLineRestSize) return length;
+  while (length > 0 && line.rest[length - 1] != ' ' && line.rest[length - 1] != '\t' &&
+         line.rest[length - 1] != ';' && line.rest[length - 1] != ',')
+    --length;
+  return length;
+}
+
 // Why a board is not a puzzle to print, or null when it has one solution;
 // the state is left solved.
 const char* refusalOf(GameState& state) {
@@ -35,23 +46,22 @@ const char* refusalOf(GameState& state) {
 int readStream(InputRun& run, std::FILE* file, const char* name) {
   openPuzzleReader(run.reader, file);
   int status = 0;
-  int cells[kCellCount];
-  int cellCount = 0;
-  long long lineNumber = 0;
+  PuzzleLine line;
   ReadResult result = kLineRead;
-  while ((result = readPuzzleLine(run.reader, false, cells, &cellCount, &lineNumber)) ==
-         kLineRead) {
-    if (cellCount < kCellCount) {
-      std::fprintf(stderr, "vantric-print: %s:%lld: not a puzzle (%d cells)\n", name, lineNumber,
-                   cellCount);
+  while ((result = readPuzzleLine(run.reader, false, line)) == kLineRead) {
+    if (line.cellCount < kCellCount) {
+      std::fprintf(stderr, "vantric-print: %s:%lld: not a puzzle (%d cells)\n", name,
+                   line.lineNumber, line.cellCount);
       status = kStatusNotPrintable;
       continue;
     }
-    for (CellIndex c = 0; c < kCellCount; ++c) run.state.board[c] = cells[c];
+    // A position's pencil marks mean nothing on paper: its digits are the
+    // puzzle, as vantric-solve solves them.
+    for (CellIndex c = 0; c < kCellCount; ++c) run.state.board[c] = line.puzzle.value[c];
     const char* refusal = refusalOf(run.state);
     if (refusal != nullptr) {
-      std::fprintf(stderr, "vantric-print: %s:%lld: not a puzzle to print: %s\n", name, lineNumber,
-                   refusal);
+      std::fprintf(stderr, "vantric-print: %s:%lld: not a puzzle to print: %s\n", name,
+                   line.lineNumber, refusal);
       status = kStatusNotPrintable;
       continue;
     }
@@ -61,10 +71,10 @@ int readStream(InputRun& run, std::FILE* file, const char* name) {
     }
     PrintPuzzle puzzle{};
     for (CellIndex c = 0; c < kCellCount; ++c) {
-      puzzle.givens[c] = static_cast<signed char>(cells[c]);
+      puzzle.givens[c] = static_cast<signed char>(line.puzzle.value[c]);
       puzzle.solution[c] = static_cast<signed char>(run.state.solution[c]);
     }
-    puzzle.rated = readRatingFields(run.reader.rest, run.reader.restLength, &puzzle.rating);
+    puzzle.rated = readRatingFields(line.rest, keptRestLength(line), &puzzle.rating);
     run.puzzles->push_back(puzzle);
   }
   if (result != kReadFailed) return status;

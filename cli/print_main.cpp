@@ -2,6 +2,7 @@
 // SVG file a page, with their solutions at the end on request.
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantric-print: standard output is a terminal; name a file with -o\n");
     return kStatusWrongArguments;
   }
+  // A reader that has gone makes the write fail with status 3, as for the
+  // other commands, rather than end the process by SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
   initTables();
   std::vector<PrintPuzzle> puzzles;
   const int status = readPrintPuzzles(argv + 1, fileCount, puzzles);

@@ -1,5 +1,5 @@
-// The rating fields a puzzle's line may carry after the puzzle, as
-// vantric-make --rate and vantric-solve --rate write them.
+// The rating a puzzle's line may carry after the puzzle, as vantric-make
+// --rate and vantric-solve --rate write it and as the published lists do.
 #pragma once
 
 struct LineRating {
@@ -9,8 +9,10 @@ struct LineRating {
   bool atLeast;
 };
 
-// Reads the rating that starts text, the line after its puzzle, past any
-// blanks: "7.2 ForcingChain", ">=11.1 Unfinished" or a bare "7.2"; whole
-// ratings of one or two digits and one decimal. False for anything else, such
-// as "- Invalid" or nothing at all.
+// Reads the first field of text, the line after its puzzle, that is a
+// rating: "7.2" of "7.2 ForcingChain", ">=11.1" of ">=11.1 Unfinished", ER
+// of "ED=7.2/1.2/1.2" or "7.2/1.2/1.2", the last field of
+// "ID;PUZZLE;SOLUTION;7.2"; one or two whole digits and one decimal. Fields
+// end at blanks, ';' and ','. False when no field is a rating, as for
+// "- Invalid" or nothing at all.
 bool readRatingFields(const char* text, int length, LineRating* rating);

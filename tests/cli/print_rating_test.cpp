@@ -21,12 +21,10 @@ std::vector<std::string> restsOf(const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
   openPuzzleReader(reader, file);
-  int cells[kCellCount];
-  int count = 0;
-  long long line = 0;
+  PuzzleLine line;
   std::vector<std::string> rests;
-  while (readPuzzleLine(reader, false, cells, &count, &line) == kLineRead)
-    rests.emplace_back(reader.rest, std::size_t(reader.restLength));
+  while (readPuzzleLine(reader, false, line) == kLineRead)
+    rests.emplace_back(line.rest, std::size_t(line.restLength));
   std::fclose(file);
   return rests;
 }
@@ -38,14 +36,14 @@ TEST(PrintRating, TheReaderKeepsWhatFollowsThePuzzle) {
                            kPuzzle + " " + std::string(300, 'x') + "\n" + kPuzzle + " 4.5\n";
   const std::vector<std::string> rests = restsOf(text);
   ASSERT_EQ(rests.size(), 7u);
-  EXPECT_EQ(rests[0], " 7.2 ForcingChain");
+  EXPECT_EQ(rests[0], "7.2 ForcingChain");
   EXPECT_EQ(rests[1], "");
   EXPECT_EQ(rests[2], "\t>=11.1 Unfinished ");
   EXPECT_EQ(rests[3], "1234 5.0");
   EXPECT_EQ(rests[4], "");
-  EXPECT_EQ(rests[5].size(), std::size_t(PuzzleReader::kRestSize));
+  EXPECT_EQ(rests[5].size(), std::size_t(kLineRestSize));
   // The bytes a cut line dropped do not reach the next line.
-  EXPECT_EQ(rests[6], " 4.5");
+  EXPECT_EQ(rests[6], "4.5");
 }
 
 TEST(PrintRating, RatingFieldsAsTheCommandsWriteThem) {
@@ -70,6 +68,12 @@ TEST(PrintRating, RatingFieldsAsTheCommandsWriteThem) {
       {" 100.0 x", false, 0, false},
       {",534678912", false, 0, false},
       {" > =7.2", false, 0, false},
+      {" ED=7.2/1.2/1.2", true, 72, false},
+      {" 8.3/1.2/1.2 x", true, 83, false},
+      {" ER=>=9.0", true, 90, true},
+      {" 1.2.3 4.5", true, 45, false},
+      {" x;7.1", true, 71, false},
+      {" ED=7.2x", false, 0, false},
   };
   for (const Case& c : cases) {
     LineRating rating{-1, false};
@@ -83,6 +87,35 @@ TEST(PrintRating, RatingFieldsAsTheCommandsWriteThem) {
   LineRating rating{};
   EXPECT_TRUE(readRatingFields(" 7.25", 4, &rating));
   EXPECT_EQ(rating.tenths, 72);
+}
+
+TEST(PrintRating, TheListsLayoutsGiveTheirRatings) {
+  const std::string solution =
+      "417369825632158947958724316825437169791586432346912758289643571573291684164875293";
+  std::string marks;
+  for (const char c : kPuzzle)
+    for (int digit = 1; digit <= 9; ++digit)
+      marks += c == '.' || c - '0' == digit ? char('0' + digit) : '.';
+  struct Case {
+    std::string line;
+    int tenths;
+  };
+  const Case cases[] = {
+      {"00015097c6c3 " + kPuzzle + "  7.2", 72},
+      {"17;" + kPuzzle + ";" + solution + ";6.6", 66},
+      {kPuzzle + "," + solution, -1},
+      {kPuzzle + " ED=8.3/1.2/1.2", 83},
+      {kPuzzle + " 3.4/1.2/1.2 HiddenPair", 34},
+      {marks + " 2.3 NakedSingle", 23},
+      {kPuzzle + " # 5.0", -1},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> rests = restsOf(c.line + "\n");
+    ASSERT_EQ(rests.size(), 1u) << c.line;
+    LineRating rating{-1, false};
+    const bool read = readRatingFields(rests[0].data(), int(rests[0].size()), &rating);
+    EXPECT_EQ(read ? rating.tenths : -1, c.tenths) << c.line;
+  }
 }
 
 TEST(PrintRating, DifficultyWordsAtTheEdgesOfTheBands) {
