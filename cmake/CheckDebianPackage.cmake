@@ -63,17 +63,38 @@ run(sh -c "'${root}/usr/bin/vantric-make' --seed 3 --rate | '${root}/usr/bin/van
 file(READ ${root}/one.pdf head LIMIT 5)
 expect("${head}" "^%PDF-" "the printed page")
 
-# Each manual page reads without a warning from man and groff.
+# Each manual page reads without a warning from man and groff, and names
+# every option its program's --help names; lines unbroken and unhyphenated,
+# so that an option is found whole.
 find_program(MAN man)
 if(MAN)
   foreach(page vantric-solve vantric-make vantric-print)
-    execute_process(COMMAND ${MAN} --warnings -l ${root}/usr/share/man/man1/${page}.1.gz
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=1000 ${MAN} --warnings --nh --nj -l
+                            ${root}/usr/share/man/man1/${page}.1.gz
                     OUTPUT_VARIABLE text ERROR_VARIABLE warnings RESULT_VARIABLE status)
     if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
       message(FATAL_ERROR "man ${page}: ${status}\n${warnings}")
     endif()
-    expect("${text}" "EXIT STATUS" "man ${page}")
-    expect("${text}" "EXAMPLES" "man ${page}")
+    foreach(section SYNOPSIS OPTIONS "EXIT STATUS" EXAMPLES)
+      expect("${text}" "\n${section}\n" "man ${page}")
+    endforeach()
+    run(${root}/usr/bin/${page} --help)
+    string(REGEX MATCHALL "--[a-z][a-z-]*" options "${out}")
+    list(REMOVE_DUPLICATES options)
+    foreach(option ${options})
+      string(FIND "${text}" "${option}" at)
+      if(at EQUAL -1)
+        message(FATAL_ERROR "man ${page} does not name ${option}, which --help names")
+      endif()
+    endforeach()
+    # Every exit status the usage gives has its entry in the page.
+    string(FIND "${out}" "Exit status:" at)
+    string(SUBSTRING "${out}" ${at} -1 usageStatuses)
+    string(REGEX MATCHALL "[^0-9.][0-9]+[ \n]when" statuses "${usageStatuses}")
+    foreach(status ${statuses})
+      string(REGEX REPLACE "[^0-9]*([0-9]+)[ \n]when" "\\1" status "${status}")
+      expect("${text}" "EXIT STATUS\n(.*\n)?       ${status} +[A-Z]" "man ${page}, status ${status}")
+    endforeach()
   endforeach()
 endif()
 file(REMOVE_RECURSE ${root})
