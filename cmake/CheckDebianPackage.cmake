@@ -50,6 +50,19 @@ if(out MATCHES "vantric[.]exe|usr/bin/vantric\n")
   message(FATAL_ERROR "the package holds the game:\n${out}")
 endif()
 
+# cmake --install puts the same files under a prefix of its own.
+set(prefix ${BUILD_DIR}/install-check)
+file(REMOVE_RECURSE ${prefix})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+foreach(file bin/vantric-solve bin/vantric-make bin/vantric-print
+             share/man/man1/vantric-solve.1.gz share/man/man1/vantric-make.1.gz
+             share/man/man1/vantric-print.1.gz)
+  if(NOT EXISTS ${prefix}/${file})
+    message(FATAL_ERROR "cmake --install put no ${file} under ${prefix}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${prefix})
+
 set(root ${BUILD_DIR}/package-deb-check)
 file(REMOVE_RECURSE ${root})
 file(MAKE_DIRECTORY ${root})
