@@ -406,6 +406,36 @@ TEST(PrintCommand, MakersRatedPuzzlesPrintWithTheirDifficulty) {
   }
 }
 
+TEST(PrintCommand, SolversFormatPrintsItsRatings) {
+  std::string text;
+  for (const std::string& puzzle : kPuzzles) text += puzzle + "\n";
+  const std::string list = scratch("to_rate.txt");
+  writeFile(list, text);
+  const std::string solve = std::string("'") + VANTRIC_SOLVE_PATH + "' --max-work 2000000 ";
+  const Outcome ratings = shell(solve + "--format '%r' '" + list + "'");
+  ASSERT_EQ(ratings.status, 0) << ratings.err;
+  const std::string pdf = scratch("rated.pdf");
+  const Outcome outcome = shell(solve + "--format '%i;%g;%s;ED=%r/%p/%d %t' '" + list + "' | '" +
+                                VANTRIC_PRINT_PATH + "' --per-page 6 -o '" + pdf + "'");
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  std::istringstream expected(ratings.out);
+  int number = 0;
+  for (int page = 1; page <= 2; ++page) {
+    const ReadPage read = readPage(pdf, page);
+    for (const FoundGrid& grid : read.grids) {
+      std::string rating;
+      std::getline(expected, rating);
+      const std::string label = wordsBeside(read.words, grid, read.dpi, 20.0);
+      const std::size_t dot = label.find(" · ");
+      ASSERT_NE(dot, std::string::npos) << label;
+      EXPECT_EQ(label.substr(dot + std::strlen(" · ")),
+                rating.substr(0, 2) == ">=" ? "≥" + rating.substr(2) : rating);
+      EXPECT_EQ(cellsText(grid, true), kPuzzles[std::size_t(number++)]);
+    }
+  }
+  EXPECT_EQ(number, int(kPuzzles.size()));
+}
+
 TEST(PrintCommand, SvgWritesAFileAPage) {
   const std::string list = scratch("svg.txt");
   writeFile(list, puzzleList());
