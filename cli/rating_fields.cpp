@@ -24,7 +24,9 @@ bool readRatingField(const char* field, int length, LineRating* rating) {
   if (atLeast) at += 2;
   int whole = 0;
   int digits = 0;
-  for (; at < length && isDigit(field[at]); ++at, ++digits) whole = whole * 10 + field[at] - '0';
+  // A third digit already makes it no rating; reading on would overflow.
+  for (; at < length && isDigit(field[at]) && digits <= 2; ++at, ++digits)
+    whole = whole * 10 + field[at] - '0';
   if (digits == 0 || digits > 2) return false;
   if (length - at < 2 || field[at] != '.' || !isDigit(field[at + 1])) return false;
   at += 2;
