@@ -63,8 +63,8 @@ Outcome print(const std::string& arguments) {
   return shell(std::string("'") + VANTRIC_PRINT_PATH + "' " + arguments);
 }
 
-// Seven puzzles of one solution each; a rating after some, as vantric-make
-// --rate writes it, and none after the fourth.
+// Eight puzzles of one solution each; a rating after some, as vantric-make
+// --rate writes it, and none after the fourth and the eighth.
 const std::vector<std::string> kPuzzles = {
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
     "52...6.........7.13...........4..8..6......5...........418.........3..2...87.....",
@@ -73,12 +73,15 @@ const std::vector<std::string> kPuzzles = {
     "....14....3....2...7..........9...3.6.1.............8.2.....1.4....5.6.....7.8...",
     "......52..8.4......3...9...5.1...6..2..7........3.....6...1..........7.4.......3.",
     "6.2.5.........3.4..........43...8....1....2........7..5..27...........81...6.....",
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
 };
 const std::vector<std::string> kRatingFields = {
-    " 2.3 NakedSingle",  " 3.4 HiddenPair", "\t6.6 TurbotFish",  "",
-    " 7.2 ForcingChain", " 4.7 UniqueLoop", " >=11.1 Unfinished"};
-const std::vector<std::string> kLabels = {"Easy · 2.3",   "Medium · 3.4", "Hard · 6.6",    "",
-                                          "Expert · 7.2", "Medium · 4.7", "Expert · ≥11.1"};
+    " 2.3 NakedSingle", " 3.4 HiddenPair", "\t6.6 TurbotFish", "", " 7.2 ForcingChain",
+    " 4.7 UniqueLoop", " >=11.1 Unfinished",
+    // The line's kept bytes end after "7.2" of "7.25", which is no rating.
+    " " + std::string(124, 'x') + " 7.25"};
+const std::vector<std::string> kLabels = {"Easy · 2.3",   "Medium · 3.4", "Hard · 6.6",     "",
+                                          "Expert · 7.2", "Medium · 4.7", "Expert · ≥11.1", ""};
 
 std::string puzzleList() {
   std::string list = "# a printed set\n";
