@@ -91,10 +91,13 @@ void endField(LineScan& scan) {
       isGrid = readMarksField(scan.fieldValues, grid);
     }
     if (isGrid) {
-      // Groups count again after the puzzle, as the position of a hint.
+      // Groups count again after the puzzle, as the position of a hint;
+      // what follows the puzzle starts anew after its field.
       if (++scan.gridCount == 1) {
         scan.groupsOnly = true;
         scan.groupCount = 0;
+        scan.restOpen = true;
+        scan.restLength = 0;
       }
       return;
     }
@@ -118,6 +121,8 @@ void startLineScan(LineScan& scan) {
   scan.gridCount = 0;
   scan.groupsOnly = true;
   scan.groupCount = 0;
+  scan.restOpen = false;
+  scan.restLength = 0;
   startField(scan);
 }
 
@@ -127,8 +132,11 @@ void scanLineByte(LineScan& scan, unsigned char byte) {
   if ((kinds & kBlankByte) == 0) scan.blank = false;
   if ((kinds & kBorder) == 0) scan.ruleOnly = false;
   if (kinds & kDash) scan.ruleDash = true;
-  if (value >= 0 && scan.gathered < kCellCount)
+  if (scan.restOpen && scan.restLength < kLineRestSize) scan.rest[scan.restLength++] = char(byte);
+  if (value >= 0 && scan.gathered < kCellCount) {
     scan.gatheredValues[scan.gathered++] = std::int8_t(value);
+    if (scan.gathered == kCellCount) scan.restOpen = true;
+  }
   if (kinds & kSeparator) {
     endField(scan);
     startField(scan);
@@ -151,6 +159,8 @@ LineKind endLineScan(LineScan& scan, PuzzleLine& line, std::uint16_t rowGroups[k
   endField(scan);
   if (scan.blank) return LineKind::kBlank;
   line.hasPosition = false;
+  line.restLength = scan.restLength;
+  std::memcpy(line.rest, scan.rest, std::size_t(scan.restLength));
   if (scan.gridCount > 0) {
     line.cellCount = kCellCount;
     line.puzzle = scan.grids[0];
@@ -181,6 +191,7 @@ void readCellLine(const std::int8_t values[kCellCount], PuzzleLine& line) {
   line.cellCount = kCellCount;
   readCellField(values, line.puzzle);
   line.hasPosition = false;
+  line.restLength = 0;
 }
 
 void readGroupGrid(const std::uint16_t groups[kCellCount], GridText& grid) {

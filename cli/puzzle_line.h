@@ -10,6 +10,9 @@
 constexpr int kMarksCellCount = 9 * kCellCount;
 // A row of a grid of candidate groups written on nine lines.
 constexpr int kRowGroups = 9;
+// The bytes kept of what follows a line's puzzle, where a list's rating
+// stands (vantric-print reads it); a rating is seldom past the first few.
+constexpr int kLineRestSize = 128;
 
 // A grid as a line writes it: each cell's digit, 0 for empty, and with
 // pencil marks each empty cell's candidates, bit d - 1 for digit d.
@@ -28,6 +31,11 @@ struct PuzzleLine {
   GridText puzzle;
   bool hasPosition;
   GridText position;
+  // What the line holds after its puzzle, up to its comment: after the field
+  // that is its puzzle, or after the 81st cell of a puzzle read over the
+  // whole line. Its first kLineRestSize bytes.
+  int restLength;
+  char rest[kLineRestSize];
 };
 
 enum class LineKind {
@@ -66,6 +74,10 @@ struct LineScan {
   // Counted to one past 81.
   int groupCount;
   std::uint16_t groups[kCellCount];
+  // The bytes since the 81st cell, or since the field of the first grid.
+  bool restOpen;
+  int restLength;
+  char rest[kLineRestSize];
 };
 
 void startLineScan(LineScan& scan);

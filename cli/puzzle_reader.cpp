@@ -75,6 +75,7 @@ bool holdLine(PuzzleReader& reader, LineKind kind, const std::uint16_t groups[kR
   line.lineNumber = reader.firstRowNumber;
   line.cellCount = kCellCount;
   line.hasPosition = false;
+  line.restLength = 0;
   readGroupGrid(&reader.rows[0][0], line.puzzle);
   reader.heldCount = 0;
   reader.heldRows = 0;

@@ -13,6 +13,8 @@ packages=(
   python3 clang-format
   wasi-libc libclang-rt-14-dev-wasm32 libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 binaryen
   chromium
+  libcairo2-dev pkgconf poppler-utils
+  dpkg-dev file lintian man-db
 )
 
 as_root() {

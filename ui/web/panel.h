@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "generator/difficulties.h"
 #include "generator/puzzle_maker.h"
 #include "state/game_state.h"
 
@@ -28,19 +29,6 @@ struct PanelWorkspace {
   GameState solver;
 };
 
-// The difficulties a new puzzle is made at, by rating range in tenths.
-struct Difficulty {
-  const char* name;
-  int minRating;
-  int maxRating;
-};
-constexpr Difficulty kDifficulties[] = {
-    {"Easy", 10, 23},
-    {"Medium", 25, 45},
-    {"Hard", 50, 69},
-    {"Expert", 70, kNoRatingLimit},
-};
-constexpr int kDifficultyCount = int(sizeof kDifficulties / sizeof kDifficulties[0]);
 // Candidates a request tries before it gives up on a difficulty.
 constexpr int kMakeAttempts = 20000;
 
