@@ -51,5 +51,14 @@ int main(int argc, char** argv) {
   } else {
     names.emplace_back(options.output);
   }
-  return writeFilesWhole(names, files) ? 0 : kStatusCannotWrite;
+  // Ctrl-C waits while the pages go to disk, so that it leaves the files
+  // whole or not there, never a hidden temporary one beside them.
+  sigset_t interrupts;
+  sigset_t before;
+  sigemptyset(&interrupts);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&interrupts, signal);
+  sigprocmask(SIG_BLOCK, &interrupts, &before);
+  const bool written = writeFilesWhole(names, files);
+  sigprocmask(SIG_SETMASK, &before, nullptr);
+  return written ? 0 : kStatusCannotWrite;
 }
