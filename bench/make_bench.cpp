@@ -18,7 +18,8 @@ void makePuzzles(benchmark::State& state, Symmetry symmetry, int minRating, int 
   auto workspace = std::make_unique<MakerWorkspace>();
   prepareMakerWorkspace(*workspace);
   const bool rated = minRating > 0 || maxRating < kNoRatingLimit;
-  const MakeRequest request{symmetry, 0, kCellCount, minRating, maxRating, rated};
+  const MakeRequest request{symmetry,  0,     kCellCount,         minRating,
+                            maxRating, rated, Minimality::kOrbits};
   Candidate candidate;
   std::uint64_t index = 0;
   long long made = 0;

@@ -1,23 +1,33 @@
 // The argument reading vantric-solve and vantric-make share.
 #include "cli/arguments.h"
 
-#include "logic/logic_context.h"
-
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "cli/worker_threads.h"
+#include "logic/logic_context.h"
 #include "state/version.h"
 
-bool readWholeNumber(const char* text, long long low, long long high, long long* value) {
-  char* end = nullptr;
-  errno = 0;
-  const long long read = std::strtoll(text, &end, 10);
-  if (end == text || *end != '\0' || errno != 0 || read < low || read > high) return false;
+bool readUnsignedNumber(const char* text, std::uint64_t high, std::uint64_t* value) {
+  // strtoull would skip leading blanks and take " -5" as 2^64 - 5.
+  if (*text == '\0') return false;
+  std::uint64_t read = 0;
+  for (; *text != '\0'; ++text) {
+    if (*text < '0' || *text > '9') return false;
+    const unsigned digit = unsigned(*text - '0');
+    if (digit > high || read > (high - digit) / 10) return false;
+    read = read * 10 + digit;
+  }
   *value = read;
+  return true;
+}
+
+bool readWholeNumber(const char* text, long long low, long long high, long long* value) {
+  std::uint64_t read = 0;
+  if (!readUnsignedNumber(text, std::uint64_t(high), &read) || read < std::uint64_t(low))
+    return false;
+  *value = static_cast<long long>(read);
   return true;
 }
 
@@ -33,8 +43,8 @@ int defaultJobCount(int processors) {
 }
 
 bool readJobCount(const char* text, int* jobs) {
-  long long value = 0;
-  if (!readWholeNumber(text, 1, LLONG_MAX, &value)) return false;
+  std::uint64_t value = 0;
+  if (!readUnsignedNumber(text, UINT64_MAX, &value) || value == 0) return false;
   *jobs = value > kMaxThreads ? kMaxThreads : int(value);
   return true;
 }
@@ -50,12 +60,23 @@ bool answerHelpOrVersion(const char* arg, const char* program, const char* usage
   return true;
 }
 
-int reportWrongArgument(const char* program, const char* usage, const char* message,
-                        const char* arg) {
+int reportWrongArgument(const char* program, const char* message, const char* arg) {
   if (arg == nullptr) {
-    std::fprintf(stderr, "%s: %s\n%s", program, message, usage);
+    std::fprintf(stderr, "%s: %s\n", program, message);
   } else {
-    std::fprintf(stderr, "%s: %s '%s'\n%s", program, message, arg, usage);
+    std::fprintf(stderr, "%s: %s '%s'\n", program, message, arg);
   }
+  std::fprintf(stderr, "Try '%s --help'.\n", program);
+  return kStatusWrongArguments;
+}
+
+int reportWrongValue(const char* program, const char* option, const char* wants,
+                     const char* value) {
+  if (value == nullptr) {
+    std::fprintf(stderr, "%s: %s wants %s\n", program, option, wants);
+  } else {
+    std::fprintf(stderr, "%s: %s wants %s, not '%s'\n", program, option, wants, value);
+  }
+  std::fprintf(stderr, "Try '%s --help'.\n", program);
   return kStatusWrongArguments;
 }

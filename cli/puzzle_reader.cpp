@@ -25,54 +25,76 @@ int nextByte(PuzzleReader& reader) {
   return reader.buffer[reader.position++];
 }
 
-// Nothing is left in the buffer and the next read would wait for more.
+// No whole line is left in the buffer, and the next read would wait for
+// more: a line that has begun to arrive waits for its end after the lines
+// before it are answered.
 bool inputPaused(const PuzzleReader& reader) {
-  return reader.position == reader.length && reader.file != nullptr && reader.shortRead &&
-         inputWouldWait(reader.file);
+  if (reader.file == nullptr || !reader.shortRead) return false;
+  for (int at = reader.position; at < reader.length; ++at)
+    if (reader.buffer[at] == '\n' || reader.buffer[at] == '\r') return false;
+  return inputWouldWait(reader.file);
 }
-
-constexpr signed char kBlank = -2;
-constexpr signed char kCommentStart = -3;
-
-// What each byte of a line stands for: a cell's value, -1 for a byte that is
-// skipped, kBlank for white space, which also leaves a line blank, or
-// kCommentStart for '#'. Puzzle lists often write an empty cell as '0'; the
-// position box of the window skips it instead.
-struct ByteValues {
-  signed char value[256];
-};
-
-constexpr ByteValues makeByteValues() {
-  ByteValues table{};
-  for (int byte = 0; byte < 256; ++byte) {
-    const bool blank = byte == ' ' || byte == '\t' || byte == '\v' || byte == '\f';
-    table.value[byte] = static_cast<signed char>(blank         ? kBlank
-                                                 : byte == '#' ? kCommentStart
-                                                 : byte == '0' ? 0
-                                                               : cellCharacterValue(byte));
-  }
-  return table;
-}
-
-constexpr ByteValues kByteValues = makeByteValues();
 
 // The usual line of a list, 81 cell characters and its LF or CR, read
 // straight from the buffer when all of it is there. False, reading nothing,
 // for any other line.
-bool readPlainLine(PuzzleReader& reader, int cells[kCellCount]) {
+bool readPlainLine(PuzzleReader& reader, PuzzleLine& line) {
   if (reader.length - reader.position <= kCellCount) return false;
-  const unsigned char* line = reader.buffer + reader.position;
-  if (line[kCellCount] != '\n' && line[kCellCount] != '\r') return false;
-  // Skipped and blank bytes are negative and leave their sign here.
-  int values = 0;
+  const unsigned char* text = reader.buffer + reader.position;
+  if (text[kCellCount] != '\n' && text[kCellCount] != '\r') return false;
+  std::int8_t values[kCellCount];
   for (int c = 0; c < kCellCount; ++c) {
-    cells[c] = kByteValues.value[line[c]];
-    values |= cells[c];
+    const int value = text[c] == '0' ? 0 : cellCharacterValue(text[c]);
+    if (value < 0) return false;
+    values[c] = std::int8_t(value);
   }
-  if (values < 0) return false;
-  reader.afterCarriageReturn = line[kCellCount] == '\r';
+  readCellLine(values, line);
+  reader.afterCarriageReturn = text[kCellCount] == '\r';
   reader.position += kCellCount + 1;
   return true;
+}
+
+// The lines held make no grid: each is read on its own, before what comes
+// next.
+void releaseHeld(PuzzleReader& reader) {
+  for (int i = 0; i < reader.heldCount; ++i) reader.queue[reader.queued++] = reader.held[i];
+  reader.heldCount = 0;
+  reader.heldRows = 0;
+}
+
+// Holds a row or a border of a grid on nine lines; true when the row is the
+// ninth, and line the grid, which has the number of its first row.
+bool holdLine(PuzzleReader& reader, LineKind kind, const std::uint16_t groups[kRowGroups],
+              PuzzleLine& line) {
+  if (reader.heldCount == PuzzleReader::kHeldLines) releaseHeld(reader);
+  if (kind == LineKind::kRow && reader.heldRows == 0) reader.firstRowNumber = line.lineNumber;
+  reader.held[reader.heldCount++] = line;
+  if (kind != LineKind::kRow) return false;
+  for (int i = 0; i < kRowGroups; ++i) reader.rows[reader.heldRows][i] = groups[i];
+  if (++reader.heldRows < kRowGroups) return false;
+  line.lineNumber = reader.firstRowNumber;
+  line.cellCount = kCellCount;
+  line.hasPosition = false;
+  readGroupGrid(&reader.rows[0][0], line.puzzle);
+  reader.heldCount = 0;
+  reader.heldRows = 0;
+  reader.afterGrid = true;
+  return true;
+}
+
+// What a line read does: true when it is to be returned now, false when it
+// was held, skipped or queued after the held lines it ends.
+bool takeLine(PuzzleReader& reader, LineKind kind, const std::uint16_t groups[kRowGroups],
+              PuzzleLine& line) {
+  // A finished grid's bottom border, and any border lines after it.
+  if (kind == LineKind::kRule && reader.afterGrid) return false;
+  reader.afterGrid = false;
+  if (kind == LineKind::kRule || kind == LineKind::kRow)
+    return holdLine(reader, kind, groups, line);
+  if (reader.heldCount == 0) return kind == LineKind::kEntry;
+  releaseHeld(reader);
+  if (kind == LineKind::kEntry) reader.queue[reader.queued++] = line;
+  return false;
 }
 
 }  // namespace
@@ -85,38 +107,53 @@ void openPuzzleReader(PuzzleReader& reader, std::FILE* file) {
   reader.shortRead = true;
   reader.afterCarriageReturn = false;
   reader.readError = 0;
+  reader.heldCount = 0;
+  reader.heldRows = 0;
+  reader.afterGrid = false;
+  reader.queued = 0;
+  reader.queueNext = 0;
 }
 
-ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, int cells[kCellCount],
-                          int* cellCount, long long* lineNumber) {
+ReadResult readPuzzleLine(PuzzleReader& reader, bool mayPause, PuzzleLine& line) {
+  const std::uint16_t noGroups[kRowGroups] = {};
   for (;;) {
-    if (mayPause && inputPaused(reader)) return kInputPaused;
-    if (!reader.afterCarriageReturn && readPlainLine(reader, cells)) {
-      *cellCount = kCellCount;
-      *lineNumber = ++reader.lineNumber;
+    if (reader.queueNext < reader.queued) {
+      line = reader.queue[reader.queueNext++];
       return kLineRead;
     }
+    reader.queued = reader.queueNext = 0;
+    if (!reader.afterCarriageReturn && readPlainLine(reader, line)) {
+      line.lineNumber = ++reader.lineNumber;
+      if (takeLine(reader, LineKind::kEntry, noGroups, line)) return kLineRead;
+      continue;
+    }
+    if (mayPause && inputPaused(reader)) return kInputPaused;
     int byte = nextByte(reader);
-    if (byte < 0) return reader.readError != 0 ? kReadFailed : kInputEnded;
+    if (byte < 0) {
+      if (reader.heldCount > 0) {
+        releaseHeld(reader);
+        continue;
+      }
+      return reader.readError != 0 ? kReadFailed : kInputEnded;
+    }
     if (reader.afterCarriageReturn) {
       reader.afterCarriageReturn = false;
       if (byte == '\n') continue;
     }
     ++reader.lineNumber;
-    bool blank = true;
-    int count = 0;
-    for (; byte >= 0 && byte != '\n' && byte != '\r'; byte = nextByte(reader)) {
-      const int value = kByteValues.value[byte];
-      if (value == kCommentStart) break;
-      if (value != kBlank) blank = false;
-      if (value >= 0 && count < kCellCount) cells[count++] = value;
-    }
+    LineScan& scan = reader.scan;
+    startLineScan(scan);
+    for (; byte >= 0 && byte != '\n' && byte != '\r' && byte != '#'; byte = nextByte(reader))
+      scanLineByte(scan, static_cast<unsigned char>(byte));
     while (byte >= 0 && byte != '\n' && byte != '\r') byte = nextByte(reader);
-    if (reader.readError != 0) return kReadFailed;
     reader.afterCarriageReturn = byte == '\r';
-    if (blank) continue;
-    *cellCount = count;
-    *lineNumber = reader.lineNumber;
-    return kLineRead;
+    if (reader.readError != 0) {
+      releaseHeld(reader);
+      continue;
+    }
+    std::uint16_t groups[kRowGroups];
+    const LineKind kind = endLineScan(scan, line, groups);
+    line.lineNumber = reader.lineNumber;
+    if (takeLine(reader, kind, groups, line)) return kLineRead;
   }
 }

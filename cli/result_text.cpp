@@ -43,24 +43,33 @@ int appendSeconds(char* out, int length, double seconds) {
   return length + 6;
 }
 
-int appendTenths(char* out, int length, int tenths) {
+int appendRating(char* out, int length, int tenths) {
   length = appendNumber(out, length, tenths / 10);
   out[length++] = '.';
   out[length++] = char('0' + tenths % 10);
   return length;
 }
 
+int appendUnfinishedRating(char* out, int length, int tenths) {
+  return appendRating(out, appendText(out, length, ">="), tenths);
+}
+
 int appendRatingFields(char* out, int length, int tenths, Technique hardest, int hardestLevel) {
   const int start = length;
-  length = appendTenths(out, length, tenths);
+  length = appendRating(out, length, tenths);
   out[length++] = ' ';
+  // Every step rates 1.0 or more: 0.0 took none, the grid was full.
+  if (tenths == 0) {
+    length = appendText(out, length, "Solved");
+    out[length] = '\0';
+    return length;
+  }
   writeTechniqueName(hardest, hardestLevel, out + length, kRatingFieldsSize - (length - start));
   return length + int(std::strlen(out + length));
 }
 
 int appendReachedRating(char* out, int length, int tenths) {
-  length = appendText(out, length, ">=");
-  length = appendTenths(out, length, tenths);
+  length = appendUnfinishedRating(out, length, tenths);
   length = appendText(out, length, " Unfinished");
   out[length] = '\0';
   return length;

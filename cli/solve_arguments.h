@@ -9,6 +9,9 @@ struct SolveOptions {
   int jobs;
   // The chain nodes a rating may visit, as LogicContext::workBound has it.
   long long workBound;
+  bool hint;
+  // The output line's format, null for the default line.
+  const char* format;
 };
 
 // The exit statuses the usage text gives besides the shared ones.

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "cli/claimed_items.h"
+#include "cli/ordered_output.h"
+#include "cli/output_format.h"
+#include "cli/position_check.h"
 #include "cli/puzzle_reader.h"
 #include "cli/result_text.h"
 #include "cli/solve_arguments.h"
 #include "cli/standard_output.h"
+#include "cli/stream_signals.h"
 #include "cli/worker_threads.h"
 #include "cli/zeroed_memory.h"
 #include "logic/rating.h"
@@ -41,32 +45,42 @@ constexpr int kBatchSize = 4096;
 constexpr int kExplainBatchSize = 64;
 constexpr int kResultTextSize = 160;
 // A worker takes this many lines at a time, so that workers seldom meet on
-// the shared counter or on neighbouring lines.
+// the shared counter or on neighbouring lines; it writes what is ready when
+// it has solved them. A rating takes long enough to be a claim of its own.
 constexpr int kLinesPerClaim = 16;
+constexpr int kRatedLinesPerClaim = 1;
 
 enum Verdict { kFound, kNone, kInvalid };
 const char* const kVerdictNames[] = {"found", "none", "invalid"};
 
 // One line of input and, when it is a puzzle, its output line.
 struct BatchLine {
-  long long lineNumber;
-  // Fewer than 81: the line is not a puzzle.
-  int cellCount;
-  signed char board[kCellCount];
+  // A cell count below 81: the line is not a puzzle.
+  PuzzleLine entry;
   Verdict verdict;
   int nodes;
   double seconds;
   int textLength;
   char text[kResultTextSize];
+  // The rating when one ran, finished or not, for --format; unrated says
+  // why there is none, or why it is unfinished.
+  bool rated;
+  RatingResult rating;
+  const char* unrated;
+  double ratingSeconds;
   // Why its rating stopped short; kNone when it finished or was not rated.
   RatingLimit limit;
-  // With --explain: the steps and the rating, one a line.
+  // With --explain: the steps and the rating, one a line; with --hint, the
+  // hint's lines after them.
   std::string explanation;
+  // With --format: the line it makes.
+  std::string formatted;
 };
 
-// Lines are read a batch at a time, solved by every worker at once and then
-// printed in their order; the next batch is read while the workers start on
-// this one. Its lines grow to the longest batch so far.
+// Lines are read a batch at a time, solved by every worker at once and
+// written in their order as soon as they and those before them are solved;
+// the next batch is read while the workers start on this one. Its lines grow
+// to the longest batch so far.
 struct Batch {
   std::vector<BatchLine> lines;
   int length;
@@ -82,13 +96,25 @@ struct SolveWorkspace {
 };
 
 // What a run works with. The workers read its options and fill the lines of
-// the batch being solved, each in a workspace of its own.
+// the batch being solved, each in a workspace of its own; the totals, the
+// status and standard output belong to whichever thread is writing.
 struct SolveRun {
   SolveOptions options;
+  // Whether each puzzle is rated and its solutions counted, as the options
+  // and the format ask.
+  bool rating;
+  bool counting;
   Totals totals;
   PuzzleReader reader;
   Batch batches[2];
   Batch* solving;
+  const char* inputName;
+  OrderedOutput output;
+  // The worst status a line called for so far.
+  int lineStatus;
+  // The errno of a failed write, 0 while none failed.
+  int writeError;
+  double lastFlushSeconds;
   ZeroedPointer<SolveWorkspace> workspaces[kMaxThreads];
 };
 
@@ -137,21 +163,43 @@ void explainStep(const Step& step, const LogicGrid&, void* data) {
   explanation += '\n';
 }
 
-// Rates a solved puzzle of one solution and appends the rating fields to its
-// line (with --rate) and its steps to its explanation (with --explain).
+// Rates a solved puzzle of one solution, from its pencil marks when it has
+// them, and appends the rating fields to its line (with --rate) and its
+// steps to its explanation (with --explain). Pencil marks that leave out a
+// digit of the solution are listed instead: no sound step starts from them.
 void rateLine(const SolveOptions& options, const GameState& state, int solutions,
               LogicContext& context, BatchLine& line) {
+  const GridText& puzzle = line.entry.puzzle;
   char fields[kRatingFieldsSize];
   const char* reason = unratedReason(state, solutions);
-  RatingResult result{};
-  line.explanation.clear();
+  RatingResult& result = line.rating;
+  result = RatingResult{};
   line.limit = RatingLimit::kNone;
+  line.ratingSeconds = 0.0;
+  std::string* explanation = options.explain ? &line.explanation : nullptr;
+  std::string faults;
+  if (reason == nullptr && puzzle.marked &&
+      appendPositionFaults(puzzle, puzzle, state.solution, faults)) {
+    reason = "WrongPosition";
+    if (explanation != nullptr) *explanation += faults;
+  }
+  line.rated = reason == nullptr;
   if (reason == nullptr) {
-    int board[kCellCount];
-    for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.board[c];
-    ratePuzzle(context, board, result, options.explain ? explainStep : nullptr, &line.explanation);
+    const StepObserver observer = explanation != nullptr ? explainStep : nullptr;
+    const double start = elapsedSeconds();
+    if (puzzle.marked) {
+      LogicGrid grid;
+      readPositionGrid(puzzle, grid);
+      rateGrid(context, grid, result, observer, explanation);
+    } else {
+      int board[kCellCount];
+      for (CellIndex c = 0; c < kCellCount; ++c) board[c] = puzzle.value[c];
+      ratePuzzle(context, board, result, observer, explanation);
+    }
+    line.ratingSeconds = elapsedSeconds() - start;
     line.limit = result.limit;
   }
+  line.unrated = reason;
   if (reason != nullptr) {
     std::snprintf(fields, sizeof fields, "- %s", reason);
   } else if (!result.finished) {
@@ -167,38 +215,94 @@ void rateLine(const SolveOptions& options, const GameState& state, int solutions
     line.text[length++] = '\n';
     line.textLength = length;
   }
-  if (options.explain) {
-    line.explanation += "  rating ";
-    line.explanation += fields;
-    line.explanation += '\n';
+  if (explanation != nullptr) {
+    *explanation += "  rating ";
+    *explanation += fields;
+    *explanation += '\n';
   }
 }
 
-// Solves a line that is a puzzle and, with --rate or --explain, rates it.
-void solveLine(const SolveOptions& options, SolveWorkspace& workspace, BatchLine& line) {
-  GameState& state = workspace.state;
-  for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.board[c];
-  runSolve(state);
-  const bool rating = options.rate || options.explain;
-  const int solutions =
-      options.count || (rating && state.solutionFound) ? countSolutions(state) : -1;
-  formatResult(state, options.count ? solutions : -1, line);
-  workspace.logic.workBound = options.workBound;
-  if (rating) rateLine(options, state, solutions, workspace.logic, line);
+// The next step from the line's position, after the explanation, and its
+// rating; or what keeps the position from one: the puzzle's verdict, with
+// the repeated digits that make it invalid, the position's faults, or a
+// full grid.
+void hintLine(const GameState& state, int solutions, LogicContext& context, BatchLine& line) {
+  const PuzzleLine& entry = line.entry;
+  const GridText& position = entry.hasPosition ? entry.position : entry.puzzle;
+  std::string& out = line.explanation;
+  char fields[kRatingFieldsSize];
+  const char* reason = unratedReason(state, solutions);
+  if (!state.solutionFound && state.nodeCount == 0) appendRepeatedDigits(entry.puzzle.value, out);
+  if (reason == nullptr && appendPositionFaults(entry.puzzle, position, state.solution, out))
+    reason = "WrongPosition";
+  if (reason == nullptr && isFullGrid(position)) reason = "Solved";
+  if (reason == nullptr) {
+    LogicGrid grid;
+    readPositionGrid(position, grid);
+    if (findNextStepOnGrid(context, grid)) {
+      const Step& step = context.step;
+      explainStep(step, grid, &out);
+      appendRatingFields(fields, 0, ratingTenths(step.rating), step.technique, step.level);
+    } else {
+      reason = "Unfinished";
+    }
+  }
+  if (reason != nullptr) std::snprintf(fields, sizeof fields, "- %s", reason);
+  out += "  rating ";
+  out += fields;
+  out += '\n';
 }
 
-// One worker: takes the batch's next unsolved lines until none is left.
+// The line --format makes of a solved, and perhaps rated, puzzle.
+void formatLine(const SolveRun& run, const GameState& state, int solutions, BatchLine& line) {
+  const FormatValues values = {&line.entry.puzzle,
+                               state.solutionFound ? state.solution : nullptr,
+                               solutions,
+                               line.entry.lineNumber,
+                               line.rated ? &line.rating : nullptr,
+                               line.unrated,
+                               line.ratingSeconds};
+  line.formatted.clear();
+  appendFormattedLine(line.formatted, run.options.format, values);
+}
+
+// Solves a line that is a puzzle and rates it, hints at its position and
+// formats its line as the options ask.
+void solveLine(const SolveRun& run, SolveWorkspace& workspace, BatchLine& line) {
+  const SolveOptions& options = run.options;
+  GameState& state = workspace.state;
+  for (CellIndex c = 0; c < kCellCount; ++c) state.board[c] = line.entry.puzzle.value[c];
+  runSolve(state);
+  const bool unique = run.rating || options.hint;
+  const int solutions =
+      run.counting || (unique && state.solutionFound) ? countSolutions(state) : -1;
+  formatResult(state, options.count ? solutions : -1, line);
+  line.explanation.clear();
+  line.rated = false;
+  line.unrated = unratedReason(state, solutions);
+  line.limit = RatingLimit::kNone;
+  workspace.logic.workBound = options.workBound;
+  if (run.rating) rateLine(options, state, solutions, workspace.logic, line);
+  if (options.hint) hintLine(state, solutions, workspace.logic, line);
+  if (options.format != nullptr) formatLine(run, state, solutions, line);
+}
+
+// One worker: takes the batch's next unsolved lines until none is left, the
+// output failed or Ctrl-C asked the run to end, and writes what is ready
+// after each claim.
 void solveBatchLines(int worker, void* context) {
   SolveRun& run = *static_cast<SolveRun*>(context);
   SolveWorkspace& workspace = *run.workspaces[worker];
   Batch& batch = *run.solving;
   int first = 0;
   int end = 0;
-  while (claimItems(batch.claims, &first, &end)) {
-    for (int index = first; index < end; ++index) {
+  while (!interrupted() && !outputStopped(run.output) && claimItems(batch.claims, &first, &end)) {
+    for (int index = first; index < end && !outputStopped(run.output); ++index) {
       BatchLine& line = batch.lines[index];
-      if (line.cellCount == kCellCount) solveLine(run.options, workspace, line);
+      if (line.entry.cellCount == kCellCount) solveLine(run, workspace, line);
+      markDone(run.output, index);
     }
+    writeDone(run.output);
   }
 }
 
@@ -218,56 +322,69 @@ int batchSize(const SolveOptions& options) {
 // otherwise how the reading stopped.
 ReadResult readBatch(SolveRun& run, Batch& batch, bool waitForFirst) {
   batch.length = 0;
-  int cells[kCellCount];
-  int cellCount = 0;
-  long long lineNumber = 0;
   const int size = batchSize(run.options);
   while (batch.length < size) {
     const bool mayPause = batch.length > 0 || !waitForFirst;
-    const ReadResult result = readPuzzleLine(run.reader, mayPause, cells, &cellCount, &lineNumber);
-    if (result != kLineRead) return result;
     if (batch.length == int(batch.lines.size())) batch.lines.emplace_back();
-    BatchLine& line = batch.lines[batch.length++];
-    line.lineNumber = lineNumber;
-    line.cellCount = cellCount;
-    for (CellIndex c = 0; c < cellCount; ++c) line.board[c] = static_cast<signed char>(cells[c]);
+    BatchLine& line = batch.lines[batch.length];
+    const ReadResult result = readPuzzleLine(run.reader, mayPause, line.entry);
+    if (result != kLineRead) return result;
+    ++batch.length;
   }
   return kLineRead;
 }
 
-// Prints a batch in input order; the exit status it calls for.
-int printBatch(SolveRun& run, const Batch& batch, const char* name) {
-  int status = 0;
-  for (int i = 0; i < batch.length; ++i) {
-    const BatchLine& line = batch.lines[i];
-    if (line.cellCount < kCellCount) {
-      if (!flushOutput()) return reportWriteFailure("vantric-solve");
-      std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", name,
-                   line.lineNumber, line.cellCount);
-      status = kStatusNotAPuzzle;
-      continue;
-    }
-    std::fwrite(line.text, 1, size_t(line.textLength), stdout);
-    if (run.options.explain)
-      std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
-    Totals& totals = run.totals;
-    ++totals.puzzles;
-    ++totals.verdicts[line.verdict];
-    totals.nodes += line.nodes;
-    totals.seconds += line.seconds;
-    ++totals.unfinished[int(line.limit)];
+bool noteWriteFailure(SolveRun& run) {
+  if (run.writeError == 0) run.writeError = errno != 0 ? errno : EIO;
+  return false;
+}
+
+// Writes a solved line in input order, or says that it is not a puzzle;
+// false when the write failed.
+bool writeBatchLine(int index, void* context) {
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  const BatchLine& line = run.solving->lines[index];
+  if (line.entry.cellCount < kCellCount) {
+    if (!flushOutput()) return noteWriteFailure(run);
+    std::fprintf(stderr, "vantric-solve: %s:%lld: not a puzzle (%d cells)\n", run.inputName,
+                 line.entry.lineNumber, line.entry.cellCount);
+    run.lineStatus = kStatusNotAPuzzle;
+    return true;
   }
+  if (run.options.format != nullptr) {
+    std::fwrite(line.formatted.data(), 1, line.formatted.size(), stdout);
+  } else {
+    std::fwrite(line.text, 1, size_t(line.textLength), stdout);
+  }
+  if (run.options.explain || run.options.hint)
+    std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
+  Totals& totals = run.totals;
+  ++totals.puzzles;
+  ++totals.verdicts[line.verdict];
+  totals.nodes += line.nodes;
+  totals.seconds += line.seconds;
+  ++totals.unfinished[int(line.limit)];
   // glibc's fwrite can count a line as written when flushing the buffer
   // failed; the stream's error mark tells.
-  return std::ferror(stdout) == 0 ? status : reportWriteFailure("vantric-solve");
+  return std::ferror(stdout) == 0 || noteWriteFailure(run);
+}
+
+// A rating takes long enough that its line goes out at once; solved lines
+// come fast, and the next claim a worker ends, or the end of the batch,
+// takes them a few milliseconds later.
+bool flushBatchLines(void* context) {
+  SolveRun& run = *static_cast<SolveRun*>(context);
+  const bool rating = run.options.rate || run.options.explain;
+  return (rating ? flushOutput() : flushOutputSoon(&run.lastFlushSeconds)) || noteWriteFailure(run);
 }
 
 // Solves every puzzle of one stream; the exit status it calls for. The next
 // batch is read while the workers solve a full one; a batch that ends where
-// the input pauses is printed and flushed before reading waits for more.
+// the input pauses is written and flushed before reading waits for more.
 int solveStream(SolveRun& run, std::FILE* file, const char* name) {
   openPuzzleReader(run.reader, file);
-  int status = 0;
+  run.inputName = name;
+  run.lineStatus = 0;
   // Nothing read yet: the first batch waits for its input as after a pause.
   ReadResult input = kInputPaused;
   run.batches[0].length = 0;
@@ -278,8 +395,10 @@ int solveStream(SolveRun& run, std::FILE* file, const char* name) {
       if (!flushOutput()) return reportWriteFailure("vantric-solve");
       input = readBatch(run, batch, true);
     }
-    if (batch.length == 0) break;
-    openClaims(batch.claims, batch.length, kLinesPerClaim);
+    if (batch.length == 0 || interrupted()) break;
+    const bool rating = run.options.rate || run.options.explain;
+    openClaims(batch.claims, batch.length, rating ? kRatedLinesPerClaim : kLinesPerClaim);
+    openOutput(run.output, batch.length);
     const int workers = workersFor(batch.claims, run.options.jobs);
     prepareWorkspaces(run, workers);
     run.solving = &batch;
@@ -288,10 +407,12 @@ int solveStream(SolveRun& run, std::FILE* file, const char* name) {
     if (input == kLineRead) input = readBatch(run, next, false);
     solveBatchLines(0, &run);
     waitForThreads();
-    const int printed = printBatch(run, batch, name);
-    if (printed == kStatusCannotWrite) return printed;
-    if (printed > status) status = printed;
+    writeDone(run.output);
+    if (run.writeError == 0 && !flushOutput()) noteWriteFailure(run);
+    if (run.writeError != 0) return reportWriteError("vantric-solve", run.writeError);
   }
+  if (interrupted()) return kStatusInterrupted;
+  const int status = run.lineStatus;
   if (input != kReadFailed) return status;
   if (!flushOutput()) return reportWriteFailure("vantric-solve");
   std::fprintf(stderr, "vantric-solve: cannot read %s: %s\n",
@@ -342,7 +463,7 @@ int solveInputs(SolveRun& run, char* const* names, int count) {
         std::fclose(file);
       }
     }
-    if (inputStatus == kStatusCannotWrite) return inputStatus;
+    if (inputStatus == kStatusCannotWrite || inputStatus == kStatusInterrupted) return inputStatus;
     if (inputStatus > status) status = inputStatus;
   }
   return status;
@@ -355,13 +476,21 @@ int main(int argc, char** argv) {
   int fileCount = 0;
   const int early = readSolveArguments(argc, argv, processorCount(), run->options, &fileCount);
   if (early >= 0) return flushOutput() ? early : reportWriteFailure("vantric-solve");
+  const char* format = run->options.format;
+  run->rating =
+      run->options.rate || run->options.explain || (format != nullptr && formatRates(format));
+  run->counting = run->options.count || (format != nullptr && formatCounts(format));
 
 #ifdef _WIN32
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.
   _setmode(_fileno(stdin), _O_BINARY);
 #endif
+  catchStreamSignals();
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
+  run->output.writeItem = writeBatchLine;
+  run->output.endWrites = flushBatchLines;
+  run->output.context = run.get();
   // Each batch's lines in one allocation, whose pages are used only as far
   // as lines are read.
   for (Batch& batch : run->batches) batch.lines.reserve(std::size_t(batchSize(run->options)));

@@ -1,6 +1,7 @@
 // Makes one candidate puzzle from a seed and its index: a random solved
 // grid, its clues taken away orbit by orbit while the puzzle stays unique,
-// then the clue and rating bounds.
+// some put back when it need not be minimal, then the clue, minimality and
+// rating bounds.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,12 @@
 // Ratings in tenths, as ratingTenths gives them; this is above every rating.
 constexpr int kNoRatingLimit = 1000;
 
+// How far a puzzle is minimal. kOrbits: no orbit of clues the symmetry ties
+// together can go, which one pass over the orbits gives. kStrict: no single
+// clue can go either. kNone: orbits of the solution are put back, up to a
+// clue count drawn from the range asked for.
+enum class Minimality : std::uint8_t { kOrbits, kStrict, kNone };
+
 struct MakeRequest {
   Symmetry symmetry;
   int minClues;
@@ -21,11 +28,13 @@ struct MakeRequest {
   // Every candidate within the clue bounds is rated; without it the rating
   // bounds must be 0 and kNoRatingLimit.
   bool rate;
+  Minimality minimality = Minimality::kOrbits;
   // What a rating may spend, as LogicContext::workBound has it.
   long long workBound = 0;
 };
 
-enum class Rejection : std::uint8_t { kKept, kClues, kRating, kUnfinishedRating };
+enum class Rejection : std::uint8_t { kKept, kClues, kRating, kUnfinishedRating, kNotMinimal };
+constexpr int kRejectionCount = 5;
 
 struct Candidate {
   int board[kCellCount];

@@ -113,11 +113,9 @@ bool findFirstStep(LogicContext& context, double* floor) {
   return false;
 }
 
-}  // namespace
-
-void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
-                StepObserver observer, void* observerData) {
-  initLogicGrid(context.grid, board);
+// Rates from context.grid, as it stands.
+void rateContextGrid(LogicContext& context, RatingResult& result, StepObserver observer,
+                     void* observerData) {
   context.workLeft = workBoundOf(context);
   context.limit = RatingLimit::kNone;
   result =
@@ -149,6 +147,20 @@ void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult
     applyStep(context.grid, step);
     result.reached = result.rating;
   }
+}
+
+}  // namespace
+
+void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
+                StepObserver observer, void* observerData) {
+  initLogicGrid(context.grid, board);
+  rateContextGrid(context, result, observer, observerData);
+}
+
+void rateGrid(LogicContext& context, const LogicGrid& grid, RatingResult& result,
+              StepObserver observer, void* observerData) {
+  context.grid = grid;
+  rateContextGrid(context, result, observer, observerData);
 }
 
 bool findNextStep(LogicContext& context, const int board[kCellCount]) {

@@ -32,6 +32,10 @@ using StepObserver = void (*)(const Step& step, const LogicGrid& grid, void* dat
 // solution; observer, when not null, sees every step.
 void ratePuzzle(LogicContext& context, const int board[kCellCount], RatingResult& result,
                 StepObserver observer = nullptr, void* observerData = nullptr);
+// The same from a grid of pencil marks, a player's position, whose
+// candidates must hold the one solution.
+void rateGrid(LogicContext& context, const LogicGrid& grid, RatingResult& result,
+              StepObserver observer = nullptr, void* observerData = nullptr);
 // The first step the rater takes from board (81 digits, 0 for empty, one
 // solution), into context.step; false when the grid is full or no technique
 // applies within the work bound.

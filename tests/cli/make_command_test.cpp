@@ -1,9 +1,16 @@
 // Tests of vantric-make run as a process. Every puzzle it writes is checked
 // by the brute-force counter of the test support, which shares nothing with
 // the solver the maker runs on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -15,6 +22,7 @@
 #include "logic/rating.h"
 #include "logic/technique_names.h"
 #include "state/version.h"
+#include "tests/cli/command_process.h"
 #include "tests/support/brute_force.h"
 
 namespace {
@@ -95,6 +103,18 @@ bool isMinimal(const int board[kCellCount], int symmetry) {
     int fewer[kCellCount];
     for (int k = 0; k < kCellCount; ++k) fewer[k] = board[k];
     for (int image = c; fewer[image] != 0; image = imageOf(symmetry, image)) fewer[image] = 0;
+    if (countCompletions(fewer, 2) < 2) return false;
+  }
+  return true;
+}
+
+// True when emptying any one clue leaves two or more solutions.
+bool isStrictlyMinimal(const int board[kCellCount]) {
+  for (int c = 0; c < kCellCount; ++c) {
+    if (board[c] == 0) continue;
+    int fewer[kCellCount];
+    for (int k = 0; k < kCellCount; ++k) fewer[k] = board[k];
+    fewer[c] = 0;
     if (countCompletions(fewer, 2) < 2) return false;
   }
   return true;
@@ -246,14 +266,70 @@ TEST(MakeCommand, WorkBoundReachesTheRatings) {
   EXPECT_EQ(make("--max-work x 1").status, 2);
 }
 
+// A wrong argument is named in one line, which the line pointing to --help
+// follows, as the GNU tools do; numbers are digits alone. A request no
+// puzzle can meet is refused at once with its reason; one that is only
+// seldom met runs until it gives up.
 TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
-  for (const char* arguments :
-       {"0", "3 4", "--symmetry twirl", "--clues 30-20", "--clues 82", "--rating 2.35",
-        "--rating -1", "--seed -3", "--seed", "--jobs 0", "--give-up x", "--fast"}) {
+  for (const char* arguments : {"0",
+                                "3 4",
+                                "--symmetry twirl",
+                                "--clues 30-20",
+                                "--clues 82",
+                                "--rating 2.35",
+                                "--rating -1",
+                                "--seed -3",
+                                "--seed ' -5'",
+                                "--seed +5",
+                                "--seed '5 '",
+                                "--seed 18446744073709551616",
+                                "--seed",
+                                "--jobs 0",
+                                "--jobs ' 2'",
+                                "--give-up x",
+                                "--give-up +3",
+                                "' 3'",
+                                "--minimal loose",
+                                "--minimal",
+                                "--minimal strict --not-minimal",
+                                "--fast"}) {
     const Made made = make(arguments);
     EXPECT_EQ(made.status, 2) << arguments;
     EXPECT_TRUE(made.lines.empty()) << arguments;
     EXPECT_EQ(made.err.rfind("vantric-make: ", 0), 0u) << arguments << ": " << made.err;
+    const std::size_t lineEnd = made.err.find('\n');
+    EXPECT_EQ(made.err.substr(lineEnd + 1), "Try 'vantric-make --help'.\n") << arguments;
+  }
+  EXPECT_EQ(make("--seed ' -5'").err,
+            "vantric-make: --seed wants a whole number from 0 to 18446744073709551615, not "
+            "' -5'\nTry 'vantric-make --help'.\n");
+  for (const char* reversed : {"--clues 30-20", "--rating 7.0-3.0"}) {
+    const Made made = make(reversed);
+    EXPECT_NE(made.err.find("wants its smaller bound first, not '"), std::string::npos) << made.err;
+  }
+  EXPECT_EQ(make("--seed 18446744073709551615 --stats 1").status, 0);
+  const struct {
+    const char* arguments;
+    const char* reason;
+  } impossible[] = {
+      {"--minimal strict --clues 41", "no minimal puzzle with more than 40 clues is known"},
+      {"--symmetry none --clues 41-50 --minimal orbits", "more than 40 clues is known"},
+      {"--rating 16.4+", "no rating on the scale passes 16.3"},
+      {"--symmetry rotate90 --clues 26-27", "a multiple of four clues, or one more"}};
+  for (const auto& request : impossible) {
+    const Made made = make(request.arguments);
+    EXPECT_EQ(made.status, 1) << request.arguments;
+    EXPECT_NE(made.err.find(request.reason), std::string::npos) << made.err;
+    EXPECT_EQ(made.err.find('\n'), made.err.size() - 1) << made.err;
+  }
+  // At the bounds the run goes on: a quarter turn's orbit-minimal puzzles
+  // reach 44 clues.
+  for (const char* seldom : {"--rating 16.3 --give-up 3", "--minimal strict --clues 40 --give-up 3",
+                             "--symmetry rotate90 --minimal orbits --clues 44 --give-up 3",
+                             "--symmetry rotate90 --clues 25-26 --give-up 3"}) {
+    const Made made = make(seldom);
+    EXPECT_EQ(made.status, 1) << seldom;
+    EXPECT_NE(made.err.find("gave up after 3 candidates"), std::string::npos) << made.err;
   }
   // Help and the version end the run at once, on standard output.
   const Made help = make("--help 3");
@@ -271,16 +347,234 @@ TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
   const Made tooFew = make("--clues 10-16");
   EXPECT_EQ(tooFew.status, 1);
   EXPECT_NE(tooFew.err.find("fewer than 17 clues"), std::string::npos) << tooFew.err;
-  // No minimal puzzle has 60 clues: the run gives up after the bound.
-  const Made none = make("--seed 1 --clues 60+ --give-up 40 --stats 5");
+  // Few minimal puzzles have 36 clues: the run gives up after the bound and
+  // says what would meet it.
+  const Made none = make("--seed 1 --clues 36 --give-up 40 --stats 5");
   EXPECT_EQ(none.status, 1);
   EXPECT_TRUE(none.lines.empty());
   EXPECT_NE(none.err.find("gave up after 40 candidates"), std::string::npos) << none.err;
+  EXPECT_NE(none.err.find("--not-minimal puts clues back"), std::string::npos) << none.err;
   EXPECT_NE(none.err.find("0 puzzles, 40 candidates, 40 rejected (40 clues"), std::string::npos)
       << none.err;
   const Made full = make("1000 > /dev/full");
   EXPECT_EQ(full.status, 3);
   EXPECT_NE(full.err.find("cannot write standard output"), std::string::npos) << full.err;
+}
+
+// --not-minimal puts orbits of the solution back: the counts spread over the
+// range asked, the symmetry holds, the puzzle keeps its one solution, many
+// are no longer minimal, and one seed gives the same lines on any number of
+// jobs. Without --clues it aims at 32-38; --clues above 40 asks for it.
+TEST(MakeCommand, NotMinimalPutsCluesBackUnderTheSymmetry) {
+  for (int s = 1; s < 5; ++s) {
+    const Made made = make(std::string("--seed 21 --not-minimal --clues 32-38 --symmetry ") +
+                           kSymmetries[s] + " 40");
+    ASSERT_EQ(made.status, 0) << made.err;
+    ASSERT_EQ(made.lines.size(), 40u);
+    std::set<int> counts;
+    int notMinimal = 0;
+    for (const std::string& line : made.lines) {
+      int board[kCellCount];
+      ASSERT_TRUE(readBoard(line, board)) << line;
+      EXPECT_EQ(countCompletions(board, 2), 1) << line;
+      EXPECT_TRUE(follows(board, s)) << line;
+      counts.insert(clueCount(board));
+      notMinimal += !isMinimal(board, s);
+    }
+    EXPECT_GE(*counts.begin(), 32) << kSymmetries[s];
+    EXPECT_LE(*counts.rbegin(), 38) << kSymmetries[s];
+    EXPECT_GE(counts.size(), 3u) << kSymmetries[s];
+    EXPECT_GT(notMinimal, 20) << kSymmetries[s];
+  }
+  const Made one = make("--seed 22 --not-minimal --symmetry any --jobs 1 100");
+  const Made three = make("--seed 22 --not-minimal --symmetry any --jobs 3 100");
+  ASSERT_EQ(one.status, 0) << one.err;
+  EXPECT_EQ(three.lines, one.lines);
+  for (const std::string& line : one.lines) {
+    int board[kCellCount];
+    ASSERT_TRUE(readBoard(line, board)) << line;
+    EXPECT_GE(clueCount(board), 32) << line;
+    EXPECT_LE(clueCount(board), 38) << line;
+  }
+  const Made implied = make("--seed 23 --clues 45-50 30");
+  ASSERT_EQ(implied.status, 0) << implied.err;
+  ASSERT_EQ(implied.lines.size(), 30u);
+  for (const std::string& line : implied.lines) {
+    int board[kCellCount];
+    ASSERT_TRUE(readBoard(line, board)) << line;
+    EXPECT_EQ(countCompletions(board, 2), 1) << line;
+    EXPECT_GE(clueCount(board), 45) << line;
+    EXPECT_LE(clueCount(board), 50) << line;
+  }
+}
+
+// Under a symmetry a puzzle is minimal orbit by orbit, so some of the
+// default ones lose a single clue and keep their one solution; --minimal
+// strict keeps only those that need every clue.
+TEST(MakeCommand, StrictMinimalityNeedsEveryClue) {
+  const Made orbits = make("--seed 31 --symmetry rotate180 100");
+  ASSERT_EQ(orbits.status, 0) << orbits.err;
+  int strict = 0;
+  for (const std::string& line : orbits.lines) {
+    int board[kCellCount];
+    ASSERT_TRUE(readBoard(line, board)) << line;
+    strict += isStrictlyMinimal(board);
+  }
+  EXPECT_LT(strict, 95);
+  const Made made = make("--seed 31 --symmetry rotate180 --minimal strict --stats 30");
+  ASSERT_EQ(made.status, 0) << made.err;
+  ASSERT_EQ(made.lines.size(), 30u);
+  expectGoodPuzzles(made, 1, 17, kCellCount);
+  for (const std::string& line : made.lines) {
+    int board[kCellCount];
+    ASSERT_TRUE(readBoard(line, board)) << line;
+    EXPECT_TRUE(isStrictlyMinimal(board)) << line;
+  }
+  EXPECT_EQ(made.err.find(", 0 not minimal)"), std::string::npos) << made.err;
+}
+
+std::string scratchPath(const char* name) {
+  return testing::TempDir() + "vantric_make_" + name;
+}
+
+int openForWriting(const std::string& path) {
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Each puzzle goes out as soon as it and those before it are made: a reader
+// that takes five of a slow request's million gets them at once, and once
+// it has gone the run ends with status 3, SIGPIPE at its default. The
+// request's candidates are made 4,096 a batch.
+TEST(MakeCommand, PuzzlesGoOutAsMadeAndAClosedPipeEndsTheRun) {
+  int toTest[2];
+  ASSERT_EQ(pipe2(toTest, O_CLOEXEC), 0);
+  const int none = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const std::string err = scratchPath("pipe_err");
+  const int errors = openForWriting(err);
+  CommandProcess maker;
+  startCommand(maker, VANTRIC_MAKE_PATH,
+               {"--rating", "8.0+", "--jobs", "2", "--seed", "4", "1000000"}, none, toTest[1],
+               errors);
+  close(toTest[1]);
+  close(none);
+  close(errors);
+  for (int i = 0; i < 5; ++i) {
+    const std::string line = readLineWithin(maker, toTest[0], 20.0);
+    ASSERT_EQ(line.size(), std::size_t(kCellCount)) << "line " << i << ": " << line;
+  }
+  close(toTest[0]);
+  EXPECT_EQ(waitWithin(maker, 20.0), 3);
+  EXPECT_EQ(readFile(err), "vantric-make: cannot write standard output: Broken pipe\n");
+
+  // The first line comes before thousands of candidates are made: Ctrl-C on
+  // its arrival finds a few hundred tried.
+  ASSERT_EQ(pipe2(toTest, O_CLOEXEC), 0);
+  const int nothing = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const int stats = openForWriting(err);
+  startCommand(maker, VANTRIC_MAKE_PATH,
+               {"--rating", "8.0+", "--jobs", "2", "--seed", "4", "--stats", "1000000"}, nothing,
+               toTest[1], stats);
+  close(toTest[1]);
+  close(nothing);
+  close(stats);
+  ASSERT_EQ(readLineWithin(maker, toTest[0], 20.0).size(), std::size_t(kCellCount));
+  kill(maker.pid, SIGINT);
+  int lines = 1;
+  while (readLineWithin(maker, toTest[0], 20.0).size() == kCellCount) ++lines;
+  close(toTest[0]);
+  EXPECT_EQ(waitWithin(maker, 20.0), 130);
+  const std::string summary = readFile(err);
+  long long made = 0;
+  long long tried = 0;
+  ASSERT_EQ(
+      std::sscanf(summary.c_str(), "vantric-make: %lld puzzles, %lld candidates", &made, &tried), 2)
+      << summary;
+  EXPECT_EQ(made, lines);
+  EXPECT_LT(tried, 2000) << summary;
+}
+
+// Ctrl-C ends a run with status 130 on whole lines, with every puzzle made
+// written: --stats counts them, and they are the first lines of the same
+// seed's run. Standard error, a file here, shows no progress line.
+TEST(MakeCommand, CtrlCEndsOnWholeLinesWithWhatWasMade) {
+  const std::string out = scratchPath("interrupted_out");
+  const std::string err = scratchPath("interrupted_err");
+  const int none = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const int output = openForWriting(out);
+  const int errors = openForWriting(err);
+  const auto start = std::chrono::steady_clock::now();
+  CommandProcess maker;
+  startCommand(maker, VANTRIC_MAKE_PATH, {"--seed", "6", "--rating", "7.0+", "--stats", "100000"},
+               none, output, errors);
+  close(none);
+  close(output);
+  close(errors);
+  // Past the second after which a terminal would show progress, and some
+  // puzzles written.
+  while (secondsSince(start) < 1.5 || readFile(out).empty()) {
+    ASSERT_LT(secondsSince(start), 30.0) << "no puzzle written";
+    poll(nullptr, 0, 20);
+  }
+  kill(maker.pid, SIGINT);
+  EXPECT_EQ(waitWithin(maker, 20.0), 130);
+  const std::string text = readFile(out);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.back(), '\n');
+  std::vector<std::string> lines;
+  std::istringstream split(text);
+  for (std::string line; std::getline(split, line);) lines.push_back(line);
+  const std::string stats = readFile(err);
+  EXPECT_EQ(stats.rfind("vantric-make: " + std::to_string(lines.size()) + " puzzles, ", 0), 0u)
+      << stats;
+  EXPECT_EQ(stats.find('\r'), std::string::npos) << stats;
+  EXPECT_EQ(make("--seed 6 --rating 7.0+ " + std::to_string(lines.size())).lines, lines);
+}
+
+// On a terminal a run longer than a second shows its progress on standard
+// error, rewritten in place, and takes it away at the end.
+TEST(MakeCommand, ProgressOnATerminalIsRewrittenAndCleared) {
+  const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(grantpt(terminal), 0);
+  ASSERT_EQ(unlockpt(terminal), 0);
+  const int side = open(ptsname(terminal), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  ASSERT_GE(side, 0);
+  const int none = open("/dev/null", O_RDWR | O_CLOEXEC);
+  CommandProcess maker;
+  startCommand(maker, VANTRIC_MAKE_PATH, {"--seed", "7", "--rating", "7.0+", "1000000"}, none, none,
+               side);
+  close(side);
+  close(none);
+  const std::string drawn = "\rvantric-make: made ";
+  std::string seen;
+  const auto start = std::chrono::steady_clock::now();
+  // Until the line has been drawn twice.
+  while (std::count(seen.begin(), seen.end(), '\r') < 2) {
+    ASSERT_LT(secondsSince(start), 30.0) << "no progress line: " << seen;
+    pollfd ready = {terminal, POLLIN, 0};
+    char chunk[512];
+    if (poll(&ready, 1, 100) == 1) {
+      const ssize_t count = read(terminal, chunk, sizeof chunk);
+      ASSERT_GT(count, 0);
+      seen.append(chunk, std::size_t(count));
+    }
+  }
+  kill(maker.pid, SIGINT);
+  seen += readAllWithin(terminal, 20.0);
+  EXPECT_EQ(waitWithin(maker, 20.0), 130);
+  close(terminal);
+  // Each draw begins its line afresh; the last is blanked out.
+  ASSERT_EQ(seen.rfind(drawn, 0), 0u) << seen;
+  const std::size_t last = seen.rfind(drawn);
+  const std::size_t cleared = seen.find('\r', last + 1);
+  ASSERT_NE(cleared, std::string::npos) << seen;
+  EXPECT_EQ(seen.substr(cleared), "\r" + std::string(cleared - last - 1, ' ') + "\r") << seen;
+  EXPECT_NE(seen.find(" of 1000000, tried "), std::string::npos) << seen;
+  EXPECT_NE(seen.find(" puzzles/s"), std::string::npos) << seen;
 }
 
 }  // namespace

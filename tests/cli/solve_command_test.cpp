@@ -1,12 +1,15 @@
 // Tests of vantric-solve run as a process.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +23,7 @@
 #include "cli/result_text.h"
 #include "logic/rating.h"
 #include "state/version.h"
+#include "tests/cli/command_process.h"
 #include "tests/solver/solver_support.h"
 
 namespace {
@@ -312,16 +316,22 @@ TEST(SolveCommand, HelpAndUnknownOptions) {
   EXPECT_EQ(version.out[0], std::string("vantric-solve version ") + kVersionText);
   EXPECT_EQ(version.err, "");
 
+  // One line names the wrong argument, and one points to --help.
   const Outcome wrong = run("--fast", "");
   EXPECT_EQ(wrong.status, 2);
-  EXPECT_EQ(wrong.err.rfind("vantric-solve: unknown option '--fast'\nUsage: ", 0), 0u) << wrong.err;
+  EXPECT_EQ(wrong.err, "vantric-solve: unknown option '--fast'\nTry 'vantric-solve --help'.\n");
 
-  for (const char* jobs : {"--jobs 0", "--jobs -3", "--jobs two", "--jobs 2x", "--jobs"}) {
+  for (const char* jobs :
+       {"--jobs 0", "--jobs -3", "--jobs two", "--jobs 2x", "--jobs ' 2'", "--jobs +2", "--jobs"}) {
     const Outcome bad = run(jobs, kEmptyBoard);
     EXPECT_EQ(bad.status, 2) << jobs;
     EXPECT_TRUE(bad.out.empty()) << jobs;
-    EXPECT_NE(bad.err.find("--jobs wants a number"), std::string::npos) << jobs << bad.err;
+    EXPECT_EQ(bad.err.rfind("vantric-solve: --jobs wants a number", 0), 0u) << jobs << bad.err;
+    EXPECT_NE(bad.err.find("\nTry 'vantric-solve --help'.\n"), std::string::npos) << bad.err;
   }
+  EXPECT_EQ(run("--jobs two", "").err,
+            "vantric-solve: --jobs wants a number of threads, 1 or more, not 'two'\n"
+            "Try 'vantric-solve --help'.\n");
 }
 
 TEST(SolveCommand, ZerosAreEmptyCells) {
@@ -511,7 +521,8 @@ TEST(SolveCommand, InputAndOutputFaults) {
   EXPECT_EQ(refused.err, "");
 
   // Each round's answers are awaited, with a bound, before the next round
-  // goes in; the last fills a batch exactly.
+  // goes in; a line that has begun to arrive holds back none before it; the
+  // last round fills a batch exactly.
   Coprocess coprocess = startCoprocess();
   struct Round {
     std::string sent;
@@ -521,6 +532,8 @@ TEST(SolveCommand, InputAndOutputFaults) {
   const Round rounds[] = {{puzzle + "\n", 1, found},
                           {puzzle + "\r\n" + puzzle + "\r", 2, found},
                           {"\n" + puzzle + "\n", 1, found},
+                          {puzzle + "\n" + puzzle.substr(0, 40), 1, found},
+                          {puzzle.substr(40) + "\n", 1, found},
                           {lines.substr(0, 4096 * repeated.size()), 4096, invalid}};
   for (const Round& round : rounds) {
     // A thread feeds the round, which may hold more than the pipe does.
@@ -662,4 +675,125 @@ TEST(SolveCommand, MemoryFollowsTheThreadsStarted) {
   ASSERT_GT(one, 0);
   ASSERT_GT(many, 0);
   EXPECT_LT(many, one + 16 * 1024) << one << " KB on one job, " << many << " KB on 64";
+}
+
+namespace {
+
+const std::string kHardestList = std::string(VANTRIC_DATA_DIR) + "/forum_hardest_1106.txt";
+
+int openForWriting(const std::string& path) {
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream split(text);
+  for (std::string line; std::getline(split, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+// Each answer goes out as soon as it and those before it are ready: the
+// first ratings of the hardest list, minutes of work, come at once. A
+// reader that has gone, or a full disk, ends the run within a rating or so,
+// with status 3, SIGPIPE at its default. The work bound keeps each rating
+// short in the sanitizer build too, where one at the default takes seconds.
+TEST(SolveCommand, AnswersGoOutAsReadyAndAFailedWriteEndsTheRun) {
+  int fromSolve[2];
+  ASSERT_EQ(pipe2(fromSolve, O_CLOEXEC), 0);
+  const int none = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const std::string err = scratch("ready_err");
+  int errors = openForWriting(err);
+  CommandProcess solve;
+  startCommand(solve, VANTRIC_SOLVE_PATH,
+               {"--rate", "--jobs", "2", "--max-work", "300000", kHardestList}, none, fromSolve[1],
+               errors);
+  close(fromSolve[1]);
+  close(errors);
+  for (int i = 0; i < 2; ++i) {
+    const std::string line = readLineWithin(solve, fromSolve[0], 20.0);
+    EXPECT_EQ(fields(line).size(), 7u) << "line " << i << ": " << line;
+  }
+  close(fromSolve[0]);
+  EXPECT_EQ(waitWithin(solve, 20.0), 3);
+  EXPECT_EQ(readFile(err), "vantric-solve: cannot write standard output: Broken pipe\n");
+
+  const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+  ASSERT_GE(full, 0);
+  errors = openForWriting(err);
+  startCommand(solve, VANTRIC_SOLVE_PATH, {"--rate", "--max-work", "300000", kHardestList}, none,
+               full, errors);
+  close(full);
+  close(errors);
+  close(none);
+  EXPECT_EQ(waitWithin(solve, 20.0), 3);
+  EXPECT_EQ(readFile(err),
+            "vantric-solve: cannot write standard output: No space left on device\n");
+}
+
+// Ctrl-C ends the run with status 130 on whole lines, the answers to the
+// first puzzles, whether it is solving or waiting for input.
+TEST(SolveCommand, CtrlCEndsOnWholeLines) {
+  const std::string out = scratch("interrupted_out");
+  const int none = open("/dev/null", O_RDWR | O_CLOEXEC);
+  const int output = openForWriting(out);
+  CommandProcess solve;
+  startCommand(solve, VANTRIC_SOLVE_PATH,
+               {"--rate", "--jobs", "2", "--max-work", "300000", kHardestList}, none, output, none);
+  close(output);
+  const auto start = std::chrono::steady_clock::now();
+  while (readFile(out).empty() &&
+         std::chrono::steady_clock::now() - start < std::chrono::seconds(30))
+    poll(nullptr, 0, 20);
+  kill(solve.pid, SIGINT);
+  EXPECT_EQ(waitWithin(solve, 20.0), 130);
+  const std::string text = readFile(out);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.back(), '\n');
+  const std::vector<std::string> lines = linesOf(text);
+  std::ifstream hardest(kHardestList);
+  std::string first;
+  std::string line;
+  for (size_t i = 0; i < lines.size() && std::getline(hardest, line); ++i) first += line + "\n";
+  const Outcome again = run("--rate --max-work 300000", first);
+  ASSERT_EQ(again.out.size(), lines.size());
+  for (size_t i = 0; i < lines.size(); ++i)
+    EXPECT_EQ(withoutSeconds(lines[i]), withoutSeconds(again.out[i])) << "line " << i;
+
+  int toSolve[2];
+  int fromSolve[2];
+  ASSERT_EQ(pipe2(toSolve, O_CLOEXEC), 0);
+  ASSERT_EQ(pipe2(fromSolve, O_CLOEXEC), 0);
+  startCommand(solve, VANTRIC_SOLVE_PATH, {}, toSolve[0], fromSolve[1], none);
+  close(toSolve[0]);
+  close(fromSolve[1]);
+  close(none);
+  const std::string puzzle = std::string(kEmptyBoard) + "\n";
+  ASSERT_EQ(write(toSolve[1], puzzle.data(), puzzle.size()), ssize_t(puzzle.size()));
+  EXPECT_EQ(withoutSeconds(readLineWithin(solve, fromSolve[0], 20.0)),
+            std::string("found 48 47 ") + kEmptyBoardLine);
+  kill(solve.pid, SIGINT);
+  EXPECT_EQ(waitWithin(solve, 20.0), 130);
+  EXPECT_EQ(readAllWithin(fromSolve[0], 20.0), "");
+  close(toSolve[1]);
+  close(fromSolve[0]);
+}
+
+// A full grid takes no step: it rates 0.0 and says so.
+TEST(SolveCommand, AFullGridRatesSolved) {
+  const Outcome rate = run("--rate", std::string(kSolvedGrid) + "\n");
+  ASSERT_EQ(rate.out.size(), 1u);
+  const std::vector<std::string> parts = fields(rate.out[0]);
+  ASSERT_EQ(parts.size(), 7u) << rate.out[0];
+  EXPECT_EQ(parts[5] + " " + parts[6], "0.0 Solved");
+  const Outcome explain = run("--explain", std::string(kSolvedGrid) + "\n");
+  ASSERT_EQ(explain.out.size(), 2u);
+  EXPECT_EQ(explain.out[1], "  rating 0.0 Solved");
+  const Outcome formatted = run("--format '%r %t'", std::string(kSolvedGrid) + "\n");
+  ASSERT_EQ(formatted.out.size(), 1u);
+  EXPECT_EQ(formatted.out[0], "0.0 Solved");
+  char text[kRatingFieldsSize];
+  text[appendRatingFields(text, 0, 0, Technique::kHiddenSingle, 0)] = '\0';
+  EXPECT_STREQ(text, "0.0 Solved");
 }

@@ -224,8 +224,8 @@ void makePanelPuzzle(PanelWorkspace& workspace, int difficulty, std::uint64_t se
   clearAnswer(answer);
   if (difficulty < 0 || difficulty >= kDifficultyCount) difficulty = 0;
   const Difficulty& wanted = kDifficulties[difficulty];
-  const MakeRequest request = {Symmetry::kRotate180, 0,   kCellCount, wanted.minRating,
-                               wanted.maxRating,     true};
+  const MakeRequest request = {Symmetry::kRotate180, 0,    kCellCount,         wanted.minRating,
+                               wanted.maxRating,     true, Minimality::kOrbits};
   Candidate candidate{};
   for (int index = 0; index < kMakeAttempts; ++index) {
     makeCandidate(workspace.maker, request, seed, std::uint64_t(index), candidate);
