@@ -271,13 +271,16 @@ void keepArrangement(Search& s, const Arrangement& a, bool writing) {
 }
 
 // Finishes an arrangement that did not fit depth first, against the least
-// form of those finished so, which shares the rows so far unless the rows
-// have since been bettered.
+// form of those finished so. That form may already be below the rows every
+// kept arrangement shares, and so below anything this one can give; when
+// the rows have been bettered since, it is above them and starts anew.
 void finishDeep(Search& s, const Arrangement& a) {
   const int start = s.rowEnd;
-  bool same = s.deepFound;
-  for (int cell = 0; cell < start && same; ++cell) same = s.deepForm[cell] == s.form[cell];
-  if (!same) {
+  int order = s.deepFound ? 0 : 1;
+  for (int cell = 0; cell < start && order == 0; ++cell)
+    if (s.deepForm[cell] != s.form[cell]) order = s.deepForm[cell] < s.form[cell] ? -1 : 1;
+  if (order < 0) return;
+  if (order > 0) {
     for (int cell = 0; cell < kCellCount; ++cell)
       s.deepForm[cell] = cell < start ? s.form[cell] : kAboveEveryValue;
   }
@@ -353,8 +356,10 @@ int keyPositionIfPlaced(const Conjugation& c, int column, int position) {
 }
 
 // Back to the general record at the row's end: every column placed and
-// every key labelled by the output column it took.
-void finishConjugation(Search& s, const Arrangement& a, const Conjugation& c, bool writing) {
+// every key labelled by the output column it took. An arrangement finished
+// depth first goes on to the next row.
+void finishConjugation(Search& s, const Arrangement& a, const Conjugation& c, int rowEnd,
+                       bool writing) {
   Arrangement done = a;
   for (int i = 0; i < kSide; ++i) {
     done.column[i] = c.column[i];
@@ -364,11 +369,18 @@ void finishConjugation(Search& s, const Arrangement& a, const Conjugation& c, bo
   for (int i = 0; i < kBlocks; ++i) done.stack[i] = c.stackAt[i];
   done.coupledStacks = 0;
   done.coupledSlot = kBlocks;
-  keepArrangement(s, done, writing);
+  if (rowEnd < s.rowEnd) {
+    advance(s, done, rowEnd, writing);
+  } else {
+    keepArrangement(s, done, writing);
+  }
 }
 
 void conjugate(Search& s, const Arrangement& a, Conjugation& c, int cell, bool writing) {
-  for (; cell < s.rowEnd; ++cell) {
+  // The record holds one row: the row's end, also when the search runs on
+  // to the board's.
+  const int rowEnd = (cell / kSide + 1) * kSide;
+  for (; cell < rowEnd; ++cell) {
     const int position = cell % kSide;
     if (c.column[position] == kNone) {
       const int slot = position / 3;
@@ -401,7 +413,7 @@ void conjugate(Search& s, const Arrangement& a, Conjugation& c, int cell, bool w
     if (c.position[key] == kNone) placeConjugate(c, key);
     if (!emit(s, cell, a.coupledLabel + c.position[key], writing)) return;
   }
-  finishConjugation(s, a, c, writing);
+  finishConjugation(s, a, c, rowEnd, writing);
 }
 
 void advance(Search& s, Arrangement& a, int cell, bool writing) {
