@@ -17,6 +17,7 @@
 #include "model/tables.h"
 #include "solver/search.h"
 #include "tests/generator/exhaustive_form.h"
+#include "tests/generator/random_arrangement.h"
 #include "tests/support/grid_text.h"
 
 namespace {
@@ -119,31 +120,6 @@ std::vector<Board> sampleBoards(int perList, std::mt19937& random) {
     boards.back().name = "drawn grid " + std::to_string(i);
   }
   return boards;
-}
-
-// A random arrangement and relabelling of board.
-void rearrange(const int board[kCellCount], int moved[kCellCount], std::mt19937& random) {
-  const auto order = [&random](int map[9]) {
-    int blocks[3] = {0, 1, 2};
-    std::shuffle(blocks, blocks + 3, random);
-    for (int block = 0; block < 3; ++block) {
-      int lines[3] = {0, 1, 2};
-      std::shuffle(lines, lines + 3, random);
-      for (int line = 0; line < 3; ++line) map[3 * block + line] = 3 * blocks[block] + lines[line];
-    }
-  };
-  int rows[9];
-  int columns[9];
-  order(rows);
-  order(columns);
-  int digits[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-  std::shuffle(digits + 1, digits + 10, random);
-  const bool transposed = random() % 2 == 1;
-  for (CellIndex c = 0; c < kCellCount; ++c) {
-    const int row = rows[c / 9];
-    const int column = columns[c % 9];
-    moved[c] = digits[board[transposed ? column * 9 + row : row * 9 + column]];
-  }
 }
 
 std::string formOf(CanonicalWorkspace& workspace, const int board[kCellCount]) {
