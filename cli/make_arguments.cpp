@@ -32,6 +32,10 @@ const char kMakeUsage[] =
     "                alone); 1.0-2.3 takes singles only, 7.0+ hard puzzles\n"
     "  --rate        add two fields: the rating and the hardest technique's\n"
     "                name, as vantric-solve --rate writes them\n"
+    "  --canonical   write each puzzle as its canonical form, the least of the\n"
+    "                puzzles its digits' relabellings and its rows', columns',\n"
+    "                bands' and stacks' reorderings and transposition make\n"
+    "                (as vantric-solve --canonical); the rating is the same\n"
     "  --seed S      a number from 0 to 2^64-1 that makes the output the same\n"
     "                on every run, build and --jobs; without it every run\n"
     "                differs (--stats shows the seed drawn)\n"
@@ -177,6 +181,7 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
       0,
       false,
       false,
+      false,
       defaultJobCount(processors),
       kDefaultGiveUp};
   MakeRequest& request = options.request;
@@ -195,6 +200,8 @@ int readMakeArguments(int argc, char** argv, int processors, MakeOptions& option
       options.stats = true;
     } else if (std::strcmp(arg, "--rate") == 0) {
       options.printRating = true;
+    } else if (std::strcmp(arg, "--canonical") == 0) {
+      options.canonical = true;
     } else if (std::strcmp(arg, "--not-minimal") == 0) {
       notMinimalGiven = true;
     } else if (std::strcmp(arg, "--minimal") == 0) {

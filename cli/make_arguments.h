@@ -28,6 +28,8 @@ struct MakeOptions {
   bool seedGiven;
   std::uint64_t seed;
   bool printRating;
+  // Each puzzle written as its canonical form.
+  bool canonical;
   bool stats;
   int jobs;
   // Candidates in a row without one kept before the run gives up.

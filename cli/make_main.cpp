@@ -17,6 +17,7 @@
 #include "cli/stream_signals.h"
 #include "cli/worker_threads.h"
 #include "cli/zeroed_memory.h"
+#include "generator/canonical_form.h"
 #include "model/tables.h"
 #include "solver/clock.h"
 
@@ -61,6 +62,8 @@ struct MakeRun {
   int writeError;
   double lastFlushSeconds;
   ZeroedPointer<MakerWorkspace> workspaces[kMaxThreads];
+  // The writing thread's, for --canonical: a form takes a few microseconds.
+  ZeroedPointer<CanonicalWorkspace> canonical;
 };
 
 char outputBuffer[1 << 16];
@@ -120,12 +123,18 @@ bool noteWriteFailure(MakeRun& run) {
   return false;
 }
 
-void writeLine(const MakeOptions& options, const Candidate& candidate) {
+void writeLine(MakeRun& run, const Candidate& candidate) {
+  const MakeOptions& options = run.options;
   // 81 cells, the rating fields and the newline.
   char line[kCellCount + 1 + kRatingFieldsSize];
-  int length = 0;
-  for (CellIndex c = 0; c < kCellCount; ++c)
-    line[length++] = candidate.board[c] == 0 ? '.' : char('0' + candidate.board[c]);
+  int length = kCellCount;
+  if (options.canonical) {
+    int form[kCellCount];
+    findCanonicalForm(*run.canonical, candidate.board, form);
+    writeFormText(form, line);
+  } else {
+    writeFormText(candidate.board, line);
+  }
   if (options.printRating) {
     line[length++] = ' ';
     length = appendRatingFields(line, length, candidate.ratingTenths, candidate.hardest,
@@ -145,7 +154,7 @@ bool takeCandidate(int index, void* context) {
   ++totals.tried;
   if (candidate.rejection == Rejection::kKept) {
     makeRoomForOutput(run.progress);
-    writeLine(options, candidate);
+    writeLine(run, candidate);
     ++totals.made;
     totals.rejectedInRow = 0;
     // glibc's fwrite can count a line as written when flushing the buffer
@@ -261,6 +270,7 @@ int main(int argc, char** argv) {
   catchStreamSignals();
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
   initTables();
+  if (options.canonical) run->canonical = allocateZeroed<CanonicalWorkspace>();
   run->startSeconds = elapsedSeconds();
   openProgressLine(run->progress, run->startSeconds);
   const int status = makePuzzles(*run);

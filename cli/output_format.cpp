@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr char kFields[] = "gsrpdtciT%";
+constexpr char kFields[] = "gsrpdtciTm%";
 constexpr char kRatingFields[] = "rpdtT";
 
 bool hasField(const char* format, const char* fields) {
@@ -65,6 +65,9 @@ int appendField(char* out, char field, const FormatValues& values) {
       return appendNumber(out, 0, values.lineNumber);
     case 'T':
       return appendSeconds(out, 0, values.ratingSeconds);
+    case 'm':
+      std::memcpy(out, values.form, kCellCount);
+      return kCellCount;
     default:
       out[0] = '%';
       return 1;
@@ -93,6 +96,10 @@ bool formatRates(const char* format) {
 
 bool formatCounts(const char* format) {
   return hasField(format, "c");
+}
+
+bool formatShowsForm(const char* format) {
+  return hasField(format, "m");
 }
 
 void appendFormattedLine(std::string& out, const char* format, const FormatValues& values) {

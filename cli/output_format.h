@@ -20,6 +20,8 @@ struct FormatValues {
   const RatingResult* rating;
   const char* unrated;
   double ratingSeconds;
+  // The canonical form's 81 characters, for %m.
+  const char* form;
 };
 
 // Room for the longest field, "%s" or "%g".
@@ -32,5 +34,7 @@ bool checkFormat(const char* format, char unknown[3]);
 // number of solutions.
 bool formatRates(const char* format);
 bool formatCounts(const char* format);
+// Whether format shows the canonical form.
+bool formatShowsForm(const char* format);
 // Appends the line format makes of values, and its line end.
 void appendFormattedLine(std::string& out, const char* format, const FormatValues& values);

@@ -8,7 +8,8 @@
 
 const char kSolveUsage[] =
     "Usage: vantric-solve [--count] [--rate] [--explain] [--jobs N] [--stats]\n"
-    "                     [--hint] [--format FORMAT] [--max-work N] [FILE...]\n"
+    "                     [--hint] [--canonical] [--unique] [--format FORMAT]\n"
+    "                     [--max-work N] [FILE...]\n"
     "Solves every puzzle in the FILEs, or in standard input when no FILE is\n"
     "given or FILE is -, one puzzle per line. Lines end at LF, CR LF or CR; '#'\n"
     "starts a comment that runs to the end of the line, and lines of nothing\n"
@@ -59,16 +60,27 @@ const char kSolveUsage[] =
     "             digits, digits that are not the solution's and marks that\n"
     "             leave out its digit are listed instead of a step; a solved\n"
     "             position gets the rating - Solved\n"
+    "  --canonical  add a field, last: the puzzle's canonical form, 81 cells\n"
+    "             with '.' for empty, the least (empty as 0, row by row) of\n"
+    "             the puzzles that relabelling its digits, reordering its\n"
+    "             bands, the rows in a band, its stacks, the columns in a\n"
+    "             stack, and transposing make; two puzzles are the same but\n"
+    "             for these when their forms are equal. A full grid has one too\n"
+    "  --unique   write only the first puzzle of each canonical form, over\n"
+    "             all the inputs, in input order; a later one writes nothing\n"
+    "             (--stats counts them). The line shows the form only with\n"
+    "             --canonical or %m\n"
     "  --format FORMAT\n"
     "             write each puzzle's line as FORMAT says: %g the puzzle (81,\n"
     "             '.' for empty), %s the solution (as GRID), %r ER (the\n"
     "             rating), %p EP (the rating when the first digit was placed),\n"
     "             %d ED (the first step's), %t the hardest technique, %c the\n"
     "             solutions (as --count), %i the line number, %T the rating's\n"
-    "             seconds, %% a %; e.g. '%g ED=%r/%p/%d'. A puzzle not rated\n"
-    "             gets - for each rating and the reason for %t; an unfinished\n"
-    "             rating >= and the rating reached where it had not settled,\n"
-    "             and Unfinished for %t\n"
+    "             seconds, %m the canonical form (as --canonical), %% a %;\n"
+    "             e.g. '%g ED=%r/%p/%d'. A puzzle not rated gets - for each\n"
+    "             rating and the reason for %t; an unfinished rating >= and\n"
+    "             the rating reached where it had not settled, and Unfinished\n"
+    "             for %t\n"
     "  --jobs N   solve on N threads, by default one per core (64 at most)\n"
     "  --stats    print a summary line with the wall time on standard error\n"
     "  --version  print the version and exit\n"
@@ -82,8 +94,8 @@ const char kSolveUsage[] =
 
 int readSolveArguments(int argc, char** argv, int processors, SolveOptions& options,
                        int* fileCount) {
-  options =
-      SolveOptions{false, false, false, false, defaultJobCount(processors), 0, false, nullptr};
+  options = SolveOptions{false, false, false, false, defaultJobCount(processors),
+                         0,     false, false, false, nullptr};
   *fileCount = 0;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
@@ -110,6 +122,10 @@ int readSolveArguments(int argc, char** argv, int processors, SolveOptions& opti
       ++i;
     } else if (std::strcmp(arg, "--hint") == 0) {
       options.hint = true;
+    } else if (std::strcmp(arg, "--canonical") == 0) {
+      options.canonical = true;
+    } else if (std::strcmp(arg, "--unique") == 0) {
+      options.unique = true;
     } else if (std::strcmp(arg, "--format") == 0) {
       if (i + 1 == argc)
         return reportWrongValue("vantric-solve", "--format",

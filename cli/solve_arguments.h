@@ -10,6 +10,10 @@ struct SolveOptions {
   // The chain nodes a rating may visit, as LogicContext::workBound has it.
   long long workBound;
   bool hint;
+  // Add the puzzle's canonical form to its line; keep only the first puzzle
+  // of each form.
+  bool canonical;
+  bool unique;
   // The output line's format, null for the default line.
   const char* format;
 };

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "cli/claimed_items.h"
@@ -17,6 +19,7 @@
 #include "cli/stream_signals.h"
 #include "cli/worker_threads.h"
 #include "cli/zeroed_memory.h"
+#include "generator/canonical_form.h"
 #include "logic/rating.h"
 #include "logic/step_text.h"
 #include "model/tables.h"
@@ -38,12 +41,16 @@ struct Totals {
   double seconds;
   // Unfinished ratings by what stopped them.
   long long unfinished[kRatingLimitCount];
+  // Puzzles --unique left out, a form written before.
+  long long repeats;
 };
 
 constexpr int kBatchSize = 4096;
 // Explanations run to many kilobytes a puzzle: a batch holds fewer of them.
 constexpr int kExplainBatchSize = 64;
-constexpr int kResultTextSize = 160;
+// The verdict's fields and the solution, the count, the rating's fields and
+// the canonical form.
+constexpr int kResultTextSize = 160 + 1 + kCellCount;
 // A worker takes this many lines at a time, so that workers seldom meet on
 // the shared counter or on neighbouring lines; it writes what is ready when
 // it has solved them. A rating takes long enough to be a claim of its own.
@@ -75,6 +82,8 @@ struct BatchLine {
   std::string explanation;
   // With --format: the line it makes.
   std::string formatted;
+  // The canonical form, when the options need it.
+  char form[kCellCount];
 };
 
 // Lines are read a batch at a time, solved by every worker at once and
@@ -93,6 +102,7 @@ struct Batch {
 struct SolveWorkspace {
   GameState state;
   LogicContext logic;
+  CanonicalWorkspace canonical;
 };
 
 // What a run works with. The workers read its options and fill the lines of
@@ -104,7 +114,12 @@ struct SolveRun {
   // and the format ask.
   bool rating;
   bool counting;
+  bool findingForms;
   Totals totals;
+  // With --unique, the forms written so far.
+  std::unordered_set<std::string_view> formsSeen;
+  std::vector<std::unique_ptr<char[]>> formStore;
+  int formStoreUsed;
   PuzzleReader reader;
   Batch batches[2];
   Batch* solving;
@@ -261,9 +276,26 @@ void formatLine(const SolveRun& run, const GameState& state, int solutions, Batc
                                line.entry.lineNumber,
                                line.rated ? &line.rating : nullptr,
                                line.unrated,
-                               line.ratingSeconds};
+                               line.ratingSeconds,
+                               line.form};
   line.formatted.clear();
   appendFormattedLine(line.formatted, run.options.format, values);
+}
+
+// The canonical form of the line's puzzle, and with --canonical the field
+// that shows it, last on the line.
+void findLineForm(const SolveOptions& options, SolveWorkspace& workspace, BatchLine& line) {
+  int board[kCellCount];
+  int form[kCellCount];
+  for (CellIndex c = 0; c < kCellCount; ++c) board[c] = line.entry.puzzle.value[c];
+  findCanonicalForm(workspace.canonical, board, form);
+  writeFormText(form, line.form);
+  if (!options.canonical) return;
+  int length = line.textLength - 1;
+  line.text[length++] = ' ';
+  for (CellIndex c = 0; c < kCellCount; ++c) line.text[length++] = line.form[c];
+  line.text[length++] = '\n';
+  line.textLength = length;
 }
 
 // Solves a line that is a puzzle and rates it, hints at its position and
@@ -284,6 +316,7 @@ void solveLine(const SolveRun& run, SolveWorkspace& workspace, BatchLine& line) 
   workspace.logic.workBound = options.workBound;
   if (run.rating) rateLine(options, state, solutions, workspace.logic, line);
   if (options.hint) hintLine(state, solutions, workspace.logic, line);
+  if (run.findingForms) findLineForm(options, workspace, line);
   if (options.format != nullptr) formatLine(run, state, solutions, line);
 }
 
@@ -339,6 +372,21 @@ bool noteWriteFailure(SolveRun& run) {
   return false;
 }
 
+// Whether a form is new to the run, keeping it when it is. The forms are
+// kept in blocks that never move, so the set's views of them stay valid.
+bool keepFirstOfForm(SolveRun& run, const char form[kCellCount]) {
+  constexpr int kFormsPerBlock = 4096;
+  if (run.formsSeen.count(std::string_view(form, kCellCount)) != 0) return false;
+  if (run.formStore.empty() || run.formStoreUsed == kFormsPerBlock) {
+    run.formStore.push_back(std::make_unique<char[]>(std::size_t(kFormsPerBlock) * kCellCount));
+    run.formStoreUsed = 0;
+  }
+  char* kept = run.formStore.back().get() + std::size_t(run.formStoreUsed++) * kCellCount;
+  std::memcpy(kept, form, kCellCount);
+  run.formsSeen.insert(std::string_view(kept, kCellCount));
+  return true;
+}
+
 // Writes a solved line in input order, or says that it is not a puzzle;
 // false when the write failed.
 bool writeBatchLine(int index, void* context) {
@@ -351,6 +399,11 @@ bool writeBatchLine(int index, void* context) {
     run.lineStatus = kStatusNotAPuzzle;
     return true;
   }
+  Totals& totals = run.totals;
+  if (run.options.unique && !keepFirstOfForm(run, line.form)) {
+    ++totals.repeats;
+    return true;
+  }
   if (run.options.format != nullptr) {
     std::fwrite(line.formatted.data(), 1, line.formatted.size(), stdout);
   } else {
@@ -358,7 +411,6 @@ bool writeBatchLine(int index, void* context) {
   }
   if (run.options.explain || run.options.hint)
     std::fwrite(line.explanation.data(), 1, line.explanation.size(), stdout);
-  Totals& totals = run.totals;
   ++totals.puzzles;
   ++totals.verdicts[line.verdict];
   totals.nodes += line.nodes;
@@ -430,6 +482,9 @@ void printStats(const SolveRun& run, double wallSeconds) {
                totals.puzzles, totals.verdicts[kFound], totals.verdicts[kNone],
                totals.verdicts[kInvalid], totals.nodes, totals.seconds, perSecond, perNode,
                wallSeconds, run.options.jobs);
+  if (run.options.unique)
+    std::fprintf(stderr, "vantric-solve: %lld repeats of an earlier form left out\n",
+                 totals.repeats);
   if (!run.options.rate && !run.options.explain) return;
   long long unfinished = 0;
   for (int limit = 1; limit < kRatingLimitCount; ++limit) unfinished += totals.unfinished[limit];
@@ -480,6 +535,8 @@ int main(int argc, char** argv) {
   run->rating =
       run->options.rate || run->options.explain || (format != nullptr && formatRates(format));
   run->counting = run->options.count || (format != nullptr && formatCounts(format));
+  run->findingForms = run->options.canonical || run->options.unique ||
+                      (format != nullptr && formatShowsForm(format));
 
 #ifdef _WIN32
   // Every byte of the input counts; text mode would end it at a Ctrl-Z.

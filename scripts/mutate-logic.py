@@ -38,6 +38,9 @@ TARGETS = {
     "rating_agreement_top1465_sample": ["logic_trace"],
     "make_command_tests": ["make_command_tests", "vantric-make"],
     "solve_command_tests": ["solve_command_tests", "vantric-solve"],
+    "canonical_form_tests": ["canonical_form_tests"],
+    "canonical_form_deep_tests": ["canonical_form_deep_tests"],
+    "canonical_command_tests": ["canonical_command_tests", "vantric-solve", "vantric-make"],
 }
 AGREEMENT = ["rating_agreement_dev", "rating_agreement_17clue_sample",
              "rating_agreement_top1465_sample"]
@@ -45,6 +48,7 @@ AGREEMENT = ["rating_agreement_dev", "rating_agreement_17clue_sample",
 # agreement with the grader, and the ratings vantric-solve prints.
 RATER = ["logic_tests"] + AGREEMENT + ["solve_command_tests"]
 MAKER = ["make_command_tests"]
+CANONICAL = ["canonical_form_tests", "canonical_form_deep_tests", "canonical_command_tests"]
 
 # (name, file, text, replacement, tests)
 MUTATIONS = [
@@ -101,6 +105,14 @@ MUTATIONS = [
     ("maker keeps a rating below the lowest", "generator/puzzle_maker.cpp",
      "candidate.ratingTenths < request.minRating", "candidate.ratingTenths < request.minRating - 1",
      MAKER),
+    ("canonical form never transposes", "generator/canonical_form.cpp",
+     "o < (symmetric ? 1 : 2); ++o", "o < 1; ++o", CANONICAL),
+    ("canonical form drops a depth-first form below the kept rows", "generator/canonical_form.cpp",
+     "if (order < 0) return;", "if (order < 0) order = 1;", CANONICAL),
+    ("coupled rows run past their row", "generator/canonical_form.cpp",
+     "const int rowEnd = (cell / kSide + 1) * kSide;", "const int rowEnd = s.rowEnd;", CANONICAL),
+    ("canonical form drops the ties past those kept", "generator/canonical_form.cpp",
+     "  finishDeep(s, a);", "  if (s.keptCount < 0) finishDeep(s, a);", CANONICAL),
 ]
 
 

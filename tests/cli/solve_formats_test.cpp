@@ -199,7 +199,7 @@ TEST(SolveFormats, FormatFields) {
   result.finished = false;
   result.rating = 9.6;
   result.reached = 9.6;
-  const FormatValues values = {&grid, nullptr, 1, 7, &result, "Unfinished", 1.5};
+  const FormatValues values = {&grid, nullptr, 1, 7, &result, "Unfinished", 1.5, nullptr};
   std::string out;
   appendFormattedLine(out, "%r %p %d %t", values);
   result.stepCount = 3;
