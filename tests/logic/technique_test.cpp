@@ -366,7 +366,7 @@ TEST(TechniqueSteps, NestedChainsStepOnTheirInnerChains) {
   ratePuzzle(*context, board, result, stopAtFirstNested, &first);
   ASSERT_EQ(first.lines.size(), 1u);
   const std::string& line = first.lines[0];
-  EXPECT_EQ(line.rfind("11.1 dynamic contradiction forcing chain (+ forcing chains): r3c8=5 ->", 0),
+  EXPECT_EQ(line.rfind("11.0 dynamic contradiction forcing chain (+ forcing chains): r3c8=5 ->", 0),
             0u)
       << line;
   EXPECT_EQ(line.substr(line.size() - 12), ", so r3c8<>5") << line;
@@ -374,6 +374,35 @@ TEST(TechniqueSteps, NestedChainsStepOnTheirInnerChains) {
   ASSERT_EQ(solvePuzzle(puzzle, solution), 1);
   for (int cell = 0; cell < kCellCount; ++cell)
     EXPECT_EQ(first.step.eliminations[cell] & digitBit(solution[cell]), 0) << cell;
+}
+
+// Two nested puzzles whose whole paths the grader's agree with: the first
+// rests on its inner searches' loops and X-chains (level 2 runs the static
+// producer's whole search), the second on counting an inner step once when
+// both sides of a contradiction took it in (it rated 10.4 otherwise).
+TEST(TechniqueSteps, NestedRatingsAgreeWithTheGrader) {
+  struct NestedCase {
+    const char* puzzle;
+    int tenths;
+    int steps;
+  };
+  const NestedCase cases[] = {
+      {"........5..6..87..3......9....1.7.4...7...8...4...6....9..8...3..16..4..5...2....", 103,
+       154},
+      {"...1....87.......9..3.9.5....9.3...5.....23.....4..6....6.8..5.47...1...2........", 103,
+       86},
+  };
+  auto context = std::make_unique<LogicContext>();
+  for (const NestedCase& test : cases) {
+    int board[kCellCount];
+    readBoard(test.puzzle, board);
+    RatingResult result;
+    ratePuzzle(*context, board, result);
+    EXPECT_TRUE(result.finished) << test.puzzle;
+    EXPECT_EQ(ratingTenths(result.rating), test.tenths) << test.puzzle;
+    EXPECT_EQ(result.hardestLevel, 2) << test.puzzle;
+    EXPECT_EQ(result.stepCount, test.steps) << test.puzzle;
+  }
 }
 
 // Positions written as pencil marks, for patterns the grader's paths never
