@@ -131,6 +131,24 @@ void addHouseParents(InnerSearch& search, int house, int digit) {
   forEachCell(lost, [&](CellIndex cell) { addOuterParent(search, chainNode(cell, digit, false)); });
 }
 
+// The house whose conjugate gave an on node of cell from its first parent's
+// cell: the engine tries box, row, column, and one the run had lost places
+// in names them as hidden parents; else the two were its only places.
+int linkHouse(const ChainWorkspace& chains, const std::uint16_t* parents, int parentCount, int cell,
+              int from, int digit) {
+  for (int type = 0; type < 3; ++type) {
+    const int house = kHouses.houses[cell][type];
+    if (house != kHouses.houses[from][type]) continue;
+    bool holds = true;
+    for (int i = 1; i < parentCount; ++i)
+      holds = holds && kHouses.houseSets[house].contains(nodeCell(parents[i]));
+    if (parentCount > 1 ? holds
+                        : hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
+      return house;
+  }
+  return -1;
+}
+
 // Every on node among the ancestors of the starts that a bivalue or
 // conjugate link gave adds what the outer run removed there.
 void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint16_t* starts,
@@ -153,16 +171,9 @@ void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint1
       if (from == cell) {
         addCellParents(search, cell);
       } else {
-        // A static link is a conjugate in a house where the two are the
-        // digit's only places; a dynamic one may be in any house they share.
         const int digit = nodeDigit(node);
-        for (int type = 0; type < 3; ++type) {
-          const int house = kHouses.houses[cell][type];
-          if (house != kHouses.houses[from][type]) continue;
-          if (search.family.sources.mode.dynamic ||
-              hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
-            addHouseParents(search, house, digit);
-        }
+        const int house = linkHouse(chains, parents, parentCount, cell, from, digit);
+        if (house >= 0) addHouseParents(search, house, digit);
       }
     }
     for (int i = 0; i < parentCount; ++i) {
