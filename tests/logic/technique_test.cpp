@@ -370,6 +370,20 @@ TEST(TechniqueSteps, NestedChainsStepOnTheirInnerChains) {
             0u)
       << line;
   EXPECT_EQ(line.substr(line.size() - 12), ", so r3c8<>5") << line;
+  // Level 2's inner steps are the static producer's forcing chains here,
+  // each from its candidate assumed to that candidate's removal, where the
+  // engine's runs would end in a clash anywhere.
+  int chains = 0;
+  for (int i = 0; i < first.step.nodeCount; ++i) {
+    const ChainNode& node = first.step.nodes[i];
+    if (node.innerCount < 2) continue;
+    ++chains;
+    const ChainNode& start = first.step.innerNodes[node.innerStart];
+    const ChainNode& end = first.step.innerNodes[node.innerStart + node.innerCount - 1];
+    EXPECT_TRUE(start.on && start.cell == node.cell && start.digit == node.digit) << i;
+    EXPECT_TRUE(!end.on && end.cell == node.cell && end.digit == node.digit) << i;
+  }
+  EXPECT_EQ(chains, 3) << line;
   int solution[kCellCount];
   ASSERT_EQ(solvePuzzle(puzzle, solution), 1);
   for (int cell = 0; cell < kCellCount; ++cell)
