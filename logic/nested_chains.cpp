@@ -354,18 +354,26 @@ void markRemovalClashes(InnerSearch& search, NodeBits& clashes, NodeBits* loops 
   std::memset(&clashes, 0, sizeof clashes);
   if (loops != nullptr) std::memset(loops, 0, sizeof *loops);
   constexpr std::uint64_t kOn = 0xAAAAAAAAAAAAAAAAu;
-  NodeBits fromX;
-  NodeBits fromY;
+  NestedWorkspace& nested = search.nested;
+  if (++nested.onReachMark == 0) {
+    std::memset(nested.onReachKnown, 0, sizeof nested.onReachKnown);
+    nested.onReachMark = 1;
+  }
   std::uint16_t queue[kNodeSlots];
-  forEachRemovalLink(search, [&](int x, int y) {
+  // One on node ends several such links: its walk is made once.
+  const auto walkFrom = [&](int on) -> const NodeBits& {
+    NodeBits& bits = nested.onReach[on / 2];
+    if (nested.onReachKnown[on / 2] == nested.onReachMark) return bits;
+    nested.onReachKnown[on / 2] = nested.onReachMark;
+    std::memset(&bits, 0, sizeof bits);
     int count = 0;
-    std::memset(&fromX, 0, sizeof fromX);
-    markNode(fromX, queue, count, x);
-    walkStatic(search, fromX, queue, count);
-    count = 0;
-    std::memset(&fromY, 0, sizeof fromY);
-    markNode(fromY, queue, count, y);
-    walkStatic(search, fromY, queue, count);
+    markNode(bits, queue, count, on);
+    walkStatic(search, bits, queue, count);
+    return bits;
+  };
+  forEachRemovalLink(search, [&](int x, int y) {
+    const NodeBits& fromX = walkFrom(x);
+    const NodeBits& fromY = walkFrom(y);
     for (int w = 0; w < kNodeWords; ++w) {
       clashes.word[w] |= fromX.word[w] & fromY.word[w];
       if (loops == nullptr) continue;

@@ -63,6 +63,11 @@ struct NestedWorkspace {
   NodeBits parentSeen;
   // The nodes a static inner run may start from and rest on those removals.
   NodeBits reach;
+  // What the static links lead to from each on node, known where its mark
+  // is the current one.
+  NodeBits onReach[kCandidateSlots];
+  std::uint32_t onReachKnown[kCandidateSlots];
+  std::uint32_t onReachMark;
   // The on nodes whose loops may pass through a link those removals made.
   NodeBits loopReach;
   LoopWorkspace loops;
