@@ -338,6 +338,36 @@ TEST(TechniqueSteps, ChainSearchStopsWhenItsWorkIsSpent) {
   EXPECT_GT(context->workLeft, 0);
 }
 
+// A nested step that two branches took in adds its complexity once, by its
+// key; two steps apart by their chains add theirs each.
+TEST(TechniqueSteps, NestedStepsCountOnceOverTheBranches) {
+  auto chains = std::make_unique<ChainWorkspace>();
+  auto first = std::make_unique<ChainRun>();
+  auto second = std::make_unique<ChainRun>();
+  const int start = chainNode(0, 1, true);
+  const int proved = chainNode(1, 1, false);
+  for (ChainRun* run : {first.get(), second.get()}) {
+    addChainRunNode(*run, start, nullptr, 0);
+    const std::uint16_t parent = std::uint16_t(start);
+    addChainRunNode(*run, proved, &parent, 1);
+    run->nestedCount = 1;
+    run->nestedHint[proved] = 1;
+    run->nestedWeight[1] = 10;
+    run->nestedKey[1] = 42;
+  }
+  const auto both = [&] {
+    beginComplexity(*chains);
+    return ancestorCount(*chains, *first, proved) + ancestorCount(*chains, *second, proved);
+  };
+  EXPECT_EQ(both(), 2 + 2 + 10);
+  EXPECT_EQ(both(), 2 + 2 + 10);
+  second->nestedKey[1] = 43;
+  EXPECT_EQ(both(), 2 + 2 + 10 + 10);
+  // One branch alone counts it once too.
+  beginComplexity(*chains);
+  EXPECT_EQ(ancestorCount(*chains, *first, proved), 2 + 10);
+}
+
 // A puzzle of the 11+ list whose first nested step comes after a few
 // million nodes: the rating stops there, and the step, a level-2
 // contradiction, keeps the solution.
