@@ -134,6 +134,20 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
   return true;
 }
 
+// True the first time the step being counted meets the nested step of key,
+// in whichever of its branches.
+bool countNestedOnce(ChainWorkspace& chains, std::uint64_t key) {
+  for (std::size_t slot = std::size_t(key ^ key >> 29) & (kNestedKeySlots - 1);;
+       slot = (slot + 1) & (kNestedKeySlots - 1)) {
+    if (chains.nestedKeyMark[slot] != chains.complexityMark) {
+      chains.nestedKeyMark[slot] = chains.complexityMark;
+      chains.nestedKeys[slot] = key;
+      return true;
+    }
+    if (chains.nestedKeys[slot] == key) return false;
+  }
+}
+
 int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* parents,
               int parentCount) {
   int count = 0;
@@ -147,10 +161,8 @@ int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* 
     const int node = chains.stack[--top];
     ++count;
     const int nested = run.nestedHint[node];
-    if (nested != 0 && chains.nestedVisited[nested] != chains.visitMark) {
-      chains.nestedVisited[nested] = chains.visitMark;
+    if (nested != 0 && countNestedOnce(chains, run.nestedKey[nested]))
       count += run.nestedWeight[nested];
-    }
     const std::uint16_t* next = run.parents + run.parentStart[node];
     for (int i = 0; i < run.parentCount[node]; ++i) {
       if (chains.visited[next[i]] == chains.visitMark) continue;
@@ -164,7 +176,6 @@ int countFrom(ChainWorkspace& chains, const ChainRun& run, const std::uint16_t* 
 void nextVisitMark(ChainWorkspace& chains) {
   if (++chains.visitMark == 0) {
     std::memset(chains.visited, 0, sizeof chains.visited);
-    std::memset(chains.nestedVisited, 0, sizeof chains.nestedVisited);
     chains.visitMark = 1;
   }
 }
@@ -251,6 +262,13 @@ bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, in
   return !run.aborted;
 }
 
+void beginComplexity(ChainWorkspace& chains) {
+  if (++chains.complexityMark == 0) {
+    std::memset(chains.nestedKeyMark, 0, sizeof chains.nestedKeyMark);
+    chains.complexityMark = 1;
+  }
+}
+
 int ancestorCount(ChainWorkspace& chains, const ChainRun& run, int node) {
   nextVisitMark(chains);
   const std::uint16_t start = std::uint16_t(node);
@@ -258,6 +276,7 @@ int ancestorCount(ChainWorkspace& chains, const ChainRun& run, int node) {
 }
 
 int clashComplexity(ChainWorkspace& chains, const ChainRun& run) {
+  beginComplexity(chains);
   const int reachedSide = ancestorCount(chains, run, oppositeNode(run.clashNode));
   nextVisitMark(chains);
   chains.visited[run.clashNode] = chains.visitMark;

@@ -48,10 +48,14 @@ bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, in
 inline bool reachedNode(const ChainRun& run, int node) {
   return run.reached[node] != 0;
 }
+// Starts counting a step's complexity: each nested step behind its
+// branches counts once, however many of them took it in.
+void beginComplexity(ChainWorkspace& chains);
 // The number of distinct nodes node was derived from through all its
-// parents, node included; node must have been reached by run.
+// parents, node included, plus the complexity of each nested step among
+// them not yet counted since beginComplexity; node must have been reached.
 int ancestorCount(ChainWorkspace& chains, const ChainRun& run, int node);
-// Both sides of a run's clash counted that way, added.
+// Both sides of a run's clash counted that way, added, from a new count.
 int clashComplexity(ChainWorkspace& chains, const ChainRun& run);
 // A chain's rating: base, plus 0.1 for each length threshold its complexity
 // passes, added as the rating scale adds them.

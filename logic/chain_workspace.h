@@ -74,6 +74,9 @@ struct ChainRun {
   // that depends on it adds once.
   std::uint16_t nestedHint[kNodeSlots];
   int nestedWeight[kMaxRunNestedSteps + 1];
+  // Each such step's chain and removals hashed: one step a step's branches
+  // all took in adds its complexity once, which the scale asks.
+  std::uint64_t nestedKey[kMaxRunNestedSteps + 1];
   int nestedCount;
   // Each such step's chain: where it starts in the store and its nodes.
   std::uint16_t nestedPathStart[kMaxRunNestedSteps + 1];
@@ -81,6 +84,10 @@ struct ChainRun {
   std::uint16_t nestedPaths[kRunNestedPathPool];
   int nestedPathsUsed;
 };
+
+// Room for the distinct nested steps behind one step: its branches' all.
+constexpr int kNestedKeySlots = 1 << 15;
+static_assert(kNestedKeySlots > 9 * kMaxRunNestedSteps, "a step's nested steps all fit");
 
 // The nodes one run reached, a bit each.
 constexpr int kNodeWords = (kNodeSlots + 63) / 64;
@@ -115,5 +122,9 @@ struct ChainWorkspace {
   std::uint32_t visited[kNodeSlots];
   std::uint32_t visitMark;
   std::uint16_t stack[kNodeSlots];
-  std::uint32_t nestedVisited[kMaxRunNestedSteps + 1];
+  // The nested steps a step's complexity has counted so far, by key, each
+  // slot current while its mark is the step's.
+  std::uint64_t nestedKeys[kNestedKeySlots];
+  std::uint32_t nestedKeyMark[kNestedKeySlots];
+  std::uint32_t complexityMark;
 };

@@ -64,6 +64,7 @@ struct BestChainSink {
   void target(const ChainPattern& pattern, const ChainRun* const* runs, int runCount, int node) {
     ChainWorkspace& chains = context.chains;
     int newComplexity = 0;
+    beginComplexity(chains);
     for (int i = 0; i < runCount; ++i) newComplexity += ancestorCount(chains, *runs[i], node);
     const Technique technique = pattern.kind == ChainKind::kDouble
                                     ? Technique::kDynamicDoubleForcingChain

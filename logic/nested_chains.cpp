@@ -3,8 +3,10 @@
 // runs on its working grid, and every step proved there that depends on it
 // joins the run as off nodes.
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
+#include "logic/chain_peers.h"
 #include "logic/chain_search.h"
 #include "logic/techniques.h"
 
@@ -14,6 +16,9 @@ struct InnerFamily {
   ChainSources sources;
   double base;
   ChainKind clashKind;
+  // Level 2 runs the static producer's whole search: X, Y and XY passes,
+  // cycles and forcing chains, rather than the engine's runs.
+  bool chainsAndCycles;
 };
 
 // The static forcing chains of level 2 (a clash from an assumption is a
@@ -21,14 +26,17 @@ struct InnerFamily {
 // and the dynamic searches nested in level 4.
 constexpr InnerFamily kForcingChains = {.sources = kStaticForcingSources,
                                         .base = techniqueRating(Technique::kForcingChain),
-                                        .clashKind = ChainKind::kForcing};
+                                        .clashKind = ChainKind::kForcing,
+                                        .chainsAndCycles = true};
 constexpr InnerFamily kMultipleChains = {.sources = kMultipleSources,
                                          .base = techniqueRating(Technique::kCellForcingChain),
-                                         .clashKind = ChainKind::kForcing};
+                                         .clashKind = ChainKind::kForcing,
+                                         .chainsAndCycles = false};
 constexpr InnerFamily dynamicInner(int level) {
   return {.sources = dynamicSources(level),
           .base = techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
-          .clashKind = ChainKind::kContradiction};
+          .clashKind = ChainKind::kContradiction,
+          .chainsAndCycles = false};
 }
 
 struct InnerSearch {
@@ -42,9 +50,12 @@ struct InnerSearch {
 void nextMark(ChainWorkspace& chains) {
   if (++chains.visitMark == 0) {
     std::memset(chains.visited, 0, sizeof chains.visited);
-    std::memset(chains.nestedVisited, 0, sizeof chains.nestedVisited);
     chains.visitMark = 1;
   }
+}
+
+void mixKey(NestedHint& hint, unsigned value) {
+  hint.key = (hint.key ^ value) * 0x100000001B3u;
 }
 
 bool beginHint(InnerSearch& search) {
@@ -64,6 +75,7 @@ bool beginHint(InnerSearch& search) {
   hint.parentCount = 0;
   hint.firstPathNode = nested.pathsUsed;
   hint.pathNodeCount = 0;
+  hint.key = 0xCBF29CE484222325u;
   std::memset(&nested.parentSeen, 0, sizeof nested.parentSeen);
   return true;
 }
@@ -72,6 +84,7 @@ bool beginHint(InnerSearch& search) {
 // to explain it; a chain the pool cannot hold is marked as not kept.
 void recordInnerPath(NestedWorkspace& nested, const std::uint16_t* path, int count, bool branch) {
   NestedHint& hint = nested.hints[nested.hintCount];
+  for (int i = 0; i < count; ++i) mixKey(hint, path[i] | (branch && i == 0 ? kBranchStartBit : 0));
   if (hint.pathNodeCount == kPathNotKept) return;
   if (nested.pathsUsed + count > kNestedPathPool) {
     hint.pathNodeCount = kPathNotKept;
@@ -118,6 +131,24 @@ void addHouseParents(InnerSearch& search, int house, int digit) {
   forEachCell(lost, [&](CellIndex cell) { addOuterParent(search, chainNode(cell, digit, false)); });
 }
 
+// The house whose conjugate gave an on node of cell from its first parent's
+// cell: the engine tries box, row, column, and one the run had lost places
+// in names them as hidden parents; else the two were its only places.
+int linkHouse(const ChainWorkspace& chains, const std::uint16_t* parents, int parentCount, int cell,
+              int from, int digit) {
+  for (int type = 0; type < 3; ++type) {
+    const int house = kHouses.houses[cell][type];
+    if (house != kHouses.houses[from][type]) continue;
+    bool holds = true;
+    for (int i = 1; i < parentCount; ++i)
+      holds = holds && kHouses.houseSets[house].contains(nodeCell(parents[i]));
+    if (parentCount > 1 ? holds
+                        : hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
+      return house;
+  }
+  return -1;
+}
+
 // Every on node among the ancestors of the starts that a bivalue or
 // conjugate link gave adds what the outer run removed there.
 void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint16_t* starts,
@@ -140,16 +171,9 @@ void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint1
       if (from == cell) {
         addCellParents(search, cell);
       } else {
-        // A static link is a conjugate in a house where the two are the
-        // digit's only places; a dynamic one may be in any house they share.
         const int digit = nodeDigit(node);
-        for (int type = 0; type < 3; ++type) {
-          const int house = kHouses.houses[cell][type];
-          if (house != kHouses.houses[from][type]) continue;
-          if (search.family.sources.mode.dynamic ||
-              hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
-            addHouseParents(search, house, digit);
-        }
+        const int house = linkHouse(chains, parents, parentCount, cell, from, digit);
+        if (house >= 0) addHouseParents(search, house, digit);
       }
     }
     for (int i = 0; i < parentCount; ++i) {
@@ -165,6 +189,7 @@ void addBranchParents(InnerSearch& search, const ChainRun& run, const std::uint1
 void addTargetEliminations(InnerSearch& search, int node) {
   NestedWorkspace& nested = search.nested;
   NestedHint& hint = nested.hints[nested.hintCount];
+  mixKey(hint, unsigned(node));
   if (!nodeOn(node)) {
     nested.nodes[nested.nodesUsed++] = std::uint16_t(node);
     hint.eliminationCount = 1;
@@ -180,7 +205,7 @@ void addTargetEliminations(InnerSearch& search, int node) {
 
 // Keeps the step begun when it removes something and rests on the outer
 // run's removals; otherwise it was there before the run and is of no use.
-void endHint(InnerSearch& search, int complexity, ChainKind kind) {
+void endHint(InnerSearch& search, int complexity, ChainKind kind, double base) {
   NestedWorkspace& nested = search.nested;
   NestedHint& hint = nested.hints[nested.hintCount];
   if (hint.eliminationCount == 0 || hint.parentCount == 0) {
@@ -190,8 +215,9 @@ void endHint(InnerSearch& search, int complexity, ChainKind kind) {
   }
   hint.firstParent = hint.firstElimination + hint.eliminationCount;
   hint.complexity = complexity;
-  hint.rating = chainRating(search.family.base, complexity);
+  hint.rating = chainRating(base, complexity);
   hint.kind = kind;
+  mixKey(hint, unsigned(kind));
   ++nested.hintCount;
 }
 
@@ -204,7 +230,8 @@ void addClash(InnerSearch& search, const ChainRun& run) {
   recordBranch(search.nested, run, reachedSide, false);
   std::uint16_t path[kNodeSlots];
   recordInnerPath(search.nested, path, clashPath(run, path, kNodeSlots), true);
-  endHint(search, clashComplexity(search.nested.chains, run), search.family.clashKind);
+  endHint(search, clashComplexity(search.nested.chains, run), search.family.clashKind,
+          search.family.base);
 }
 
 // A node all runs reached; the source of a cell or region chain rests on
@@ -217,12 +244,13 @@ void addTarget(InnerSearch& search, const ChainPattern& pattern, const ChainRun*
   if (pattern.kind == ChainKind::kRegion) addHouseParents(search, pattern.house, pattern.digit);
   int complexity = 0;
   const std::uint16_t target = std::uint16_t(node);
+  beginComplexity(search.nested.chains);
   for (int r = 0; r < runCount; ++r) {
     addBranchParents(search, *runs[r], &target, 1);
     complexity += ancestorCount(search.nested.chains, *runs[r], node);
     recordBranch(search.nested, *runs[r], node, r > 0);
   }
-  endHint(search, complexity, pattern.kind);
+  endHint(search, complexity, pattern.kind, search.family.base);
 }
 
 // Static links have their contrapositives, so a static run from a node
@@ -319,21 +347,40 @@ void markRemovalReach(InnerSearch& search, NodeBits& reach) {
 // A static run from a start ends at the start's opposite through such a
 // link x-off to y-on only when the start's opposite follows from x-on and
 // from y-on both: the starts whose forcing chains can rest on the removals.
-void markRemovalClashes(InnerSearch& search, NodeBits& clashes) {
+// With loops, also marks there the on nodes a loop from them may close
+// through such a link: x-on reaches its opposite and y-on reaches it, or
+// the other way round.
+void markRemovalClashes(InnerSearch& search, NodeBits& clashes, NodeBits* loops = nullptr) {
   std::memset(&clashes, 0, sizeof clashes);
-  NodeBits fromX;
-  NodeBits fromY;
+  if (loops != nullptr) std::memset(loops, 0, sizeof *loops);
+  constexpr std::uint64_t kOn = 0xAAAAAAAAAAAAAAAAu;
+  NestedWorkspace& nested = search.nested;
+  if (++nested.onReachMark == 0) {
+    std::memset(nested.onReachKnown, 0, sizeof nested.onReachKnown);
+    nested.onReachMark = 1;
+  }
   std::uint16_t queue[kNodeSlots];
-  forEachRemovalLink(search, [&](int x, int y) {
+  // One on node ends several such links: its walk is made once.
+  const auto walkFrom = [&](int on) -> const NodeBits& {
+    NodeBits& bits = nested.onReach[on / 2];
+    if (nested.onReachKnown[on / 2] == nested.onReachMark) return bits;
+    nested.onReachKnown[on / 2] = nested.onReachMark;
+    std::memset(&bits, 0, sizeof bits);
     int count = 0;
-    std::memset(&fromX, 0, sizeof fromX);
-    markNode(fromX, queue, count, x);
-    walkStatic(search, fromX, queue, count);
-    count = 0;
-    std::memset(&fromY, 0, sizeof fromY);
-    markNode(fromY, queue, count, y);
-    walkStatic(search, fromY, queue, count);
-    for (int w = 0; w < kNodeWords; ++w) clashes.word[w] |= fromX.word[w] & fromY.word[w];
+    markNode(bits, queue, count, on);
+    walkStatic(search, bits, queue, count);
+    return bits;
+  };
+  forEachRemovalLink(search, [&](int x, int y) {
+    const NodeBits& fromX = walkFrom(x);
+    const NodeBits& fromY = walkFrom(y);
+    for (int w = 0; w < kNodeWords; ++w) {
+      clashes.word[w] |= fromX.word[w] & fromY.word[w];
+      if (loops == nullptr) continue;
+      // A candidate's off node is the bit below its on node's.
+      loops->word[w] |=
+          (fromY.word[w] & kOn & fromX.word[w] << 1) | (fromX.word[w] & kOn & fromY.word[w] << 1);
+    }
   });
 }
 
@@ -368,6 +415,337 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
     }
   }
   return false;
+}
+
+// The static producer's passes: one digit's links, bivalue cells' links
+// (loops only, from bivalue cells), and both.
+struct LoopPass {
+  bool xLinks;
+  bool yLinks;
+  bool bivalueStartsOnly;
+  bool forcingChains;
+  double cycleBase;
+  double chainBase;
+  ChainKind kind;
+};
+
+constexpr LoopPass kLoopPasses[] = {
+    {.xLinks = true,
+     .yLinks = false,
+     .bivalueStartsOnly = false,
+     .forcingChains = true,
+     .cycleBase = techniqueRating(Technique::kXCycle),
+     .chainBase = techniqueRating(Technique::kForcingXChain),
+     .kind = ChainKind::kXLinks},
+    {.xLinks = false,
+     .yLinks = true,
+     .bivalueStartsOnly = true,
+     .forcingChains = false,
+     .cycleBase = techniqueRating(Technique::kYCycle),
+     .chainBase = 0.0,
+     .kind = ChainKind::kYLinks},
+    {.xLinks = true,
+     .yLinks = true,
+     .bivalueStartsOnly = false,
+     .forcingChains = true,
+     .cycleBase = techniqueRating(Technique::kBidirectionalCycle),
+     .chainBase = techniqueRating(Technique::kForcingChain),
+     .kind = ChainKind::kForcing},
+};
+
+// Every node's links of the pass on the inner grid, in the order they are
+// derived: an on node's cell, then its box, row and column; an off node's
+// bivalue partner, then its conjugates in box, row and column.
+void buildLoopLinks(InnerSearch& search, const LoopPass& pass) {
+  LoopWorkspace& loops = search.nested.loops;
+  const ChainWorkspace& chains = search.nested.chains;
+  int count = 0;
+  for (int node = 0; node < kNodeSlots; ++node) {
+    loops.linkStart[node] = count;
+    const int cell = nodeCell(node);
+    const int digit = nodeDigit(node);
+    const int digits = chains.source[cell];
+    if ((digits & digitBit(digit)) == 0) continue;
+    if (nodeOn(node)) {
+      if (pass.yLinks) {
+        for (int others = digits & ~digitBit(digit); others != 0; others &= others - 1)
+          loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(others), false));
+      }
+      for (const CellSet part : kChainPeers.parts[cell]) {
+        forEachCell(part & chains.sourceDigits[digit - 1], [&](CellIndex peer) {
+          loops.links[count++] = std::uint16_t(chainNode(peer, digit, false));
+        });
+      }
+      continue;
+    }
+    if (pass.yLinks && hasTwoDigits(digits))
+      loops.links[count++] =
+          std::uint16_t(chainNode(cell, firstDigit(digits & ~digitBit(digit)), true));
+    if (!pass.xLinks) continue;
+    for (int type = 0; type < 3; ++type) {
+      CellSet others =
+          kHouses.houseSets[kHouses.houses[cell][type]] & chains.sourceDigits[digit - 1];
+      others.remove(cell);
+      if (hasOneCell(others))
+        loops.links[count++] = std::uint16_t(chainNode(others.first(), digit, true));
+    }
+  }
+  loops.linkStart[kNodeSlots] = count;
+}
+
+int appendLoopNode(LoopWorkspace& loops, int node, int parent) {
+  assert(loops.count < kLoopTreeSize);
+  loops.node[loops.count] = std::uint16_t(node);
+  loops.parent[loops.count] = parent;
+  return loops.count++;
+}
+
+bool isLoopAncestor(const LoopWorkspace& loops, int node, int index) {
+  for (; index >= 0; index = loops.parent[index]) {
+    if (loops.node[index] == node) return true;
+  }
+  return false;
+}
+
+// The nodes from the root to index, then end unless it is -1; the count.
+int loopPath(const LoopWorkspace& loops, int index, int end, std::uint16_t* path) {
+  int count = 0;
+  for (; index >= 0; index = loops.parent[index]) path[count++] = loops.node[index];
+  for (int i = 0, j = count - 1; i < j; ++i, --j) {
+    const std::uint16_t swap = path[i];
+    path[i] = path[j];
+    path[j] = swap;
+  }
+  if (end >= 0) path[count++] = std::uint16_t(end);
+  return count;
+}
+
+// Each on node of the path that a bivalue cell or a conjugate gave rests on
+// what the outer run removed in that cell or house: the first house, in
+// box, row, column order, where the digit's two places make the link.
+void addPathParents(InnerSearch& search, const std::uint16_t* path, int count) {
+  const ChainWorkspace& chains = search.nested.chains;
+  for (int i = 1; i < count; ++i) {
+    const int node = path[i];
+    if (!nodeOn(node)) continue;
+    const int cell = nodeCell(node);
+    const int from = nodeCell(path[i - 1]);
+    if (from == cell) {
+      addCellParents(search, cell);
+      continue;
+    }
+    const int digit = nodeDigit(node);
+    for (int type = 0; type < 3; ++type) {
+      const int house = kHouses.houses[from][type];
+      if (house != kHouses.houses[cell][type] ||
+          !hasTwoCells(kHouses.houseSets[house] & chains.sourceDigits[digit - 1]))
+        continue;
+      addHouseParents(search, house, digit);
+      break;
+    }
+  }
+}
+
+// Keeps a loop or forcing chain of the path that removes the nodes given,
+// when it rests on the outer removals.
+void addLoopHint(InnerSearch& search, const std::uint16_t* path, int count,
+                 const std::uint16_t* removals, int removalCount, int complexity, double base,
+                 ChainKind kind) {
+  NestedWorkspace& nested = search.nested;
+  if (!beginHint(search)) return;
+  if (nested.nodesUsed + removalCount + kMaxNestedParents > kNestedNodePool) {
+    reachLimit(search.context, RatingLimit::kNestedNodes);
+    return;
+  }
+  NestedHint& hint = nested.hints[nested.hintCount];
+  for (int i = 0; i < removalCount; ++i) {
+    nested.nodes[nested.nodesUsed++] = removals[i];
+    mixKey(hint, removals[i]);
+  }
+  hint.eliminationCount = removalCount;
+  addPathParents(search, path, count);
+  recordInnerPath(nested, path, count, false);
+  endHint(search, complexity, kind, base);
+}
+
+// What the loop closed by the off node at index removes: every candidate
+// outside its cells that sees an on and an off node of its digit on it,
+// digit by digit; the count.
+int loopRemovals(const InnerSearch& search, int index, std::uint16_t* removals) {
+  const LoopWorkspace& loops = search.nested.loops;
+  CellSet loopCells{};
+  CellSet seesOn[9] = {};
+  CellSet seesOff[9] = {};
+  for (; index >= 0; index = loops.parent[index]) {
+    const int node = loops.node[index];
+    loopCells.add(nodeCell(node));
+    CellSet& sees = nodeOn(node) ? seesOn[nodeDigit(node) - 1] : seesOff[nodeDigit(node) - 1];
+    sees = sees | kHouses.peers[nodeCell(node)];
+  }
+  int count = 0;
+  for (int d = 0; d < 9; ++d) {
+    const CellSet removed =
+        (seesOn[d] & seesOff[d] & search.nested.chains.sourceDigits[d]) - loopCells;
+    forEachCell(removed, [&](CellIndex cell) {
+      removals[count++] = std::uint16_t(chainNode(cell, d + 1, false));
+    });
+  }
+  return count;
+}
+
+// Breadth first from a candidate assumed on, on nodes reached once each and
+// off nodes once, but for the copies that close a loop back to it: each
+// loop of four links or more, as found, then the chain to its opposite.
+void searchLoopsFromOn(InnerSearch& search, const LoopPass& pass, int start, bool cycles,
+                       bool chain) {
+  LoopWorkspace& loops = search.nested.loops;
+  const std::uint32_t generation = ++loops.generation;
+  const int target = oppositeNode(start);
+  // The off nodes that give the start back: its strong partners.
+  int closing[4];
+  int closingCount = 0;
+  for (int k = loops.linkStart[target]; k < loops.linkStart[target + 1]; ++k)
+    closing[closingCount++] = oppositeNode(loops.links[k]);
+  const auto closes = [&](int off) {
+    for (int c = 0; c < closingCount; ++c) {
+      if (closing[c] == off) return true;
+    }
+    return false;
+  };
+  loops.count = 0;
+  appendLoopNode(loops, start, -1);
+  loops.seen[1][start / 2] = generation;
+  int chainEnd = -1;
+  int chainLength = 0;
+  std::uint16_t path[kLoopTreeSize];
+  std::uint16_t removals[kCandidateSlots];
+  int onBegin = 0;
+  int onEnd = 1;
+  int charged = 0;
+  for (int depth = 1; onBegin < onEnd && (cycles || chainEnd < 0); depth += 2) {
+    const int offBegin = loops.count;
+    for (int i = onBegin; i < onEnd; ++i) {
+      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+        const int off = loops.links[k];
+        if (loops.seen[0][off / 2] != generation) {
+          loops.seen[0][off / 2] = generation;
+          const int index = appendLoopNode(loops, off, i);
+          if (off == target && chainEnd < 0) {
+            chainEnd = index;
+            chainLength = depth + 1;
+          }
+        } else if (cycles && closes(off) && !isLoopAncestor(loops, off, i)) {
+          appendLoopNode(loops, off, i);
+        }
+      }
+    }
+    const int offEnd = loops.count;
+    for (int i = offBegin; i < offEnd; ++i) {
+      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+        const int on = loops.links[k];
+        if (on == start) {
+          if (!cycles || depth + 1 < 4) continue;
+          const int removalCount = loopRemovals(search, i, removals);
+          if (removalCount == 0) continue;
+          const int count = loopPath(loops, i, start, path);
+          addLoopHint(search, path, count, removals, removalCount, depth + 1, pass.cycleBase,
+                      pass.kind);
+          continue;
+        }
+        if (loops.seen[1][on / 2] == generation) continue;
+        loops.seen[1][on / 2] = generation;
+        appendLoopNode(loops, on, i);
+      }
+    }
+    // Each node of the tree costs about what a run's node does.
+    search.context.workLeft -= loops.count - charged;
+    charged = loops.count;
+    onBegin = offEnd;
+    onEnd = loops.count;
+  }
+  if (!chain || chainEnd < 0) return;
+  const int count = loopPath(loops, chainEnd, -1, path);
+  removals[0] = std::uint16_t(target);
+  addLoopHint(search, path, count, removals, 1, chainLength, pass.chainBase, pass.kind);
+}
+
+// Breadth first from a candidate assumed off to the same candidate on,
+// every node reached once: the digit is placed.
+void searchChainFromOff(InnerSearch& search, const LoopPass& pass, int start) {
+  LoopWorkspace& loops = search.nested.loops;
+  const ChainWorkspace& chains = search.nested.chains;
+  const std::uint32_t generation = ++loops.generation;
+  const int target = oppositeNode(start);
+  loops.count = 0;
+  appendLoopNode(loops, start, -1);
+  loops.seen[0][start / 2] = generation;
+  int begin = 0;
+  int end = 1;
+  for (int depth = 1; begin < end; depth += 2) {
+    for (int i = begin; i < end; ++i) {
+      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+        const int on = loops.links[k];
+        if (on == target) {
+          std::uint16_t path[kLoopTreeSize];
+          const int count = loopPath(loops, i, target, path);
+          std::uint16_t removals[9];
+          int removalCount = 0;
+          const int cell = nodeCell(target);
+          for (int others = chains.source[cell] & ~digitBit(nodeDigit(target)); others != 0;
+               others &= others - 1)
+            removals[removalCount++] = std::uint16_t(chainNode(cell, firstDigit(others), false));
+          search.context.workLeft -= loops.count;
+          addLoopHint(search, path, count, removals, removalCount, depth + 1, pass.chainBase,
+                      pass.kind);
+          return;
+        }
+        if (loops.seen[1][on / 2] == generation) continue;
+        loops.seen[1][on / 2] = generation;
+        appendLoopNode(loops, on, i);
+      }
+    }
+    const int onBegin = end;
+    const int onEnd = loops.count;
+    for (int i = onBegin; i < onEnd; ++i) {
+      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+        const int off = loops.links[k];
+        if (loops.seen[0][off / 2] == generation) continue;
+        loops.seen[0][off / 2] = generation;
+        appendLoopNode(loops, off, i);
+      }
+    }
+    begin = onEnd;
+    end = loops.count;
+  }
+  search.context.workLeft -= loops.count;
+}
+
+// The static producer's search on the inner grid, every step of it kept in
+// the order found; only starts whose steps may rest on the outer removals
+// are searched from. False when the work ran out.
+bool collectChainsAndCycles(InnerSearch& search) {
+  NestedWorkspace& nested = search.nested;
+  markRemovalClashes(search, nested.reach, &nested.loopReach);
+  std::memset(nested.loops.seen, 0, sizeof nested.loops.seen);
+  nested.loops.generation = 0;
+  const ChainWorkspace& chains = nested.chains;
+  for (const LoopPass& pass : kLoopPasses) {
+    buildLoopLinks(search, pass);
+    for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+      const int count = candidateCount(chains.source[cell]);
+      if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
+      for (int rest = chains.source[cell]; rest != 0; rest &= rest - 1) {
+        const int on = chainNode(cell, firstDigit(rest), true);
+        const bool cycles = reaches(nested.loopReach, on);
+        const bool chain = pass.forcingChains && reaches(nested.reach, oppositeNode(on));
+        if (cycles || chain) searchLoopsFromOn(search, pass, on, cycles, chain);
+        if (pass.forcingChains && reaches(nested.reach, on))
+          searchChainFromOff(search, pass, oppositeNode(on));
+        if (search.context.workLeft <= 0) return false;
+      }
+    }
+  }
+  return true;
 }
 
 // Collects every step; with a filter, the static runs that cannot rest on
@@ -438,6 +816,7 @@ bool collectMultiple(InnerSearch& search) {
 
 // Every step of the family on the inner grid; false when the work ran out.
 bool collectHints(InnerSearch& search) {
+  if (search.family.chainsAndCycles) return collectChainsAndCycles(search);
   const ChainSources& sources = search.family.sources;
   if (sources.cellAndRegion && !sources.mode.dynamic) return collectMultiple(search);
   NodeBits& reach = search.nested.reach;
@@ -495,6 +874,7 @@ int appendHints(LogicContext& context, NestedWorkspace& nested, ChainRun& run) {
         }
         id = ++run.nestedCount;
         run.nestedWeight[id] = hint.complexity;
+        run.nestedKey[id] = hint.key;
         keepInnerPath(nested, hint, run, id);
       }
       addChainRunNode(run, node, nested.nodes + hint.firstParent, hint.parentCount);

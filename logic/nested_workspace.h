@@ -30,6 +30,24 @@ struct NestedHint {
   // Its chain's nodes in the path pool, kPathNotKept when they did not fit.
   int firstPathNode;
   int pathNodeCount;
+  // Its kind, removals and chain hashed, whether the chain was kept or not.
+  std::uint64_t key;
+};
+
+// The chains-and-cycles search's links and its breadth-first tree: every
+// on and off node once, and the copies of the few off nodes that close a
+// loop, each once per on node that derives it.
+constexpr int kLoopTreeSize = 6 * kCandidateSlots + 1;
+constexpr int kLoopLinkSize = 32 * kCandidateSlots;
+struct LoopWorkspace {
+  int linkStart[kNodeSlots + 1];
+  std::uint16_t links[kLoopLinkSize];
+  std::uint16_t node[kLoopTreeSize];
+  int parent[kLoopTreeSize];
+  int count;
+  // The generation each candidate's off and on node was last reached in.
+  std::uint32_t seen[2][kCandidateSlots];
+  std::uint32_t generation;
 };
 
 struct NestedWorkspace {
@@ -45,4 +63,12 @@ struct NestedWorkspace {
   NodeBits parentSeen;
   // The nodes a static inner run may start from and rest on those removals.
   NodeBits reach;
+  // What the static links lead to from each on node, known where its mark
+  // is the current one.
+  NodeBits onReach[kCandidateSlots];
+  std::uint32_t onReachKnown[kCandidateSlots];
+  std::uint32_t onReachMark;
+  // The on nodes whose loops may pass through a link those removals made.
+  NodeBits loopReach;
+  LoopWorkspace loops;
 };

@@ -153,7 +153,8 @@ def read_grader_steps(path, wanted):
         for line in f:
             line = line.rstrip("\n")
             if line.startswith("# "):
-                puzzle = line[2:].split()[0]
+                # A steps file may write empty cells as dots where the list has zeros.
+                puzzle = line[2:].split()[0].replace(".", "0")
                 current = paths.setdefault(puzzle, []) if puzzle in wanted else None
                 continue
             if current is None or not line.strip():
@@ -369,7 +370,7 @@ def main():
     if args.first:
         puzzles = puzzles[: args.first]
 
-    wanted = {p for p, _ in puzzles}
+    wanted = {p.replace(".", "0") for p, _ in puzzles}
     grader = read_grader_steps(args.steps or steps_file_for(args.rated), wanted)
     start = time.monotonic()
     results = run_trace(args.trace, [p for p, _ in puzzles], max(1, args.jobs))
@@ -389,7 +390,7 @@ def main():
         row = bands.setdefault(band(their_rating), {})
         key = band(our_rating) if finished else UNFINISHED
         row[key] = row.get(key, 0) + 1
-        path = grader.get(puzzle, [])
+        path = grader.get(puzzle.replace(".", "0"), [])
         if args.puzzle:
             print_difference(puzzle, their_rating, result, path, 0, args.ratings_only, whole=True)
             continue

@@ -338,6 +338,36 @@ TEST(TechniqueSteps, ChainSearchStopsWhenItsWorkIsSpent) {
   EXPECT_GT(context->workLeft, 0);
 }
 
+// A nested step that two branches took in adds its complexity once, by its
+// key; two steps apart by their chains add theirs each.
+TEST(TechniqueSteps, NestedStepsCountOnceOverTheBranches) {
+  auto chains = std::make_unique<ChainWorkspace>();
+  auto first = std::make_unique<ChainRun>();
+  auto second = std::make_unique<ChainRun>();
+  const int start = chainNode(0, 1, true);
+  const int proved = chainNode(1, 1, false);
+  for (ChainRun* run : {first.get(), second.get()}) {
+    addChainRunNode(*run, start, nullptr, 0);
+    const std::uint16_t parent = std::uint16_t(start);
+    addChainRunNode(*run, proved, &parent, 1);
+    run->nestedCount = 1;
+    run->nestedHint[proved] = 1;
+    run->nestedWeight[1] = 10;
+    run->nestedKey[1] = 42;
+  }
+  const auto both = [&] {
+    beginComplexity(*chains);
+    return ancestorCount(*chains, *first, proved) + ancestorCount(*chains, *second, proved);
+  };
+  EXPECT_EQ(both(), 2 + 2 + 10);
+  EXPECT_EQ(both(), 2 + 2 + 10);
+  second->nestedKey[1] = 43;
+  EXPECT_EQ(both(), 2 + 2 + 10 + 10);
+  // One branch alone counts it once too.
+  beginComplexity(*chains);
+  EXPECT_EQ(ancestorCount(*chains, *first, proved), 2 + 10);
+}
+
 // A puzzle of the 11+ list whose first nested step comes after a few
 // million nodes: the rating stops there, and the step, a level-2
 // contradiction, keeps the solution.
@@ -366,14 +396,57 @@ TEST(TechniqueSteps, NestedChainsStepOnTheirInnerChains) {
   ratePuzzle(*context, board, result, stopAtFirstNested, &first);
   ASSERT_EQ(first.lines.size(), 1u);
   const std::string& line = first.lines[0];
-  EXPECT_EQ(line.rfind("11.1 dynamic contradiction forcing chain (+ forcing chains): r3c8=5 ->", 0),
+  EXPECT_EQ(line.rfind("11.0 dynamic contradiction forcing chain (+ forcing chains): r3c8=5 ->", 0),
             0u)
       << line;
   EXPECT_EQ(line.substr(line.size() - 12), ", so r3c8<>5") << line;
+  // Level 2's inner steps are the static producer's forcing chains here,
+  // each from its candidate assumed to that candidate's removal, where the
+  // engine's runs would end in a clash anywhere.
+  int chains = 0;
+  for (int i = 0; i < first.step.nodeCount; ++i) {
+    const ChainNode& node = first.step.nodes[i];
+    if (node.innerCount < 2) continue;
+    ++chains;
+    const ChainNode& start = first.step.innerNodes[node.innerStart];
+    const ChainNode& end = first.step.innerNodes[node.innerStart + node.innerCount - 1];
+    EXPECT_TRUE(start.on && start.cell == node.cell && start.digit == node.digit) << i;
+    EXPECT_TRUE(!end.on && end.cell == node.cell && end.digit == node.digit) << i;
+  }
+  EXPECT_EQ(chains, 3) << line;
   int solution[kCellCount];
   ASSERT_EQ(solvePuzzle(puzzle, solution), 1);
   for (int cell = 0; cell < kCellCount; ++cell)
     EXPECT_EQ(first.step.eliminations[cell] & digitBit(solution[cell]), 0) << cell;
+}
+
+// Two nested puzzles whose whole paths the grader's agree with: the first
+// rests on its inner searches' loops and X-chains (level 2 runs the static
+// producer's whole search), the second on counting an inner step once when
+// both sides of a contradiction took it in (it rated 10.4 otherwise).
+TEST(TechniqueSteps, NestedRatingsAgreeWithTheGrader) {
+  struct NestedCase {
+    const char* puzzle;
+    int tenths;
+    int steps;
+  };
+  const NestedCase cases[] = {
+      {"........5..6..87..3......9....1.7.4...7...8...4...6....9..8...3..16..4..5...2....", 103,
+       154},
+      {"...1....87.......9..3.9.5....9.3...5.....23.....4..6....6.8..5.47...1...2........", 103,
+       86},
+  };
+  auto context = std::make_unique<LogicContext>();
+  for (const NestedCase& test : cases) {
+    int board[kCellCount];
+    readBoard(test.puzzle, board);
+    RatingResult result;
+    ratePuzzle(*context, board, result);
+    EXPECT_TRUE(result.finished) << test.puzzle;
+    EXPECT_EQ(ratingTenths(result.rating), test.tenths) << test.puzzle;
+    EXPECT_EQ(result.hardestLevel, 2) << test.puzzle;
+    EXPECT_EQ(result.stepCount, test.steps) << test.puzzle;
+  }
 }
 
 // Positions written as pencil marks, for patterns the grader's paths never
