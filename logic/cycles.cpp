@@ -5,46 +5,12 @@
 
 #include "logic/chain_engine.h"
 #include "logic/chain_kind.h"
+#include "logic/chain_passes.h"
 #include "logic/chain_peers.h"
 #include "logic/producers.h"
 #include "logic/techniques.h"
 
 namespace {
-
-struct Pass {
-  bool xLinks;
-  bool yLinks;
-  bool bivalueStartsOnly;
-  bool forcingChains;
-  double cycleBase;
-  double chainBase;
-  // The scale's tie-break between equal ratings and lengths.
-  ChainKind kind;
-};
-
-constexpr Pass kPasses[] = {
-    {.xLinks = true,
-     .yLinks = false,
-     .bivalueStartsOnly = false,
-     .forcingChains = true,
-     .cycleBase = techniqueRating(Technique::kXCycle),
-     .chainBase = techniqueRating(Technique::kForcingXChain),
-     .kind = ChainKind::kXLinks},
-    {.xLinks = false,
-     .yLinks = true,
-     .bivalueStartsOnly = true,
-     .forcingChains = false,
-     .cycleBase = techniqueRating(Technique::kYCycle),
-     .chainBase = 0.0,
-     .kind = ChainKind::kYLinks},
-    {.xLinks = true,
-     .yLinks = true,
-     .bivalueStartsOnly = false,
-     .forcingChains = true,
-     .cycleBase = techniqueRating(Technique::kBidirectionalCycle),
-     .chainBase = techniqueRating(Technique::kForcingChain),
-     .kind = ChainKind::kForcing},
-};
 
 // What a hint is sorted by: rating, then length, then kind.
 struct HintKey {
@@ -62,7 +28,7 @@ bool isBefore(const HintKey& a, const HintKey& b) {
 struct Search {
   CycleWorkspace& work;
   const LogicGrid& grid;
-  const Pass* pass;
+  const ChainPass* pass;
   // The best hint so far, already written to step; found is false until one is.
   Step& step;
   HintKey best;
@@ -209,7 +175,7 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
     for (int j = 0; j < i; ++j) repeated = repeated || nodeCell(nodes[j]) == nodeCell(nodes[i]);
     cellCount += !repeated;
   }
-  const Pass& pass = *s.pass;
+  const ChainPass& pass = *s.pass;
   const Technique technique =
       pass.kind == ChainKind::kXLinks
           ? (cellCount == 4 ? Technique::kGeneralizedXWing : Technique::kXCycle)
@@ -230,7 +196,7 @@ void reportCycle(Search& s, int index, int complexity, const CellSet removed[9])
 void reportForcingChain(Search& s, int start, int index, int complexity) {
   int nodes[kCandidateSlots * 2 + 1];
   const int count = chainNodes(s.work, index, nodes);
-  const Pass& pass = *s.pass;
+  const ChainPass& pass = *s.pass;
   const Technique technique = pass.kind == ChainKind::kForcing ? Technique::kForcingChain
                               : complexity == 6                ? Technique::kTurbotFish
                                                                : Technique::kForcingXChain;
@@ -301,7 +267,7 @@ int derivedAmong(const Search& s, int on, const int wanted[], int wantedCount, i
 // make the same tree as the chains' search, which reaches every node once.
 void searchFromOn(Search& s, int start) {
   CycleWorkspace& work = s.work;
-  const Pass& pass = *s.pass;
+  const ChainPass& pass = *s.pass;
   const std::uint32_t generation = ++work.generation;
   const int target = start ^ 1;
   int closing[4];
@@ -491,7 +457,7 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
   Search search{work, grid, nullptr, step, {}, false};
   // Each search stops at the length where it could no longer come before
   // the best hint so far, which is all the scale's sort asks.
-  for (const Pass& pass : kPasses) {
+  for (const ChainPass& pass : kChainPasses) {
     search.pass = &pass;
     buildLinks(search);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {

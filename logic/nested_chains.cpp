@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "logic/chain_passes.h"
 #include "logic/chain_peers.h"
 #include "logic/chain_search.h"
 #include "logic/techniques.h"
@@ -417,46 +418,10 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
   return false;
 }
 
-// The static producer's passes: one digit's links, bivalue cells' links
-// (loops only, from bivalue cells), and both.
-struct LoopPass {
-  bool xLinks;
-  bool yLinks;
-  bool bivalueStartsOnly;
-  bool forcingChains;
-  double cycleBase;
-  double chainBase;
-  ChainKind kind;
-};
-
-constexpr LoopPass kLoopPasses[] = {
-    {.xLinks = true,
-     .yLinks = false,
-     .bivalueStartsOnly = false,
-     .forcingChains = true,
-     .cycleBase = techniqueRating(Technique::kXCycle),
-     .chainBase = techniqueRating(Technique::kForcingXChain),
-     .kind = ChainKind::kXLinks},
-    {.xLinks = false,
-     .yLinks = true,
-     .bivalueStartsOnly = true,
-     .forcingChains = false,
-     .cycleBase = techniqueRating(Technique::kYCycle),
-     .chainBase = 0.0,
-     .kind = ChainKind::kYLinks},
-    {.xLinks = true,
-     .yLinks = true,
-     .bivalueStartsOnly = false,
-     .forcingChains = true,
-     .cycleBase = techniqueRating(Technique::kBidirectionalCycle),
-     .chainBase = techniqueRating(Technique::kForcingChain),
-     .kind = ChainKind::kForcing},
-};
-
 // Every node's links of the pass on the inner grid, in the order they are
 // derived: an on node's cell, then its box, row and column; an off node's
 // bivalue partner, then its conjugates in box, row and column.
-void buildLoopLinks(InnerSearch& search, const LoopPass& pass) {
+void buildLoopLinks(InnerSearch& search, const ChainPass& pass) {
   LoopWorkspace& loops = search.nested.loops;
   const ChainWorkspace& chains = search.nested.chains;
   int count = 0;
@@ -596,7 +561,7 @@ int loopRemovals(const InnerSearch& search, int index, std::uint16_t* removals) 
 // Breadth first from a candidate assumed on, on nodes reached once each and
 // off nodes once, but for the copies that close a loop back to it: each
 // loop of four links or more, as found, then the chain to its opposite.
-void searchLoopsFromOn(InnerSearch& search, const LoopPass& pass, int start, bool cycles,
+void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bool cycles,
                        bool chain) {
   LoopWorkspace& loops = search.nested.loops;
   const std::uint32_t generation = ++loops.generation;
@@ -671,7 +636,7 @@ void searchLoopsFromOn(InnerSearch& search, const LoopPass& pass, int start, boo
 
 // Breadth first from a candidate assumed off to the same candidate on,
 // every node reached once: the digit is placed.
-void searchChainFromOff(InnerSearch& search, const LoopPass& pass, int start) {
+void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
   LoopWorkspace& loops = search.nested.loops;
   const ChainWorkspace& chains = search.nested.chains;
   const std::uint32_t generation = ++loops.generation;
@@ -729,7 +694,7 @@ bool collectChainsAndCycles(InnerSearch& search) {
   std::memset(nested.loops.seen, 0, sizeof nested.loops.seen);
   nested.loops.generation = 0;
   const ChainWorkspace& chains = nested.chains;
-  for (const LoopPass& pass : kLoopPasses) {
+  for (const ChainPass& pass : kChainPasses) {
     buildLoopLinks(search, pass);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(chains.source[cell]);
