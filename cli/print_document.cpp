@@ -32,6 +32,17 @@ bool reportCairoFailure(cairo_status_t status) {
 }
 
 // The heading, scaled down to fit between the margins when it is long.
+// Ends a drawing and its surface, which report the first failure of any
+// call on them; false once it has been said.
+bool finishDrawing(cairo_t* cairo, cairo_surface_t* surface) {
+  cairo_status_t status = cairo_status(cairo);
+  cairo_destroy(cairo);
+  cairo_surface_finish(surface);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
+  cairo_surface_destroy(surface);
+  return status == CAIRO_STATUS_SUCCESS || reportCairoFailure(status);
+}
+
 void drawHeading(cairo_t* cairo, const PageLayout& layout, const char* heading) {
   cairo_select_font_face(cairo, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   double size = layout.headingSize;
@@ -97,12 +108,7 @@ bool drawPdf(const PrintOptions& options, const std::vector<PrintPuzzle>& puzzle
     drawPage(cairo, options, puzzles, page);
     cairo_show_page(cairo);
   }
-  cairo_status_t status = cairo_status(cairo);
-  cairo_destroy(cairo);
-  cairo_surface_finish(surface);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
-  cairo_surface_destroy(surface);
-  return status == CAIRO_STATUS_SUCCESS || reportCairoFailure(status);
+  return finishDrawing(cairo, surface);
 }
 
 bool drawSvgPage(const PrintOptions& options, const std::vector<PrintPuzzle>& puzzles, int page,
@@ -117,12 +123,7 @@ bool drawSvgPage(const PrintOptions& options, const std::vector<PrintPuzzle>& pu
   cairo_set_source_rgb(cairo, 1.0, 1.0, 1.0);
   cairo_paint(cairo);
   drawPage(cairo, options, puzzles, page);
-  cairo_status_t status = cairo_status(cairo);
-  cairo_destroy(cairo);
-  cairo_surface_finish(surface);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
-  cairo_surface_destroy(surface);
-  return status == CAIRO_STATUS_SUCCESS || reportCairoFailure(status);
+  return finishDrawing(cairo, surface);
 }
 
 }  // namespace
