@@ -11,6 +11,7 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -716,10 +717,288 @@ void prepareSearch(Search& s, const int board[kCellCount]) {
   s.deepFound = false;
 }
 
+// Solution grids take their own path: every arrangement shows 123456789 in
+// the first row, so the first row's source (orientation, row) and the second
+// row's fix everything but the columns, and the relabelling follows the
+// columns. The second row then reads the position in the first row of the
+// digit under each column, and the rest of the form follows from the first
+// column, whose digits all differ.
+struct GridSearch {
+  std::uint8_t cells[2][kCellCount];
+  // By source column, the column of the first row that holds the second
+  // row's digit under it; never in its own stack.
+  std::int8_t partner[kSide];
+  const std::uint8_t* first;
+  // The source columns that can open the least second row.
+  unsigned openers;
+  int orientation;
+  int firstRow;
+  int secondRow;
+  std::uint8_t form[kCellCount];
+};
+
+// The columns placed so far: the source column at each output column, the
+// output column of each source column and the stack in each slot, -1 for
+// none.
+struct ColumnOrder {
+  std::int8_t column[kSide];
+  std::int8_t position[kSide];
+  std::int8_t stackAt[kBlocks];
+  std::int8_t slotOf[kBlocks];
+};
+
+bool isSolutionGrid(const int board[kCellCount]) {
+  // Puzzles, with an empty cell mostly near the start, leave at once.
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    if (board[c] == 0) return false;
+  for (int unit = 0; unit < kSide; ++unit) {
+    unsigned rows = 0;
+    unsigned columns = 0;
+    unsigned boxes = 0;
+    for (int i = 0; i < kSide; ++i) {
+      const int boxCell = (unit / 3 * 3 + i / 3) * kSide + unit % 3 * 3 + i % 3;
+      rows |= 1u << board[unit * kSide + i];
+      columns |= 1u << board[i * kSide + unit];
+      boxes |= 1u << board[boxCell];
+    }
+    if (rows != 0x3FEu || columns != 0x3FEu || boxes != 0x3FEu) return false;
+  }
+  return true;
+}
+
+void placeGridColumn(ColumnOrder& o, int column, int position) {
+  const int stack = column / 3;
+  const int slot = position / 3;
+  o.column[position] = indexOf(column);
+  o.position[column] = indexOf(position);
+  o.stackAt[slot] = indexOf(stack);
+  o.slotOf[stack] = indexOf(slot);
+}
+
+// The least output column a source column can still take: its own, the
+// first open one of its stack's slot, or the first of the first open slot.
+int leastPosition(const ColumnOrder& o, int column) {
+  if (o.position[column] != kNone) return o.position[column];
+  const int slot = o.slotOf[column / 3];
+  if (slot != kNone) {
+    int position = 3 * slot;
+    while (o.column[position] != kNone) ++position;
+    return position;
+  }
+  int open = 0;
+  while (o.stackAt[open] != kNone) ++open;
+  return 3 * open;
+}
+
+// The same once a column of another stack takes an output column of slot,
+// which it may be the first to fill.
+int leastPositionBeside(const ColumnOrder& o, int column, int slot) {
+  if (o.position[column] != kNone) return o.position[column];
+  const int own = o.slotOf[column / 3];
+  if (own != kNone) {
+    int position = 3 * own;
+    while (o.column[position] != kNone) ++position;
+    return position;
+  }
+  int open = 0;
+  while (o.stackAt[open] != kNone || open == slot) ++open;
+  return 3 * open;
+}
+
+// With every column placed: the third row, the band of the least first
+// cell with its rows by their first cells, then the other band the same.
+void finishGrid(GridSearch& g, const ColumnOrder& o, bool writing) {
+  const std::uint8_t* cells = g.cells[g.orientation];
+  std::uint8_t label[kSide + 1];
+  for (int column = 0; column < kSide; ++column)
+    label[g.first[column]] = byteOf(o.position[column] + 1);
+  const int band = g.firstRow / 3;
+  int rows[kSide];
+  rows[2] = 3 * band + 3 - g.firstRow % 3 - g.secondRow % 3;
+  int at = 3;
+  for (int other = 0; other < kBlocks; ++other) {
+    if (other == band) continue;
+    int sorted[3] = {3 * other, 3 * other + 1, 3 * other + 2};
+    int firstCell[3];
+    for (int i = 0; i < 3; ++i) firstCell[i] = label[cells[kSide * sorted[i] + o.column[0]]];
+    for (int i = 1; i < 3; ++i)
+      for (int j = i; j > 0 && firstCell[j - 1] > firstCell[j]; --j) {
+        std::swap(firstCell[j - 1], firstCell[j]);
+        std::swap(sorted[j - 1], sorted[j]);
+      }
+    if (at == 6 && firstCell[0] < label[cells[kSide * rows[3] + o.column[0]]]) {
+      for (int i = 0; i < 3; ++i) rows[6 + i] = rows[3 + i];
+      at = 3;
+    }
+    for (int i = 0; i < 3; ++i) rows[at + i] = sorted[i];
+    at = 6;
+  }
+  // -1 once less than the least so far, 1 once greater.
+  int order = writing ? -1 : 0;
+  for (int row = 2; row < kSide && order != 1; ++row) {
+    const std::uint8_t* source = cells + kSide * rows[row];
+    for (int position = 0; position < kSide && order != 1; ++position) {
+      const std::uint8_t value = label[source[o.column[position]]];
+      std::uint8_t& least = g.form[kSide * row + position];
+      if (order == 0 && value != least) order = value < least ? -1 : 1;
+      if (order == -1) least = value;
+    }
+  }
+}
+
+// The second row cell by cell: a cell's value is the output column of its
+// partner, which takes the least it can; the source columns that give the
+// least value at an open output column are tried in turn.
+void searchGridRow(GridSearch& g, ColumnOrder& o, int position, bool writing) {
+  for (; position < kSide; ++position) {
+    std::uint8_t& least = g.form[kSide + position];
+    if (o.column[position] != kNone) {
+      const int partner = g.partner[o.column[position]];
+      const int value = leastPosition(o, partner) + 1;
+      if (!writing) {
+        if (value > least) return;
+        writing = value < least;
+      }
+      if (writing) least = byteOf(value);
+      if (o.position[partner] == kNone) placeGridColumn(o, partner, value - 1);
+      continue;
+    }
+    const int slot = position / 3;
+    unsigned columns = 0;
+    if (position == 0) {
+      columns = g.openers;
+    } else if (o.stackAt[slot] != kNone) {
+      columns = columnsOfStack(o.stackAt[slot]);
+    } else {
+      for (int stack = 0; stack < kBlocks; ++stack)
+        if (o.slotOf[stack] == kNone) columns |= columnsOfStack(stack);
+    }
+    int value = kSide + 1;
+    unsigned ties = 0;
+    for (unsigned rest = columns; rest != 0; rest &= rest - 1) {
+      const int column = lowestBit(rest);
+      if (o.position[column] != kNone) continue;
+      const int candidate = leastPositionBeside(o, g.partner[column], slot) + 1;
+      if (candidate < value) {
+        value = candidate;
+        ties = 0;
+      }
+      if (candidate == value) ties |= 1u << column;
+    }
+    if (!writing && value > least) return;
+    if ((ties & (ties - 1)) == 0) {
+      placeGridColumn(o, lowestBit(ties), position);
+      --position;
+      continue;
+    }
+    for (; ties != 0; ties &= ties - 1) {
+      ColumnOrder child = o;
+      placeGridColumn(child, lowestBit(ties), position);
+      searchGridRow(g, child, position, writing);
+      writing = false;
+    }
+    return;
+  }
+  finishGrid(g, o, writing);
+}
+
+// Which source columns can open the least second row, ranked by column,
+// less better, 0 for one that cannot: the row starts 456 when the digits
+// under the opener's stack all sit in one stack of the first row, else 457
+// from either of the two columns whose partners share a stack. The fourth
+// cell shows where the partner's partner goes: the opener itself, another
+// column of its stack, or one of the third stack, the odd column's partner
+// there first.
+void rankOpeners(const std::int8_t partner[kSide], int rank[kSide]) {
+  for (int stack = 0; stack < kBlocks; ++stack) {
+    const int a = partner[3 * stack] / 3;
+    const int b = partner[3 * stack + 1] / 3;
+    const int c = partner[3 * stack + 2] / 3;
+    const bool whole = a == b && b == c;
+    const int major = a == b || a == c ? a : b;
+    int odd = kNone;
+    for (int column = 3 * stack; column < 3 * stack + 3; ++column)
+      if (partner[column] / 3 != major) odd = column;
+    for (int column = 3 * stack; column < 3 * stack + 3; ++column) {
+      const int next = partner[partner[column]];
+      if (column == odd) {
+        rank[column] = 0;
+      } else if (next == column) {
+        rank[column] = whole ? 1 : 11;
+      } else if (next / 3 == stack) {
+        rank[column] = whole ? 2 : next == odd ? 13 : 12;
+      } else {
+        rank[column] = whole ? 7 : next == partner[odd] ? 17 : 18;
+      }
+    }
+  }
+}
+
+void findGridForm(const int board[kCellCount], int form[kCellCount]) {
+  GridSearch g;
+  for (CellIndex c = 0; c < kCellCount; ++c) {
+    g.cells[0][c] = byteOf(board[c]);
+    g.cells[1][c % kSide * kSide + c / kSide] = byteOf(board[c]);
+    g.form[c] = c < kSide ? byteOf(c + 1) : kAboveEveryValue;
+  }
+  // Each choice of the first two rows with its partners and the openers
+  // that start the least second row of all.
+  std::int8_t partners[2 * kSide * 2][kSide];
+  unsigned openers[2 * kSide * 2];
+  int leastRank = kSide * kSide;
+  int count = 0;
+  int choice[2 * kSide * 2][3];
+  for (int o = 0; o < 2; ++o) {
+    for (int row = 0; row < kSide; ++row) {
+      const std::uint8_t* first = g.cells[o] + kSide * row;
+      std::int8_t columnOf[kSide + 1];
+      for (int column = 0; column < kSide; ++column) columnOf[first[column]] = indexOf(column);
+      for (int second = row / 3 * 3; second < row / 3 * 3 + 3; ++second) {
+        if (second == row) continue;
+        for (int column = 0; column < kSide; ++column)
+          partners[count][column] = columnOf[g.cells[o][kSide * second + column]];
+        int rank[kSide];
+        rankOpeners(partners[count], rank);
+        openers[count] = 0;
+        for (int column = 0; column < kSide; ++column) {
+          if (rank[column] == 0 || rank[column] > leastRank) continue;
+          if (rank[column] < leastRank) {
+            leastRank = rank[column];
+            for (int k = 0; k < count; ++k) openers[k] = 0;
+          }
+          openers[count] |= 1u << column;
+        }
+        choice[count][0] = o;
+        choice[count][1] = row;
+        choice[count][2] = second;
+        ++count;
+      }
+    }
+  }
+  for (int i = 0; i < count; ++i) {
+    if (openers[i] == 0) continue;
+    g.orientation = choice[i][0];
+    g.firstRow = choice[i][1];
+    g.secondRow = choice[i][2];
+    g.first = g.cells[g.orientation] + kSide * g.firstRow;
+    g.openers = openers[i];
+    for (int column = 0; column < kSide; ++column) g.partner[column] = partners[i][column];
+    ColumnOrder start;
+    for (int k = 0; k < kSide; ++k) start.column[k] = start.position[k] = kNone;
+    for (int k = 0; k < kBlocks; ++k) start.stackAt[k] = start.slotOf[k] = kNone;
+    searchGridRow(g, start, 0, false);
+  }
+  for (CellIndex c = 0; c < kCellCount; ++c) form[c] = g.form[c];
+}
+
 }  // namespace
 
 void findCanonicalForm(CanonicalWorkspace& workspace, const int board[kCellCount],
                        int form[kCellCount]) {
+  if (isSolutionGrid(board)) {
+    findGridForm(board, form);
+    return;
+  }
   Search s;
   prepareSearch(s, board);
   Arrangement& start = workspace.kept[0][0];

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generator/grid_search.h"
@@ -194,6 +195,62 @@ TEST_F(CanonicalForm, AgreesWithEveryArrangementSearched) {
     int slow[kCellCount];
     findFormExhaustively(board.cells, slow);
     EXPECT_EQ(formOf(*workspace, board.cells), cellsText(slow)) << board.name;
+  }
+}
+
+// Solution grids take a path of their own: many drawn grids, their
+// arrangements, two grids of many symmetries and full boards one swap away
+// from a grid, which must not take it, against the plain search.
+TEST_F(CanonicalForm, SolutionGridsAgreeWithEveryArrangementSearched) {
+  std::vector<Board> boards;
+  SearchFrames frames;
+  Random drawn{0x6121D};
+  for (int i = 0; i < (VANTRIC_WHOLE_LISTS ? 80 : 2); ++i) {
+    boards.emplace_back();
+    makeSolvedGrid(frames, drawn, boards.back().cells);
+    boards.back().name = "drawn grid " + std::to_string(i);
+  }
+  boards.emplace_back();
+  boards.back().name = "the grid shifted by rows";
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    boards.back().cells[c] = (3 * (c / 9 % 3) + c / 27 + c % 9) % 9 + 1;
+  boards.emplace_back();
+  boards.back().name = "the grid shifted by columns";
+  for (CellIndex c = 0; c < kCellCount; ++c)
+    boards.back().cells[c] = (c / 9 + c % 9 * 3 + c % 9 / 3) % 9 + 1;
+  for (int i = 0; i < 2; ++i) {
+    boards.push_back(boards[std::size_t(i)]);
+    std::swap(boards.back().cells[10 * i], boards.back().cells[10 * i + 1]);
+    boards.back().name += ", two cells swapped";
+  }
+  for (const Board& board : boards) {
+    int slow[kCellCount];
+    findFormExhaustively(board.cells, slow);
+    const std::string form = formOf(*workspace, board.cells);
+    ASSERT_EQ(form, cellsText(slow)) << board.name;
+    for (int i = 0; i < 4; ++i) {
+      int moved[kCellCount];
+      rearrange(board.cells, moved, random);
+      ASSERT_EQ(formOf(*workspace, moved), form) << board.name << " arranged " << cellsText(moved);
+    }
+  }
+}
+
+// A fault in the grids' own shortcuts may show on one grid in tens of
+// thousands: many more drawn grids, two arrangements of each giving its form.
+TEST_F(CanonicalForm, ManyGridsGiveOneForm) {
+  SearchFrames frames;
+  Random drawn{0xF02};
+  int grid[kCellCount];
+  for (int i = 0; i < (VANTRIC_WHOLE_LISTS ? 30000 : 200); ++i) {
+    makeSolvedGrid(frames, drawn, grid);
+    const std::string form = formOf(*workspace, grid);
+    for (int k = 0; k < 2; ++k) {
+      int moved[kCellCount];
+      rearrange(grid, moved, random);
+      ASSERT_EQ(formOf(*workspace, moved), form)
+          << cellsText(grid) << " arranged " << cellsText(moved);
+    }
   }
 }
 
