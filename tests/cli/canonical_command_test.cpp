@@ -15,6 +15,7 @@
 
 #include "generator/canonical_form.h"
 #include "tests/generator/random_arrangement.h"
+#include "tests/support/file_text.h"
 #include "tests/support/grid_text.h"
 
 namespace {
@@ -34,15 +35,8 @@ std::string folder() {
   return path;
 }
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void writeFile(const std::string& name, const std::string& text) {
-  std::ofstream(folder() + name, std::ios::binary) << text;
+void writeInput(const std::string& name, const std::string& text) {
+  writeFile(folder() + name, text);
 }
 
 // Runs a command with arguments, standard input from the file "in".
@@ -123,7 +117,7 @@ TEST(CanonicalCommand, FormIsTheLastField) {
       listLines("derived_17clue_nosolution.txt", 1)[0], "11" + std::string(79, '.'), kSolvedGrid};
   std::string input;
   for (const std::string& puzzle : puzzles) input += puzzle + "\n";
-  writeFile("in", input + "12345\n");
+  writeInput("in", input + "12345\n");
   const Outcome plain = solve("--count");
   const Outcome shown = solve("--count --rate --canonical");
   const Outcome formatted = solve("--format '%i %m %g'");
@@ -146,7 +140,7 @@ TEST(CanonicalCommand, FormIsTheLastField) {
 TEST(CanonicalCommand, UniqueKeepsTheFirstOfEachForm) {
   std::mt19937 random(17);
   const Mixed mixed = mixedList(120, random);
-  writeFile("in", mixed.text);
+  writeInput("in", mixed.text);
   const Outcome kept = solve("--unique --stats --format %i");
   ASSERT_EQ(kept.status, 0) << kept.err;
   std::vector<int> numbers;
@@ -157,7 +151,7 @@ TEST(CanonicalCommand, UniqueKeepsTheFirstOfEachForm) {
   EXPECT_EQ(solve("--unique").out.size(), mixed.firsts.size());
   EXPECT_EQ(fields(solve("--unique").out[0]).size(), fields(solve("").out[0]).size());
   // A second input repeats the first: nothing of it is new.
-  writeFile("again", mixed.text);
+  writeInput("again", mixed.text);
   EXPECT_EQ(solve("--unique - again").out.size(), mixed.firsts.size());
 }
 
@@ -165,7 +159,7 @@ TEST(CanonicalCommand, UniqueKeepsTheFirstOfEachForm) {
 TEST(CanonicalCommand, JobsKeepTheOutputOfOneJob) {
   std::mt19937 random(5);
   const Mixed mixed = mixedList(400, random);
-  writeFile("in", mixed.text);
+  writeInput("in", mixed.text);
   const Outcome one = solve("--jobs 1 --unique --format '%i %m'");
   ASSERT_EQ(one.out.size(), mixed.firsts.size());
   for (const char* jobs : {"2", "5"})
@@ -176,7 +170,7 @@ TEST(CanonicalCommand, JobsKeepTheOutputOfOneJob) {
 // vantric-make --canonical writes the form of each puzzle the same seed
 // makes without it.
 TEST(CanonicalCommand, MakeWritesTheFormsOfItsPuzzles) {
-  writeFile("in", "");
+  writeInput("in", "");
   const Outcome made = run(VANTRIC_MAKE_PATH, "--seed 11 --jobs 2 12");
   const Outcome forms = run(VANTRIC_MAKE_PATH, "--seed 11 --jobs 3 --canonical 12");
   ASSERT_EQ(made.status, 0) << made.err;

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/file_text.h"
+
 namespace {
 
 struct Outcome {
@@ -38,17 +40,6 @@ struct ScratchFolder {
 std::string scratch(const std::string& name) {
   static const ScratchFolder folder;
   return folder.path + name;
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Runs a shell command line; its standard output and error and exit status.

@@ -54,10 +54,6 @@ std::string scratch(const char* name) {
   return folder.path + name;
 }
 
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 // Runs vantric-solve with arguments and standard input; collects the lines
 // of standard output, the whole of standard error and the exit status. With
 // mergeErrors, standard error goes into the lines of standard output. The

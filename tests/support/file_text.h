@@ -1,4 +1,5 @@
-// A file's whole text, for tests that check what a program wrote.
+// A file's whole text, for tests that give a program its input and check
+// what it wrote.
 #pragma once
 
 #include <fstream>
@@ -11,4 +12,9 @@ inline std::string readFile(const std::string& path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// Writes text to path as it stands, replacing what was there.
+inline void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
 }
