@@ -3,6 +3,7 @@
 
 #include "model/colours.h"
 #include "model/tables.h"
+#include "state/bit_count.h"
 #include "state/game_state.h"
 
 void computeCandidates() {
@@ -98,7 +99,7 @@ void computeCellColours() {
       game.cellColour[c] = kColourError;
     else if (game.givens[c] != 0)
       game.cellColour[c] = kColourGiven;
-    else if (game.board[c] == 0 && !game.entryMode && bitCountTable[game.candidates[c]] == 1)
+    else if (game.board[c] == 0 && !game.entryMode && bitCount(game.candidates[c]) == 1)
       game.cellColour[c] = kColourNakedSingle;
   }
 }

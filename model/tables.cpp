@@ -20,14 +20,8 @@ const int kUnitTable[kUnitCount][9] = {
 };
 
 int cellUnitMap[kCellCount][3];
-int bitCountTable[512];
 
 void initTables() {
-  for (int m = 0; m < 512; ++m) {
-    int count = 0;
-    for (int rest = m; rest != 0; rest &= rest - 1) ++count;
-    bitCountTable[m] = count;
-  }
   for (int u = 0; u < kUnitCount; ++u)
     for (int i = 0; i < 9; ++i) cellUnitMap[kUnitTable[u][i]][u / 9] = u;
   for (int c = 0; c < kCellCount; ++c) game.board[c] = game.givens[c];

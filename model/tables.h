@@ -1,4 +1,4 @@
-// The grid's geometry tables: units, each cell's units, bit counts; and the cell helpers.
+// The grid's geometry tables: units and each cell's units; and the cell helpers.
 #pragma once
 
 #include "state/grid.h"
@@ -8,8 +8,6 @@
 extern const int kUnitTable[kUnitCount][9];
 // For each cell: its row unit, its column unit and its box unit.
 extern int cellUnitMap[kCellCount][3];
-// Number of set bits of every 9-bit mask.
-extern int bitCountTable[512];
 
 // Builds the tables and copies givens to board.
 void initTables();

@@ -7,6 +7,7 @@
 #include "model/colours.h"
 #include "model/tables.h"
 #include "play/move_history.h"
+#include "state/bit_count.h"
 #include "state/game_state.h"
 #include "state/platform.h"
 
@@ -28,7 +29,7 @@ CellIndex firstCellColoured(Colour colour) {
 
 CellIndex firstCellWithCandidateCount(int count) {
   for (int c = 0; c < kCellCount; ++c) {
-    if (bitCountTable[game.candidates[c]] == count) return c;
+    if (bitCount(game.candidates[c]) == count) return c;
   }
   return kNoCell;
 }

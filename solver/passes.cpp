@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "model/tables.h"
+#include "state/bit_count.h"
 
 bool applyNakedSingles(SolverFrame& frame) {
   frame.emptyCount = 0;
@@ -29,7 +30,7 @@ bool applyNakedSingles(SolverFrame& frame) {
       frame.contradiction = true;
       return false;
     }
-    if (bitCountTable[mask] == 1) {
+    if (bitCount(mask) == 1) {
       frame.values[c] = std::countr_zero(unsigned(mask)) + 1;
       for (int slot = 0; slot < 3; ++slot) present[units[slot]] |= mask;
       changed = true;

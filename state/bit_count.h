@@ -26,8 +26,8 @@ constexpr int wordBitCount(std::uint64_t word) {
 #if defined(__POPCNT__)
   return std::popcount(word);
 #else
-  word -= word >> 1 & 0x5555555555555555u;
-  word = (word & 0x3333333333333333u) + (word >> 2 & 0x3333333333333333u);
+  word -= (word >> 1) & 0x5555555555555555u;
+  word = (word & 0x3333333333333333u) + ((word >> 2) & 0x3333333333333333u);
   word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
   return int((word * 0x0101010101010101u) >> 56);
 #endif

@@ -5,6 +5,7 @@
 
 #include "model/tables.h"
 #include "play/move_history.h"
+#include "state/bit_count.h"
 #include "state/game_state.h"
 #include "state/platform.h"
 #include "ui/commands.h"
@@ -85,7 +86,7 @@ void onLeftButtonDown() {
     return;
   }
   const int mask = game.candidates[cell];
-  if (bitCountTable[mask] == 1) {
+  if (bitCount(mask) == 1) {
     setCell(cell, std::countr_zero(unsigned(mask)) + 1);
     return;
   }

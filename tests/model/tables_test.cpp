@@ -1,7 +1,10 @@
 // Tests of the grid's geometry tables.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "model/tables.h"
+#include "state/bit_count.h"
 #include "state/game_state.h"
 
 TEST(Tables, UnitsCellMapAndBitCounts) {
@@ -30,10 +33,13 @@ TEST(Tables, UnitsCellMapAndBitCounts) {
     EXPECT_EQ(cellUnitMap[c][2], 18 + boxOf(c));
   }
 
-  EXPECT_EQ(bitCountTable[0], 0);
-  EXPECT_EQ(bitCountTable[511], 9);
-  EXPECT_EQ(bitCountTable[256], 1);
-  EXPECT_EQ(bitCountTable[0x155], 5);
+  EXPECT_EQ(bitCount(0), 0);
+  EXPECT_EQ(bitCount(511), 9);
+  EXPECT_EQ(bitCount(256), 1);
+  EXPECT_EQ(bitCount(0x155), 5);
+  EXPECT_EQ(wordBitCount(0), 0);
+  EXPECT_EQ(wordBitCount(~std::uint64_t(0)), 64);
+  EXPECT_EQ(wordBitCount(0x8000000100000001u), 3);
 
   for (int c = 0; c < kCellCount; ++c) EXPECT_EQ(game.board[c], game.givens[c]);
 }

@@ -6,6 +6,7 @@
 #include "model/tables.h"
 #include "solver/passes.h"
 #include "solver/search.h"
+#include "state/bit_count.h"
 #include "state/game_state.h"
 #include "tests/fake/fake_platform.h"
 
@@ -39,7 +40,7 @@ void referenceSearch(SolverFrame& frame, SearchResult& result) {
   int cell = -1;
   for (int k = 2; k <= 9 && cell < 0; ++k)
     for (int c = 0; c < kCellCount && cell < 0; ++c)
-      if (bitCountTable[frame.candidates[c]] == k) cell = c;
+      if (bitCount(frame.candidates[c]) == k) cell = c;
   if (cell < 0) return;
   for (int d = 0; d < 9; ++d) {
     if ((frame.candidates[cell] & (1 << d)) == 0) continue;
