@@ -1,8 +1,7 @@
 // The label under a printed grid, worded by the panel's difficulties.
 #include "cli/difficulty_label.h"
 
-#include <cstdio>
-
+#include "cli/result_text.h"
 #include "generator/difficulties.h"
 
 const char* difficultyWord(const LineRating& rating) {
@@ -16,12 +15,8 @@ const char* difficultyWord(const LineRating& rating) {
 
 void formatDifficultyLabel(const LineRating& rating, char out[kDifficultyLabelSize]) {
   const char* word = difficultyWord(rating);
-  const char* bound = rating.atLeast ? "\u2265" : "";
-  const int whole = rating.tenths / 10;
-  const int tenth = rating.tenths % 10;
-  if (word == nullptr) {
-    std::snprintf(out, kDifficultyLabelSize, "%s%d.%d", bound, whole, tenth);
-  } else {
-    std::snprintf(out, kDifficultyLabelSize, "%s \u00b7 %s%d.%d", word, bound, whole, tenth);
-  }
+  int length = 0;
+  if (word != nullptr) length = appendText(out, appendText(out, length, word), " \u00b7 ");
+  if (rating.atLeast) length = appendText(out, length, "\u2265");
+  out[appendRating(out, length, rating.tenths)] = '\0';
 }
