@@ -235,6 +235,10 @@ class Drawing(GameTest):
         game.wait("document.documentElement.classList.contains('narrow')", what="the narrow layout")
         self.assertLessEqual(game.js("document.documentElement.scrollWidth"), 420)
         game.wait_solved()
+        # A phone's width at one device pixel a CSS pixel, opened there: the
+        # board's fixed lines keep it from shrinking evenly, and it still fits.
+        phone = self.open(EASY, width=390, height=844)
+        phone.wait("document.documentElement.scrollWidth <= 390", what="a board that fits 390 pixels")
 
     def test_backing_store_follows_the_pixel_ratio(self):
         one = self.open(EASY)

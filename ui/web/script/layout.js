@@ -88,9 +88,13 @@ const layoutImports = {
     for (const label of document.querySelectorAll('#entry-label, .narrow-label')) label.style.font = gui;
     boxes[0].style.font = gui;
     boxes[1].style.font = `${fonts[2].cssSize}px ${kFaces[2]}`;
-    // Another layout is wanted at once where this one does not fit; the
-    // count stops a pair of sizes from calling for each other.
-    if (plan.dpi !== layout.dpi && layout.relayouts < 3) {
+    // Another layout is wanted at once where this one does not fit. The
+    // board's lines and fonts do not scale evenly, so shrinking a board too
+    // wide may take several steps; each is smaller, so they end. The count
+    // stops a pair of sizes from calling for each other otherwise.
+    const tooWide = plan.narrow && boardWidth / layout.dpr > roomFor(true);
+    const shrinking = tooWide && plan.dpi < layout.dpi;
+    if (plan.dpi !== layout.dpi && (shrinking || layout.relayouts < 3)) {
       ++layout.relayouts;
       post({ kind: Message.layout, a: plan.dpi }, true);
     } else {
