@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,19 +86,32 @@ void rateList(benchmark::State& state, const char* name, std::size_t limit, long
   }
   auto context = std::make_unique<LogicContext>();
   context->workBound = workBound;
+  const long long bound = workBound > 0 ? workBound : kRatingWorkBound;
+  // With VANTRIC_BENCH_PUZZLES set, a line a puzzle on standard error.
+  const bool eachPuzzle = std::getenv("VANTRIC_BENCH_PUZZLES") != nullptr;
   std::vector<double> milliseconds;
+  std::vector<double> works;
+  // Time against work: how far the work bound is from a bound of time.
+  double slowestPerWork = 0.0;
   double total = 0.0;
   long long unfinished = 0;
   for (auto _ : state) {
     milliseconds.clear();
-    for (const Board& board : boards) {
+    works.clear();
+    for (std::size_t i = 0; i < boards.size(); ++i) {
       RatingResult result;
       const double start = threadMilliseconds();
-      ratePuzzle(*context, board.data(), result);
+      ratePuzzle(*context, boards[i].data(), result);
       const double spent = threadMilliseconds() - start;
+      const double work = double(bound - (context->workLeft > 0 ? context->workLeft : 0));
       milliseconds.push_back(spent);
+      works.push_back(work);
       total += spent;
       unfinished += result.finished ? 0 : 1;
+      if (work >= 1e6 && spent * 1e6 / work > slowestPerWork) slowestPerWork = spent * 1e6 / work;
+      if (eachPuzzle)
+        std::fprintf(stderr, "%zu %.1f ms %.0f work %s\n", i + 1, spent, work,
+                     result.finished ? "finished" : "unfinished");
       benchmark::DoNotOptimize(result);
     }
   }
@@ -108,6 +122,9 @@ void rateList(benchmark::State& state, const char* name, std::size_t limit, long
   state.counters["p99_ms"] = percentile(milliseconds, 0.99);
   state.counters["max_ms"] = percentile(milliseconds, 1.0);
   state.counters["unfinished"] = double(unfinished) / double(state.iterations());
+  state.counters["median_Mwork"] = percentile(works, 0.5) / 1e6;
+  state.counters["max_ms_per_Mwork"] = slowestPerWork;
+  state.counters["kept_runs_MB"] = double(context->keptRuns.peak) / double(1 << 20);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "logic/chain_engine.h"
 
+#include <bit>
 #include <cassert>
 #include <cstring>
 
@@ -24,6 +25,7 @@ void resetRun(ChainRun& run) {
   run.clash = false;
   run.aborted = false;
   run.parentsFull = false;
+  run.stalledEmpty = false;
   run.nestedCount = 0;
   run.nestedPathsUsed = 0;
 }
@@ -100,7 +102,6 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
   const int cell = nodeCell(node);
   const int digit = nodeDigit(node);
   const std::uint16_t* grid = mode.dynamic ? chains.working : chains.source;
-  const CellSet* digits = mode.dynamic ? chains.workingDigits : chains.sourceDigits;
   Implied implied[4];
   int count = 0;
   if (mode.cellLinks && hasTwoDigits(grid[cell])) {
@@ -110,22 +111,24 @@ bool processOff(ChainWorkspace& chains, ChainRun& run, int node, ChainMode mode)
     next.parentCount = 1;
     if (mode.dynamic) addHiddenParents(next, cell, chains.source[cell] & ~grid[cell]);
   }
+  // A house's places of the digit as nine bits, in the order of its cells.
+  const std::uint16_t(*places)[kHouseCount][9] =
+      mode.dynamic ? &chains.workingPositions : &chains.sourcePositions;
   for (int type = 0; type < 3; ++type) {
+    const int partner = onlyOtherPlace(*places, cell, type, digit);
+    if (partner < 0) continue;
     const int house = kHouses.houses[cell][type];
-    CellSet others = kHouses.houseSets[house] & digits[digit - 1];
-    others.remove(cell);
-    if (!hasOneCell(others)) continue;
     Implied& next = implied[count++];
-    next.node = chainNode(others.first(), digit, true);
+    next.node = chainNode(partner, digit, true);
     next.parents[0] = std::uint16_t(node);
     next.parentCount = 1;
     if (!mode.dynamic) continue;
-    const CellSet lost = (kHouses.houseSets[house] & chains.sourceDigits[digit - 1]) -
-                         chains.workingDigits[digit - 1];
-    forEachCell(lost, [&](CellIndex other) {
+    for (int lost = chains.sourcePositions[house][digit - 1] & ~(*places)[house][digit - 1];
+         lost != 0; lost &= lost - 1) {
       assert(next.parentCount < kMaxImpliedParents);
-      next.parents[next.parentCount++] = std::uint16_t(chainNode(other, digit, false));
-    });
+      next.parents[next.parentCount++] = std::uint16_t(
+          chainNode(kHouses.cells[house][std::countr_zero(unsigned(lost))], digit, false));
+    }
   }
   if (mode.dynamic) removeWorking(chains, cell, digit);
   for (int i = 0; i < count; ++i) {
@@ -231,11 +234,46 @@ bool runChain(LogicContext& context, ChainRun& run, int start, ChainMode mode) {
   return runChainIn(context, context.chains, run, start, mode);
 }
 
+namespace {
+
+// The kept run a run at level can go on from: the level's own, or the
+// highest below whose inner rules the level tries first; -1 for none.
+int resumableLevel(const KeptRuns& kept, int start, int level) {
+  if (hasKeptRun(kept, start, level)) return level;
+  for (int lower = level - 1; lower >= 1; --lower) {
+    if (hasKeptRun(kept, start, lower) && sharedInnerFamilies(lower, level) >= 0) return lower;
+  }
+  return -1;
+}
+
+// Rebuilds the working grid of a run that stalled: every off node it
+// reached was processed, and removed there.
+void removeReachedOff(ChainWorkspace& chains, const ChainRun& run) {
+  for (int i = 0; i < run.offCount; ++i)
+    removeWorking(chains, nodeCell(run.offNodes[i]), nodeDigit(run.offNodes[i]));
+}
+
+}  // namespace
+
 bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, int start,
                 ChainMode mode) {
-  resetRun(run);
-  run.start = std::uint16_t(start);
-  addChainRunNode(run, start, nullptr, 0);
+  // The outer search's runs from the grid, at the levels with rules.
+  const bool keeps =
+      !context.remakeRuns && &chains == &context.chains && mode.dynamic && mode.level >= 1;
+  // The inner rules the run's first stall has tried already, or -1.
+  int triedFamilies = -1;
+  const int kept = keeps ? resumableLevel(context.keptRuns, start, mode.level) : -1;
+  if (kept >= 0) {
+    restoreRun(context.keptRuns, run, start, kept);
+    ++context.keptRuns.resumed;
+    if (kept == mode.level || run.clash || !run.stalledEmpty) return true;
+    triedFamilies = sharedInnerFamilies(kept, mode.level);
+    removeReachedOff(chains, run);
+  } else {
+    resetRun(run);
+    run.start = std::uint16_t(start);
+    addChainRunNode(run, start, nullptr, 0);
+  }
   bool going = true;
   while (going && !run.aborted) {
     if (--context.workLeft < 0) {
@@ -248,17 +286,25 @@ bool runChainIn(LogicContext& context, ChainWorkspace& chains, ChainRun& run, in
       going = processOff(chains, run, run.offNodes[run.offHead++], mode);
     } else {
       if (mode.level == 0 || !mode.dynamic) break;
-      // The basic techniques over the whole grid cost about as much as this
-      // many nodes, and the bound is one of time.
-      context.workLeft -= kRuleScanWork;
-      int added = addRuleNodes(chains, run);
-      if (added < 0 && mode.level >= 2) added = addNestedRuleNodes(context, chains, run, mode);
+      int added = -1;
+      if (triedFamilies < 0) {
+        // The basic techniques over the whole grid cost about as much as
+        // this many nodes, and the bound is one of time.
+        context.workLeft -= kRuleScanWork;
+        added = addRuleNodes(chains, run);
+      }
+      if (added < 0 && mode.level >= 2)
+        added =
+            addNestedRuleNodes(context, chains, run, mode, triedFamilies < 0 ? 0 : triedFamilies);
+      triedFamilies = -1;
+      run.stalledEmpty = added < 0;
       // A nested search that ran out of work ends the run unfinished.
       going = added > 0 || context.workLeft <= 0;
     }
   }
   if (mode.dynamic) restoreWorking(chains);
   if (run.parentsFull) reachLimit(context, RatingLimit::kChainParents);
+  if (keeps && !run.aborted) keepRun(context.keptRuns, run, mode.level);
   return !run.aborted;
 }
 

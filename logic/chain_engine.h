@@ -2,6 +2,7 @@
 #pragma once
 
 #include "logic/chain_workspace.h"
+#include "logic/houses.h"
 #include "logic/logic_context.h"
 #include "logic/logic_grid.h"
 
@@ -22,6 +23,16 @@ constexpr bool hasTwoCells(CellSet set) {
 }
 constexpr bool hasSeveralCells(CellSet set) {
   return !set.empty() && !hasOneCell(set);
+}
+
+// The one other place of digit in cell's house of the type, from a house's
+// places as nine bits in the order of its cells; -1 for none or several.
+inline int onlyOtherPlace(const std::uint16_t (&places)[kHouseCount][9], int cell, int type,
+                          int digit) {
+  const int house = kHouses.houses[cell][type];
+  const int others = places[house][digit - 1] & ~(1 << kHouses.positions[cell][type]);
+  if (others == 0 || (others & (others - 1)) != 0) return -1;
+  return kHouses.cells[house][std::countr_zero(unsigned(others))];
 }
 
 struct ChainMode {
@@ -75,7 +86,12 @@ void storeOnRun(ChainWorkspace& chains, const ChainRun& run);
 int addRuleNodes(ChainWorkspace& chains, ChainRun& run);
 // At level 2 and above, the same for the chain search of the level, run on
 // chains' working grid (nested_chains.cpp).
-int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run,
-                       ChainMode mode);
+// The level's inner rules are tried in turn from firstFamily on.
+int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run, ChainMode mode,
+                       int firstFamily);
+// How many of level's inner rules lower tries, the same ones first; -1 when
+// lower's are not where level's begin, and a run of lower cannot go on at
+// level.
+int sharedInnerFamilies(int lower, int level);
 // Appends node to run with the parents given; the node must be new.
 void addChainRunNode(ChainRun& run, int node, const std::uint16_t* parents, int parentCount);

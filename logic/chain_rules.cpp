@@ -60,22 +60,6 @@ int appendRuleHint(ChainRun& run, const RuleHint& hint) {
   return added;
 }
 
-// The number of bits of each 9-bit mask.
-struct BitCounts {
-  std::uint8_t count[512];
-};
-constexpr BitCounts makeBitCounts() {
-  BitCounts t{};
-  for (int mask = 1; mask < 512; ++mask)
-    t.count[mask] = std::uint8_t(t.count[mask >> 1] + (mask & 1));
-  return t;
-}
-constexpr BitCounts kBitCounts = makeBitCounts();
-
-constexpr int bitsOf(int mask) {
-  return kBitCounts.count[mask];
-}
-
 struct RuleScan {
   ChainWorkspace& chains;
   ChainRun& run;
@@ -138,7 +122,7 @@ void scanPointing(RuleScan& scan) {
       for (int i = 0; i < 9; ++i) {
         const int house = pair[0] * 9 + i;
         const int places = scan.positions[house][digit - 1];
-        if (scan.lostPlaces(house, digit) == 0 || bitsOf(places) < 2) continue;
+        if (scan.lostPlaces(house, digit) == 0 || bitCount(places) < 2) continue;
         for (int part = 0; part < 3; ++part) {
           // Within a box, its rows or columns; within a line, its three boxes.
           const int mask = pair[0] != kBoxHouse   ? kBoxRowMask[part]
@@ -165,9 +149,9 @@ void scanHiddenPairs(RuleScan& scan) {
     const CellSet cells = kHouses.houseSets[house];
     const std::uint16_t* places = scan.positions[house];
     for (int high = 2; high <= 9; ++high) {
-      if (bitsOf(places[high - 1]) < 2) continue;
+      if (bitCount(places[high - 1]) < 2) continue;
       for (int low = 1; low < high; ++low) {
-        if (bitsOf(places[low - 1]) < 2 || bitsOf(places[low - 1] | places[high - 1]) != 2 ||
+        if (bitCount(places[low - 1]) < 2 || bitCount(places[low - 1] | places[high - 1]) != 2 ||
             (scan.lostPlaces(house, low) | scan.lostPlaces(house, high)) == 0)
           continue;
         const CellSet both =
@@ -228,8 +212,8 @@ void scanXWings(RuleScan& scan) {
           if (placed[digit - 1] + 4 > 9) continue;
           const int lowPlaces = scan.positions[baseType * 9 + low][digit - 1];
           const int highPlaces = scan.positions[baseType * 9 + high][digit - 1];
-          if (bitsOf(lowPlaces) < 2 || bitsOf(highPlaces) < 2 ||
-              bitsOf(lowPlaces | highPlaces) != 2 ||
+          if (bitCount(lowPlaces) < 2 || bitCount(highPlaces) < 2 ||
+              bitCount(lowPlaces | highPlaces) != 2 ||
               (scan.lostPlaces(baseType * 9 + low, digit) |
                scan.lostPlaces(baseType * 9 + high, digit)) == 0)
             continue;

@@ -65,6 +65,9 @@ struct ChainRun {
   bool aborted;
   // The parent pool filled up: the run stops, and so does the rating.
   bool parentsFull;
+  // The run's last stall found no rule that depends on it: a level with
+  // more rules would go on from there.
+  bool stalledEmpty;
   std::uint16_t clashNode;
   std::uint16_t clashStart;
   std::uint8_t clashCount;

@@ -117,6 +117,7 @@ bool searchChains(LogicContext& context, const LogicGrid& grid, Step& step,
                   const ChainFamily& family) {
   if (context.workLeft <= 0) return false;
   beginChains(context.chains, grid);
+  beginKeptRuns(context.keptRuns, context.chains);
   BestChainSink sink{.context = context,
                      .step = step,
                      .family = family,

@@ -6,6 +6,7 @@
 #include "logic/chain_workspace.h"
 #include "logic/cycle_workspace.h"
 #include "logic/house_scan.h"
+#include "logic/kept_runs.h"
 #include "logic/logic_grid.h"
 #include "logic/nested_workspace.h"
 #include "logic/step.h"
@@ -50,6 +51,9 @@ struct LogicContext {
   NestedWorkspace nested[kNestedDepth];
   CycleWorkspace cycles;
   BasicWorkspace basics;
+  KeptRuns keptRuns;
+  // Makes every run anew rather than take up a kept one: a check on them.
+  bool remakeRuns;
 };
 
 // "work bound", "no step" and so on, as --stats counts them.

@@ -24,20 +24,57 @@ struct InnerFamily {
 
 // The static forcing chains of level 2 (a clash from an assumption is a
 // forcing chain to its negation), the static multiple chains level 3 adds,
-// and the dynamic searches nested in level 4.
-constexpr InnerFamily kForcingChains = {.sources = kStaticForcingSources,
-                                        .base = techniqueRating(Technique::kForcingChain),
-                                        .clashKind = ChainKind::kForcing,
-                                        .chainsAndCycles = true};
-constexpr InnerFamily kMultipleChains = {.sources = kMultipleSources,
-                                         .base = techniqueRating(Technique::kCellForcingChain),
-                                         .clashKind = ChainKind::kForcing,
-                                         .chainsAndCycles = false};
-constexpr InnerFamily dynamicInner(int level) {
-  return {.sources = dynamicSources(level),
-          .base = techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
-          .clashKind = ChainKind::kContradiction,
-          .chainsAndCycles = false};
+// and the dynamic searches of level 0 to 3 nested in levels 4 to 7.
+enum class InnerKind : std::uint8_t {
+  kForcingChains,
+  kMultipleChains,
+  kDynamic0,
+  kDynamic1,
+  kDynamic2,
+  kDynamic3
+};
+
+constexpr InnerFamily innerFamily(InnerKind kind) {
+  switch (kind) {
+    case InnerKind::kForcingChains:
+      return {.sources = kStaticForcingSources,
+              .base = techniqueRating(Technique::kForcingChain),
+              .clashKind = ChainKind::kForcing,
+              .chainsAndCycles = true};
+    case InnerKind::kMultipleChains:
+      return {.sources = kMultipleSources,
+              .base = techniqueRating(Technique::kCellForcingChain),
+              .clashKind = ChainKind::kForcing,
+              .chainsAndCycles = false};
+    default: {
+      const int level = int(kind) - int(InnerKind::kDynamic0);
+      return {.sources = dynamicSources(level),
+              .base = techniqueRating(Technique::kDynamicContradictionForcingChain) + 0.5 * level,
+              .clashKind = ChainKind::kContradiction,
+              .chainsAndCycles = false};
+    }
+  }
+}
+
+// What each dynamic level tries, in turn, when a run stalls.
+struct LevelFamilies {
+  int count;
+  InnerKind families[2];
+};
+constexpr LevelFamilies kLevelFamilies[kDynamicLevels] = {
+    {0, {}},
+    {0, {}},
+    {1, {InnerKind::kForcingChains}},
+    {2, {InnerKind::kForcingChains, InnerKind::kMultipleChains}},
+    {1, {InnerKind::kDynamic0}},
+    {1, {InnerKind::kDynamic1}},
+    {1, {InnerKind::kDynamic2}},
+    {1, {InnerKind::kDynamic3}},
+};
+
+const LevelFamilies& levelFamilies(int level) {
+  assert(level >= 0 && level < kDynamicLevels);
+  return kLevelFamilies[level];
 }
 
 struct InnerSearch {
@@ -312,10 +349,8 @@ void walkStatic(InnerSearch& search, NodeBits& reach, std::uint16_t* queue, int 
     if (hasTwoDigits(chains.source[cell]))
       push(chainNode(cell, firstDigit(chains.source[cell] & ~digitBit(digit)), true));
     for (int type = 0; type < 3; ++type) {
-      CellSet others =
-          kHouses.houseSets[kHouses.houses[cell][type]] & chains.sourceDigits[digit - 1];
-      others.remove(cell);
-      if (hasOneCell(others)) push(chainNode(others.first(), digit, true));
+      const int partner = onlyOtherPlace(chains.sourcePositions, cell, type, digit);
+      if (partner >= 0) push(chainNode(partner, digit, true));
     }
   }
 }
@@ -418,44 +453,55 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
   return false;
 }
 
-// Every node's links of the pass on the inner grid, in the order they are
-// derived: an on node's cell, then its box, row and column; an off node's
-// bivalue partner, then its conjugates in box, row and column.
-void buildLoopLinks(InnerSearch& search, const ChainPass& pass) {
+// Every node's links on the inner grid, in the order they are derived: an
+// on node's cell, then its box, row and column; an off node's bivalue
+// partner, then its conjugates in box, row and column. The cell's come
+// first, so that a pass of one kind of link takes a part of each node's.
+void buildLoopLinks(InnerSearch& search) {
   LoopWorkspace& loops = search.nested.loops;
   const ChainWorkspace& chains = search.nested.chains;
   int count = 0;
-  for (int node = 0; node < kNodeSlots; ++node) {
-    loops.linkStart[node] = count;
-    const int cell = nodeCell(node);
-    const int digit = nodeDigit(node);
+  for (int cell = 0; cell < kCellCount; ++cell) {
     const int digits = chains.source[cell];
-    if ((digits & digitBit(digit)) == 0) continue;
-    if (nodeOn(node)) {
-      if (pass.yLinks) {
-        for (int others = digits & ~digitBit(digit); others != 0; others &= others - 1)
-          loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(others), false));
+    for (int rest = digits; rest != 0; rest &= rest - 1) {
+      const int digit = firstDigit(rest);
+      const int others = digits & ~digitBit(digit);
+      const int off = chainNode(cell, digit, false);
+      loops.cellLinks[off] = count;
+      if (hasTwoDigits(digits))
+        loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(others), true));
+      loops.houseLinks[off] = count;
+      for (int type = 0; type < 3; ++type) {
+        const int partner = onlyOtherPlace(chains.sourcePositions, cell, type, digit);
+        if (partner >= 0) loops.links[count++] = std::uint16_t(chainNode(partner, digit, true));
       }
+      loops.linkEnd[off] = count;
+      const int on = off + 1;
+      loops.cellLinks[on] = count;
+      for (int rest2 = others; rest2 != 0; rest2 &= rest2 - 1)
+        loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(rest2), false));
+      loops.houseLinks[on] = count;
       for (const CellSet part : kChainPeers.parts[cell]) {
         forEachCell(part & chains.sourceDigits[digit - 1], [&](CellIndex peer) {
           loops.links[count++] = std::uint16_t(chainNode(peer, digit, false));
         });
       }
-      continue;
-    }
-    if (pass.yLinks && hasTwoDigits(digits))
-      loops.links[count++] =
-          std::uint16_t(chainNode(cell, firstDigit(digits & ~digitBit(digit)), true));
-    if (!pass.xLinks) continue;
-    for (int type = 0; type < 3; ++type) {
-      CellSet others =
-          kHouses.houseSets[kHouses.houses[cell][type]] & chains.sourceDigits[digit - 1];
-      others.remove(cell);
-      if (hasOneCell(others))
-        loops.links[count++] = std::uint16_t(chainNode(others.first(), digit, true));
+      loops.linkEnd[on] = count;
     }
   }
-  loops.linkStart[kNodeSlots] = count;
+  assert(count <= kLoopLinkSize);
+}
+
+// The links of node a pass follows: an on node's in its houses always, and
+// its cell's with bivalue links; an off node's bivalue partner with those,
+// its conjugates with a digit's links.
+struct LinkRange {
+  int first;
+  int last;
+};
+LinkRange passLinks(const LoopWorkspace& loops, const ChainPass& pass, int node) {
+  return {pass.yLinks ? loops.cellLinks[node] : loops.houseLinks[node],
+          pass.xLinks || nodeOn(node) ? loops.linkEnd[node] : loops.houseLinks[node]};
 }
 
 int appendLoopNode(LoopWorkspace& loops, int node, int parent) {
@@ -569,7 +615,8 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
   // The off nodes that give the start back: its strong partners.
   int closing[4];
   int closingCount = 0;
-  for (int k = loops.linkStart[target]; k < loops.linkStart[target + 1]; ++k)
+  const LinkRange back = passLinks(loops, pass, target);
+  for (int k = back.first; k < back.last; ++k)
     closing[closingCount++] = oppositeNode(loops.links[k]);
   const auto closes = [&](int off) {
     for (int c = 0; c < closingCount; ++c) {
@@ -590,7 +637,8 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
   for (int depth = 1; onBegin < onEnd && (cycles || chainEnd < 0); depth += 2) {
     const int offBegin = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      for (int k = links.first; k < links.last; ++k) {
         const int off = loops.links[k];
         if (loops.seen[0][off / 2] != generation) {
           loops.seen[0][off / 2] = generation;
@@ -606,7 +654,8 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
     }
     const int offEnd = loops.count;
     for (int i = offBegin; i < offEnd; ++i) {
-      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      for (int k = links.first; k < links.last; ++k) {
         const int on = loops.links[k];
         if (on == start) {
           if (!cycles || depth + 1 < 4) continue;
@@ -648,7 +697,8 @@ void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
   int end = 1;
   for (int depth = 1; begin < end; depth += 2) {
     for (int i = begin; i < end; ++i) {
-      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      for (int k = links.first; k < links.last; ++k) {
         const int on = loops.links[k];
         if (on == target) {
           std::uint16_t path[kLoopTreeSize];
@@ -672,7 +722,8 @@ void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
     const int onBegin = end;
     const int onEnd = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      for (int k = loops.linkStart[loops.node[i]]; k < loops.linkStart[loops.node[i] + 1]; ++k) {
+      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      for (int k = links.first; k < links.last; ++k) {
         const int off = loops.links[k];
         if (loops.seen[0][off / 2] == generation) continue;
         loops.seen[0][off / 2] = generation;
@@ -694,8 +745,8 @@ bool collectChainsAndCycles(InnerSearch& search) {
   std::memset(nested.loops.seen, 0, sizeof nested.loops.seen);
   nested.loops.generation = 0;
   const ChainWorkspace& chains = nested.chains;
+  buildLoopLinks(search);
   for (const ChainPass& pass : kChainPasses) {
-    buildLoopLinks(search, pass);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(chains.source[cell]);
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
@@ -852,8 +903,8 @@ int appendHints(LogicContext& context, NestedWorkspace& nested, ChainRun& run) {
 
 }  // namespace
 
-int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run,
-                       ChainMode mode) {
+int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& run, ChainMode mode,
+                       int firstFamily) {
   const int depth = &chains == &context.chains             ? 0
                     : &chains == &context.nested[0].chains ? 1
                                                            : kNestedDepth;
@@ -863,19 +914,25 @@ int addNestedRuleNodes(LogicContext& context, ChainWorkspace& chains, ChainRun& 
   std::memcpy(grid.value, chains.value, sizeof grid.value);
   std::memcpy(grid.candidates, chains.working, sizeof grid.candidates);
   beginChains(nested.chains, grid);
-  InnerFamily families[2] = {kForcingChains, kMultipleChains};
-  int familyCount = mode.level == 2 ? 1 : 2;
-  if (mode.level >= 4) {
-    families[0] = dynamicInner(mode.level - 4);
-    familyCount = 1;
-  }
-  for (int f = 0; f < familyCount; ++f) {
+  const LevelFamilies& level = levelFamilies(mode.level);
+  for (int f = firstFamily; f < level.count; ++f) {
     nested.hintCount = 0;
     nested.nodesUsed = 0;
     nested.pathsUsed = 0;
-    InnerSearch search{context, chains, nested, families[f]};
+    const InnerFamily family = innerFamily(level.families[f]);
+    InnerSearch search{context, chains, nested, family};
     if (!collectHints(search)) return 0;
     if (nested.hintCount > 0) return appendHints(context, nested, run);
   }
   return -1;
+}
+
+int sharedInnerFamilies(int lower, int level) {
+  const LevelFamilies& below = levelFamilies(lower);
+  const LevelFamilies& above = levelFamilies(level);
+  if (below.count > above.count) return -1;
+  for (int f = 0; f < below.count; ++f) {
+    if (below.families[f] != above.families[f]) return -1;
+  }
+  return below.count;
 }

@@ -38,9 +38,16 @@ struct NestedHint {
 // on and off node once, and the copies of the few off nodes that close a
 // loop, each once per on node that derives it.
 constexpr int kLoopTreeSize = 6 * kCandidateSlots + 1;
+// A candidate's off node links to at most four on nodes (its cell's other
+// candidate and a place in each house), its on node to eight candidates of
+// its cell and twenty peers.
 constexpr int kLoopLinkSize = 32 * kCandidateSlots;
 struct LoopWorkspace {
-  int linkStart[kNodeSlots + 1];
+  // Where each node's links begin, its house links begin and they end; for
+  // the candidates of the grid only.
+  int cellLinks[kNodeSlots];
+  int houseLinks[kNodeSlots];
+  int linkEnd[kNodeSlots];
   std::uint16_t links[kLoopLinkSize];
   std::uint16_t node[kLoopTreeSize];
   int parent[kLoopTreeSize];

@@ -449,6 +449,60 @@ TEST(TechniqueSteps, NestedRatingsAgreeWithTheGrader) {
   }
 }
 
+// Each level's search takes up the runs of the level below where they
+// stalled, and its own where it asks for them again; a puzzle of the 11+
+// list that reaches level 3 goes the same way when every run is made anew.
+TEST(TechniqueSteps, KeptRunsGiveTheStepsOfRunsMadeAnew) {
+  const char* puzzle =
+      "98.7..6....5.96........8.4.5.......4.9..7.3....2....1.1..3....2.3...78......6....";
+  int board[kCellCount];
+  readBoard(puzzle, board);
+  std::vector<std::string> paths[2];
+  RatingResult results[2];
+  for (int remake = 0; remake < 2; ++remake) {
+    auto context = std::make_unique<LogicContext>();
+    context->remakeRuns = remake == 1;
+    ratePuzzle(*context, board, results[remake], keepStepLine, &paths[remake]);
+    EXPECT_TRUE(results[remake].finished);
+    EXPECT_EQ(context->keptRuns.resumed > 0, remake == 0);
+  }
+  EXPECT_EQ(results[0].hardestLevel, 3);
+  EXPECT_EQ(ratingTenths(results[0].rating), ratingTenths(results[1].rating));
+  ASSERT_EQ(paths[0].size(), paths[1].size());
+  for (std::size_t i = 0; i < paths[0].size(); ++i) EXPECT_EQ(paths[0][i], paths[1][i]) << i;
+}
+
+// With the store of kept runs full, the runs are made again and the
+// search finds what it finds with room to spare.
+TEST(TechniqueSteps, AFullStoreOfRunsKeepsNoMore) {
+  int board[kCellCount];
+  readBoard(kChainCases[3].puzzle, board);
+  std::string lines[2];
+  for (int full = 0; full < 2; ++full) {
+    auto context = std::make_unique<LogicContext>();
+    LogicGrid grid;
+    initLogicGrid(grid, board);
+    // The path up to the step before the level-1 one.
+    context->workBound = kNoWorkBound;
+    for (int step = 1; step < kChainCases[3].stepNumber; ++step) {
+      ASSERT_TRUE(findNextStepOnGrid(*context, grid));
+      applyStep(grid, context->step);
+    }
+    beginChains(context->chains, grid);
+    beginKeptRuns(context->keptRuns, context->chains);
+    if (full == 1) context->keptRuns.used = kKeptRunBytes - 8;
+    context->workLeft = kRatingWorkBound;
+    ASSERT_TRUE(findDynamicChains<1>(*context, grid, context->step));
+    EXPECT_EQ(context->keptRuns.unkept > 0, full == 1);
+    EXPECT_EQ(context->keptRuns.kept > 0, full == 0);
+    char text[2048];
+    formatStep(context->step, text, sizeof text);
+    lines[full] = text;
+  }
+  EXPECT_EQ(lines[0].rfind("dynamic region forcing chain (+), 4 in row 6:", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[0], lines[1]);
+}
+
 // Positions written as pencil marks, for patterns the grader's paths never
 // reach: a grave of bivalue cells, and two cells of a row and box that
 // would be that grave without their 3 and their 4.
