@@ -141,6 +141,11 @@ BENCHMARK_CAPTURE(rateList, clue17_sample, "rated/se_rated_17clue_sample.txt", 6
 BENCHMARK_CAPTURE(rateList, hardest_11plus, "forum_hardest_1905_11plus_sample.txt", 200, 0)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
+// The grader's nested paths: 37 puzzles of forum_hardest_1106.txt rated
+// 10.1 to 11.8.
+BENCHMARK_CAPTURE(rateList, nested, "rated/se_rated_nested.txt", 37, 0)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 // The hardest list with larger bounds, which finish more of it and take
 // minutes: run with --benchmark_filter=bound.
 BENCHMARK_CAPTURE(rateList, hardest_11plus_bound_64M, "forum_hardest_1905_11plus_sample.txt", 200,

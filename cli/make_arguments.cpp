@@ -41,7 +41,7 @@ const char kMakeUsage[] =
     "                differs (--stats shows the seed drawn)\n"
     "  --jobs N      make on N threads, by default one per core (64 at most)\n"
     "  --max-work N  let a rating visit N chain nodes before it gives up on a\n"
-    "                candidate (16000000, about a second, unless given; 0 for\n"
+    "                candidate (28000000, about a second, unless given; 0 for\n"
     "                no bound)\n"
     "  --give-up N   stop after N candidates in a row without one kept\n"
     "                (100000 unless given)\n"

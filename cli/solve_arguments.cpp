@@ -51,7 +51,7 @@ const char kSolveUsage[] =
     "  --explain  after each puzzle's line, the steps a person would take, one a\n"
     "             line with its rating, then the puzzle's rating\n"
     "  --max-work N  let a rating visit N chain nodes before it gives up\n"
-    "             (16000000, about a second, unless given; 0 for no bound)\n"
+    "             (28000000, about a second, unless given; 0 for no bound)\n"
     "  --hint     after each puzzle's line, the next step from the position\n"
     "             only, then its rating. The position is the line's second\n"
     "             grid, of 81 cells, of 729 or of 81 groups (GIVENS POSITION:\n"

@@ -12,9 +12,9 @@
 // The dynamic levels: 0 plain, 1 plus, 2 and 3 nesting the static searches,
 // 4 to 7 a nested dynamic search.
 constexpr int kDynamicLevels = 8;
-// Room for the runs of three levels of the hardest grids, which keep some
-// 5 KB a run and make about 500 a level.
-constexpr std::size_t kKeptRunBytes = std::size_t(8) << 20;
+// Room for the runs of the hardest grids: the most any grid of the 11+
+// list or of the grader's nested paths keeps is 0.4 MB.
+constexpr std::size_t kKeptRunBytes = std::size_t(2) << 20;
 
 struct KeptRuns {
   // The grid the runs were made on.
