@@ -33,7 +33,7 @@ std::size_t keptSize(const ChainRun& run) {
 
 struct Writer {
   unsigned char* at;
-  void put(const void* data, std::size_t size) {
+  void move(const void* data, std::size_t size) {
     std::memcpy(at, data, size);
     at += size;
   }
@@ -41,11 +41,36 @@ struct Writer {
 
 struct Reader {
   const unsigned char* at;
-  void get(void* data, std::size_t size) {
+  void move(void* data, std::size_t size) {
     std::memcpy(data, at, size);
     at += size;
   }
 };
+
+// Moves a run's nodes, their parents and its nested steps into the store
+// or out of it, one way for both: Run is const when the run is kept, and
+// its counts are set before it is read back.
+template <typename Run, typename Io>
+void moveRunBody(Run& run, Io& io) {
+  io.move(run.onNodes, sizeof run.onNodes[0] * std::size_t(run.onCount));
+  io.move(run.offNodes, sizeof run.offNodes[0] * std::size_t(run.offCount));
+  for (int side = 0; side < 2; ++side) {
+    const std::uint16_t* nodes = side == 0 ? run.onNodes : run.offNodes;
+    const int count = side == 0 ? run.onCount : run.offCount;
+    for (int i = 0; i < count; ++i) {
+      io.move(&run.parentStart[nodes[i]], sizeof run.parentStart[0]);
+      io.move(&run.parentCount[nodes[i]], sizeof run.parentCount[0]);
+      io.move(&run.nestedHint[nodes[i]], sizeof run.nestedHint[0]);
+    }
+  }
+  io.move(run.parents, sizeof run.parents[0] * std::size_t(run.parentsUsed));
+  const std::size_t steps = std::size_t(run.nestedCount);
+  io.move(run.nestedWeight + 1, sizeof run.nestedWeight[0] * steps);
+  io.move(run.nestedKey + 1, sizeof run.nestedKey[0] * steps);
+  io.move(run.nestedPathStart + 1, sizeof run.nestedPathStart[0] * steps);
+  io.move(run.nestedPathCount + 1, sizeof run.nestedPathCount[0] * steps);
+  io.move(run.nestedPaths, sizeof run.nestedPaths[0] * std::size_t(run.nestedPathsUsed));
+}
 
 }  // namespace
 
@@ -81,25 +106,8 @@ void keepRun(KeptRuns& kept, const ChainRun& run, int level) {
                              .parentsUsed = run.parentsUsed,
                              .nestedCount = run.nestedCount,
                              .nestedPathsUsed = run.nestedPathsUsed};
-  out.put(&header, sizeof header);
-  out.put(run.onNodes, sizeof run.onNodes[0] * std::size_t(run.onCount));
-  out.put(run.offNodes, sizeof run.offNodes[0] * std::size_t(run.offCount));
-  for (int side = 0; side < 2; ++side) {
-    const std::uint16_t* nodes = side == 0 ? run.onNodes : run.offNodes;
-    const int count = side == 0 ? run.onCount : run.offCount;
-    for (int i = 0; i < count; ++i) {
-      out.put(&run.parentStart[nodes[i]], sizeof run.parentStart[0]);
-      out.put(&run.parentCount[nodes[i]], sizeof run.parentCount[0]);
-      out.put(&run.nestedHint[nodes[i]], sizeof run.nestedHint[0]);
-    }
-  }
-  out.put(run.parents, sizeof run.parents[0] * std::size_t(run.parentsUsed));
-  const std::size_t steps = std::size_t(run.nestedCount);
-  out.put(run.nestedWeight + 1, sizeof run.nestedWeight[0] * steps);
-  out.put(run.nestedKey + 1, sizeof run.nestedKey[0] * steps);
-  out.put(run.nestedPathStart + 1, sizeof run.nestedPathStart[0] * steps);
-  out.put(run.nestedPathCount + 1, sizeof run.nestedPathCount[0] * steps);
-  out.put(run.nestedPaths, sizeof run.nestedPaths[0] * std::size_t(run.nestedPathsUsed));
+  out.move(&header, sizeof header);
+  moveRunBody(run, out);
   assert(out.at <= kept.store + kept.used + size);
   kept.used += size;
   if (kept.used > kept.peak) kept.peak = kept.used;
@@ -111,7 +119,7 @@ void restoreRun(const KeptRuns& kept, ChainRun& run, int start, int level) {
   for (int i = 0; i < run.offCount; ++i) run.reached[run.offNodes[i]] = 0;
   Reader in{kept.store + kept.at[level][start] - 1};
   KeptHeader header;
-  in.get(&header, sizeof header);
+  in.move(&header, sizeof header);
   run.start = std::uint16_t(start);
   run.onCount = run.onHead = header.onCount;
   run.offCount = run.offHead = header.offCount;
@@ -125,23 +133,7 @@ void restoreRun(const KeptRuns& kept, ChainRun& run, int start, int level) {
   run.parentsUsed = header.parentsUsed;
   run.nestedCount = header.nestedCount;
   run.nestedPathsUsed = header.nestedPathsUsed;
-  in.get(run.onNodes, sizeof run.onNodes[0] * std::size_t(run.onCount));
-  in.get(run.offNodes, sizeof run.offNodes[0] * std::size_t(run.offCount));
-  for (int side = 0; side < 2; ++side) {
-    const std::uint16_t* nodes = side == 0 ? run.onNodes : run.offNodes;
-    const int count = side == 0 ? run.onCount : run.offCount;
-    for (int i = 0; i < count; ++i) {
-      run.reached[nodes[i]] = 1;
-      in.get(&run.parentStart[nodes[i]], sizeof run.parentStart[0]);
-      in.get(&run.parentCount[nodes[i]], sizeof run.parentCount[0]);
-      in.get(&run.nestedHint[nodes[i]], sizeof run.nestedHint[0]);
-    }
-  }
-  in.get(run.parents, sizeof run.parents[0] * std::size_t(run.parentsUsed));
-  const std::size_t steps = std::size_t(run.nestedCount);
-  in.get(run.nestedWeight + 1, sizeof run.nestedWeight[0] * steps);
-  in.get(run.nestedKey + 1, sizeof run.nestedKey[0] * steps);
-  in.get(run.nestedPathStart + 1, sizeof run.nestedPathStart[0] * steps);
-  in.get(run.nestedPathCount + 1, sizeof run.nestedPathCount[0] * steps);
-  in.get(run.nestedPaths, sizeof run.nestedPaths[0] * std::size_t(run.nestedPathsUsed));
+  moveRunBody(run, in);
+  for (int i = 0; i < run.onCount; ++i) run.reached[run.onNodes[i]] = 1;
+  for (int i = 0; i < run.offCount; ++i) run.reached[run.offNodes[i]] = 1;
 }
