@@ -6,6 +6,7 @@
 
 #include "logic/cell_set.h"
 #include "logic/chain_workspace.h"
+#include "logic/loop_links.h"
 #include "state/grid.h"
 
 // Every on node and off node is kept once, and besides each on node may
@@ -25,8 +26,5 @@ struct CycleWorkspace {
   // in each house, and the cells of each digit.
   std::uint16_t positions[27][9];
   CellSet digitCells[9];
-  // Each node's links in the current pass: links[linkStart[node]] up to
-  // links[linkStart[node + 1]]. An on node has at most 8 + 20, an off one 4.
-  std::uint16_t links[kCandidateSlots * 32];
-  std::int32_t linkStart[kNodeSlots + 1];
+  LoopLinks links;
 };

@@ -50,23 +50,6 @@ void appendNode(CycleWorkspace& work, int node, int parent) {
   ++work.nodeCount;
 }
 
-// The off nodes an on node implies, in order: the cell's other digits (Y
-// links), then the digit in the peers.
-template <typename Visit>
-void visitOffNodes(const Search& s, int node, Visit visit) {
-  const int cell = nodeCell(node);
-  const int digit = nodeDigit(node);
-  if (s.pass->yLinks) {
-    for (unsigned others = s.grid.candidates[cell] & ~digitBit(digit); others != 0;
-         others &= others - 1)
-      visit(chainNode(cell, std::countr_zero(others) + 1, false));
-  }
-  for (const CellSet& part : kChainPeers.parts[cell]) {
-    forEachCell(part & s.work.digitCells[digit - 1],
-                [&](CellIndex peer) { visit(chainNode(peer, digit, false)); });
-  }
-}
-
 // The candidates strongly linked to a node's: the other digit of a bivalue
 // cell (Y links), then the one other place of the digit in its box, row,
 // column (X links). An off node implies them on, and an on node is implied
@@ -88,27 +71,10 @@ void visitStrongPartners(const Search& s, int node, bool on, Visit visit) {
   }
 }
 
-// Every node's links of the pass, in the order they are derived, so that
-// the many searches of a pass read them instead of working them out again.
-void buildLinks(Search& s) {
-  CycleWorkspace& work = s.work;
-  int count = 0;
-  for (int node = 0; node < kNodeSlots; ++node) {
-    work.linkStart[node] = count;
-    if ((s.grid.candidates[nodeCell(node)] & digitBit(nodeDigit(node))) == 0) continue;
-    const auto add = [&](int next) { work.links[count++] = std::uint16_t(next); };
-    if (nodeOn(node)) {
-      visitOffNodes(s, node, add);
-    } else {
-      visitStrongPartners(s, node, true, add);
-    }
-  }
-  work.linkStart[kNodeSlots] = count;
-}
-
 template <typename Visit>
-void visitLinks(const CycleWorkspace& work, int node, Visit visit) {
-  for (int k = work.linkStart[node]; k < work.linkStart[node + 1]; ++k) visit(work.links[k]);
+void visitLinks(const Search& s, int node, Visit visit) {
+  const LinkRange range = passLinks(s.work.links, *s.pass, node);
+  for (int k = range.first; k < range.last; ++k) visit(s.work.links.links[k]);
 }
 
 bool isAncestor(const CycleWorkspace& work, int node, int index) {
@@ -338,14 +304,14 @@ void searchFromOn(Search& s, int start) {
       }
     } else {
       for (int i = onBegin; i < onEnd; ++i) {
-        visitLinks(work, work.node[i],
+        visitLinks(s, work.node[i],
                    [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
       }
     }
     const int offEnd = work.nodeCount;
     for (int i = offBegin; i < offEnd; ++i) {
       if (last && !closesLoop(work.node[i])) continue;
-      visitLinks(work, work.node[i], [&](int on) {
+      visitLinks(s, work.node[i], [&](int on) {
         if (on == start) {
           if (loops && cycleEnd < 0 && level + 1 >= 4 && cycleEliminations(s, i, removed)) {
             cycleEnd = i;
@@ -393,7 +359,7 @@ void searchFromOff(Search& s, int start) {
     if (!matters(level)) return;
     int reached = -1;
     for (int i = begin; i < end && reached < 0; ++i) {
-      visitLinks(work, work.node[i], [&](int on) {
+      visitLinks(s, work.node[i], [&](int on) {
         if (reached >= 0) return;
         if (on == target) {
           reached = i;
@@ -424,7 +390,7 @@ void searchFromOff(Search& s, int start) {
         }
         continue;
       }
-      visitLinks(work, work.node[i], [&](int off) {
+      visitLinks(s, work.node[i], [&](int off) {
         if (work.seen[0][off / 2] == generation) return;
         work.seen[0][off / 2] = generation;
         appendNode(work, off, i);
@@ -457,9 +423,9 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
   Search search{work, grid, nullptr, step, {}, false};
   // Each search stops at the length where it could no longer come before
   // the best hint so far, which is all the scale's sort asks.
+  buildLoopLinks(work.links, grid.candidates, work.digitCells, work.positions);
   for (const ChainPass& pass : kChainPasses) {
     search.pass = &pass;
-    buildLinks(search);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(grid.candidates[cell]);
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;

@@ -9,6 +9,7 @@
 #include "logic/chain_passes.h"
 #include "logic/chain_peers.h"
 #include "logic/chain_search.h"
+#include "logic/loop_links.h"
 #include "logic/techniques.h"
 
 namespace {
@@ -453,57 +454,6 @@ bool sourceMayRest(const InnerSearch& search, const NodeBits& reach, int cell) {
   return false;
 }
 
-// Every node's links on the inner grid, in the order they are derived: an
-// on node's cell, then its box, row and column; an off node's bivalue
-// partner, then its conjugates in box, row and column. The cell's come
-// first, so that a pass of one kind of link takes a part of each node's.
-void buildLoopLinks(InnerSearch& search) {
-  LoopWorkspace& loops = search.nested.loops;
-  const ChainWorkspace& chains = search.nested.chains;
-  int count = 0;
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    const int digits = chains.source[cell];
-    for (int rest = digits; rest != 0; rest &= rest - 1) {
-      const int digit = firstDigit(rest);
-      const int others = digits & ~digitBit(digit);
-      const int off = chainNode(cell, digit, false);
-      loops.cellLinks[off] = count;
-      if (hasTwoDigits(digits))
-        loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(others), true));
-      loops.houseLinks[off] = count;
-      for (int type = 0; type < 3; ++type) {
-        const int partner = onlyOtherPlace(chains.sourcePositions, cell, type, digit);
-        if (partner >= 0) loops.links[count++] = std::uint16_t(chainNode(partner, digit, true));
-      }
-      loops.linkEnd[off] = count;
-      const int on = off + 1;
-      loops.cellLinks[on] = count;
-      for (int rest2 = others; rest2 != 0; rest2 &= rest2 - 1)
-        loops.links[count++] = std::uint16_t(chainNode(cell, firstDigit(rest2), false));
-      loops.houseLinks[on] = count;
-      for (const CellSet part : kChainPeers.parts[cell]) {
-        forEachCell(part & chains.sourceDigits[digit - 1], [&](CellIndex peer) {
-          loops.links[count++] = std::uint16_t(chainNode(peer, digit, false));
-        });
-      }
-      loops.linkEnd[on] = count;
-    }
-  }
-  assert(count <= kLoopLinkSize);
-}
-
-// The links of node a pass follows: an on node's in its houses always, and
-// its cell's with bivalue links; an off node's bivalue partner with those,
-// its conjugates with a digit's links.
-struct LinkRange {
-  int first;
-  int last;
-};
-LinkRange passLinks(const LoopWorkspace& loops, const ChainPass& pass, int node) {
-  return {pass.yLinks ? loops.cellLinks[node] : loops.houseLinks[node],
-          pass.xLinks || nodeOn(node) ? loops.linkEnd[node] : loops.houseLinks[node]};
-}
-
 int appendLoopNode(LoopWorkspace& loops, int node, int parent) {
   assert(loops.count < kLoopTreeSize);
   loops.node[loops.count] = std::uint16_t(node);
@@ -615,9 +565,9 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
   // The off nodes that give the start back: its strong partners.
   int closing[4];
   int closingCount = 0;
-  const LinkRange back = passLinks(loops, pass, target);
+  const LinkRange back = passLinks(loops.links, pass, target);
   for (int k = back.first; k < back.last; ++k)
-    closing[closingCount++] = oppositeNode(loops.links[k]);
+    closing[closingCount++] = oppositeNode(loops.links.links[k]);
   const auto closes = [&](int off) {
     for (int c = 0; c < closingCount; ++c) {
       if (closing[c] == off) return true;
@@ -637,9 +587,9 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
   for (int depth = 1; onBegin < onEnd && (cycles || chainEnd < 0); depth += 2) {
     const int offBegin = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
       for (int k = links.first; k < links.last; ++k) {
-        const int off = loops.links[k];
+        const int off = loops.links.links[k];
         if (loops.seen[0][off / 2] != generation) {
           loops.seen[0][off / 2] = generation;
           const int index = appendLoopNode(loops, off, i);
@@ -654,9 +604,9 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
     }
     const int offEnd = loops.count;
     for (int i = offBegin; i < offEnd; ++i) {
-      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
       for (int k = links.first; k < links.last; ++k) {
-        const int on = loops.links[k];
+        const int on = loops.links.links[k];
         if (on == start) {
           if (!cycles || depth + 1 < 4) continue;
           const int removalCount = loopRemovals(search, i, removals);
@@ -697,9 +647,9 @@ void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
   int end = 1;
   for (int depth = 1; begin < end; depth += 2) {
     for (int i = begin; i < end; ++i) {
-      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
       for (int k = links.first; k < links.last; ++k) {
-        const int on = loops.links[k];
+        const int on = loops.links.links[k];
         if (on == target) {
           std::uint16_t path[kLoopTreeSize];
           const int count = loopPath(loops, i, target, path);
@@ -722,9 +672,9 @@ void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
     const int onBegin = end;
     const int onEnd = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      const LinkRange links = passLinks(loops, pass, loops.node[i]);
+      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
       for (int k = links.first; k < links.last; ++k) {
-        const int off = loops.links[k];
+        const int off = loops.links.links[k];
         if (loops.seen[0][off / 2] == generation) continue;
         loops.seen[0][off / 2] = generation;
         appendLoopNode(loops, off, i);
@@ -745,7 +695,7 @@ bool collectChainsAndCycles(InnerSearch& search) {
   std::memset(nested.loops.seen, 0, sizeof nested.loops.seen);
   nested.loops.generation = 0;
   const ChainWorkspace& chains = nested.chains;
-  buildLoopLinks(search);
+  buildLoopLinks(nested.loops.links, chains.source, chains.sourceDigits, chains.sourcePositions);
   for (const ChainPass& pass : kChainPasses) {
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(chains.source[cell]);

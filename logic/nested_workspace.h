@@ -6,6 +6,7 @@
 
 #include "logic/chain_kind.h"
 #include "logic/chain_workspace.h"
+#include "logic/loop_links.h"
 
 // An inner search of the fourth level runs dynamic chains of level 3, whose
 // own stalls run a static search: two workspaces deep.
@@ -38,17 +39,8 @@ struct NestedHint {
 // on and off node once, and the copies of the few off nodes that close a
 // loop, each once per on node that derives it.
 constexpr int kLoopTreeSize = 6 * kCandidateSlots + 1;
-// A candidate's off node links to at most four on nodes (its cell's other
-// candidate and a place in each house), its on node to eight candidates of
-// its cell and twenty peers.
-constexpr int kLoopLinkSize = 32 * kCandidateSlots;
 struct LoopWorkspace {
-  // Where each node's links begin, its house links begin and they end; for
-  // the candidates of the grid only.
-  int cellLinks[kNodeSlots];
-  int houseLinks[kNodeSlots];
-  int linkEnd[kNodeSlots];
-  std::uint16_t links[kLoopLinkSize];
+  LoopLinks links;
   std::uint16_t node[kLoopTreeSize];
   int parent[kLoopTreeSize];
   int count;

@@ -1,0 +1,44 @@
+// Every candidate's links on a grid, for the searches of chains and cycles
+// that walk them breadth first many times over: built once, each pass takes
+// the part of each node's links it follows.
+#pragma once
+
+#include <cstdint>
+
+#include "logic/cell_set.h"
+#include "logic/chain_passes.h"
+#include "logic/chain_workspace.h"
+#include "logic/houses.h"
+
+// A candidate's off node links to at most four on nodes (its cell's other
+// candidate and a place in each house), its on node to eight candidates of
+// its cell and twenty peers.
+constexpr int kLoopLinkSize = 32 * kCandidateSlots;
+
+// For the grid's candidates only: where each node's links begin, its house
+// links begin and they end. The cell's links come first: an on node's other
+// candidates, an off node's bivalue partner; then an on node's peers in
+// box, row and column, an off node's conjugates in box, row and column.
+struct LoopLinks {
+  int cellLinks[kNodeSlots];
+  int houseLinks[kNodeSlots];
+  int linkEnd[kNodeSlots];
+  std::uint16_t links[kLoopLinkSize];
+};
+
+// From the grid's candidates, each digit's cells and, by house and digit,
+// the places as nine bits in the order of the house's cells.
+void buildLoopLinks(LoopLinks& links, const std::uint16_t candidates[kCellCount],
+                    const CellSet digitCells[9], const std::uint16_t (&positions)[kHouseCount][9]);
+
+// The links of node a pass follows: an on node's in its houses always, and
+// its cell's with bivalue links; an off node's bivalue partner with those,
+// its conjugates with a digit's links.
+struct LinkRange {
+  int first;
+  int last;
+};
+inline LinkRange passLinks(const LoopLinks& links, const ChainPass& pass, int node) {
+  return {pass.yLinks ? links.cellLinks[node] : links.houseLinks[node],
+          pass.xLinks || (node & 1) != 0 ? links.linkEnd[node] : links.houseLinks[node]};
+}
