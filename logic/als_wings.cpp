@@ -15,6 +15,10 @@ struct AlsSearch {
   const LogicGrid* grid;
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
+  // The bivalue cells whose two digits a set of digits holds, by the set,
+  // worked out the first time a set asks.
+  CellSet bivalueWithin[512];
+  bool withinKnown[512];
   int cellCount;
   double baseRating;
   int ratingPeak;
@@ -122,16 +126,25 @@ void tryBivalueCell(AlsSearch& search, const int cells[], int alsDigits, CellInd
 }
 
 // Every bivalue cell that sees the set and holds two of its digits.
+const CellSet& bivalueWithin(AlsSearch& search, int digits) {
+  CellSet& within = search.bivalueWithin[digits];
+  if (search.withinKnown[digits]) return within;
+  search.withinKnown[digits] = true;
+  within = {};
+  for (int high = digits & (digits - 1); high != 0; high &= high - 1) {
+    const int z = firstDigit(high);
+    for (int low = digits & (digitBit(z) - 1); low != 0; low &= low - 1)
+      within = within | search.bivalue[z - 1][firstDigit(low) - 1];
+  }
+  return within;
+}
+
 void tryAls(AlsSearch& search, const int cells[], int alsDigits) {
+  const CellSet& within = bivalueWithin(search, alsDigits);
+  if (within.empty()) return;
   CellSet around{};
   for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
   for (int i = 0; i < search.cellCount; ++i) around.remove(cells[i]);
-  CellSet within{};
-  for (int high = alsDigits & (alsDigits - 1); high != 0; high &= high - 1) {
-    const int z = firstDigit(high);
-    for (int low = alsDigits & (digitBit(z) - 1); low != 0; low &= low - 1)
-      within = within | search.bivalue[z - 1][firstDigit(low) - 1];
-  }
   forEachCell(around & within, [&](CellIndex y) { tryBivalueCell(search, cells, alsDigits, y); });
 }
 
@@ -161,6 +174,8 @@ bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique tec
                  int ratingPeak) {
   AlsSearch search{.grid = &grid,
                    .bivalue = {},
+                   .bivalueWithin = {},
+                   .withinKnown = {},
                    .cellCount = cellCount,
                    .baseRating = techniqueRating(technique),
                    .ratingPeak = ratingPeak,

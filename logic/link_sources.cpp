@@ -134,9 +134,7 @@ int parallelLinks(int house, int positions, StrongLink links[2]) {
 
 }  // namespace
 
-int findHouseLinks(const LogicGrid& grid, int house, int digit, LinkRules rules,
-                   StrongLink links[2]) {
-  const int positions = housePositions(grid, house, digit);
+int findHouseLinks(int house, int positions, LinkRules rules, StrongLink links[2]) {
   const int count = bitCount(positions);
   if (count == 2) {
     const int first = positions & -positions;

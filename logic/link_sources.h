@@ -21,6 +21,9 @@ struct LinkEnd {
 struct StrongLink {
   LinkEnd ends[2];
   bool grouped;
+  // The houses that hold either end: a link joins only links it shares one
+  // with.
+  std::uint32_t reach;
 };
 
 // The two families read a box differently: the turbot family takes a box
@@ -29,10 +32,9 @@ struct StrongLink {
 // cells share a line.
 enum class LinkRules { kTurbot, kThreeLinks };
 
-// Writes the links digit gives in house under rules (0, 1 or 2 of them) and
-// returns their number.
-int findHouseLinks(const LogicGrid& grid, int house, int digit, LinkRules rules,
-                   StrongLink links[2]);
+// Writes the links a digit with the positions given gives in house under
+// rules (0, 1 or 2 of them) and returns their number.
+int findHouseLinks(int house, int positions, LinkRules rules, StrongLink links[2]);
 
 // The house holding all the cells of two ends, looked for among the columns,
 // then the rows, then the boxes; -1 when there is none.

@@ -2,6 +2,7 @@
 // turbot family (skyscraper, two-string kite, turbot crane and their grouped
 // forms), three make the three strong-linked fishes. Either way the digit is
 // at one end of the chain or the other, so it leaves the cells that see both.
+#include "logic/house_scan.h"
 #include "logic/link_sources.h"
 #include "logic/producers.h"
 #include "logic/techniques.h"
@@ -15,11 +16,17 @@ struct DigitLinks {
   CellSet cells[kHouseCount];
 };
 
-void findDigitLinks(const LogicGrid& grid, int digit, LinkRules rules, DigitLinks& out) {
+void findDigitLinks(const LogicGrid& grid, const HousePositions& table, int digit, LinkRules rules,
+                    DigitLinks& out) {
   out.all = digitCells(grid, digit);
   for (int house = 0; house < kHouseCount; ++house) {
     out.cells[house] = out.all & kHouses.houseSets[house];
-    out.count[house] = findHouseLinks(grid, house, digit, rules, out.links[house]);
+    out.count[house] =
+        findHouseLinks(house, table.positions[house][digit - 1], rules, out.links[house]);
+    for (int i = 0; i < out.count[house]; ++i) {
+      StrongLink& link = out.links[house][i];
+      link.reach = link.ends[0].houses | link.ends[1].houses;
+    }
   }
 }
 
@@ -96,10 +103,6 @@ void tryTurbot(TurbotSearch& search, int digit, int base, const StrongLink& base
   const double rating = techniqueRating(technique);
   const int grouped = int(baseLink.grouped) + int(coverLink.grouped);
   if (search.found && rating > search.best.rating) return;
-  // The two middle ends must share a house.
-  if (((baseLink.ends[0].houses | baseLink.ends[1].houses) &
-       (coverLink.ends[0].houses | coverLink.ends[1].houses)) == 0)
-    return;
   const CellSet outside = kHouses.houseSets[base] | kHouses.houseSets[cover];
   const CellSet digitCellsLeft = search.links[digit - 1].all - outside;
   for (int s = 0; s < 2; ++s) {
@@ -131,13 +134,14 @@ constexpr HouseType kTurbotTypes[5][2] = {{kRowHouse, kRowHouse},
 
 }  // namespace
 
-bool findTurbotFish(LogicContext&, const LogicGrid& grid, Step& step) {
+bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
+  const HousePositions& table = housePositionsOf(context.basics, grid);
   TurbotSearch search;
   search.grid = &grid;
   search.found = false;
   search.step = &step;
   for (int digit = 1; digit <= 9; ++digit)
-    findDigitLinks(grid, digit, LinkRules::kTurbot, search.links[digit - 1]);
+    findDigitLinks(grid, table, digit, LinkRules::kTurbot, search.links[digit - 1]);
   for (const auto& types : kTurbotTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
       const DigitLinks& links = search.links[digit - 1];
@@ -147,8 +151,11 @@ bool findTurbotFish(LogicContext&, const LogicGrid& grid, Step& step) {
           for (int c = types[0] == types[1] ? b + 1 : 0; c < 9; ++c) {
             const int cover = types[1] * 9 + c;
             if (!(links.cells[base] & links.cells[cover]).empty()) continue;
-            for (int j = 0; j < links.count[cover]; ++j)
+            for (int j = 0; j < links.count[cover]; ++j) {
+              // The two middle ends must share a house.
+              if ((links.links[base][i].reach & links.links[cover][j].reach) == 0) continue;
               tryTurbot(search, digit, base, links.links[base][i], cover, links.links[cover][j]);
+            }
           }
         }
       }
@@ -202,6 +209,15 @@ struct ThreeLinkSearch {
   Step* step;
 };
 
+// Three links chain in some order only when two of their pairs share a
+// house at an end: the middle one's with each of the others.
+bool canChain(const StrongLink* const links[3]) {
+  const bool ab = (links[0]->reach & links[1]->reach) != 0;
+  const bool bc = (links[1]->reach & links[2]->reach) != 0;
+  const bool ac = (links[0]->reach & links[2]->reach) != 0;
+  return int(ab) + int(bc) + int(ac) >= 2;
+}
+
 void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
                    const StrongLink* const links[3]) {
   const int grouped = int(links[0]->grouped) + int(links[1]->grouped) + int(links[2]->grouped);
@@ -211,8 +227,7 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
   const CellSet outside =
       kHouses.houseSets[houses[0]] | kHouses.houseSets[houses[1]] | kHouses.houseSets[houses[2]];
   const CellSet digitCellsLeft = search.links->all - outside;
-  std::uint32_t reach[3];
-  for (int i = 0; i < 3; ++i) reach[i] = links[i]->ends[0].houses | links[i]->ends[1].houses;
+  const std::uint32_t reach[3] = {links[0]->reach, links[1]->reach, links[2]->reach};
   for (const auto& order : kLinkOrders) {
     // Links that share no house at any end cannot follow one another.
     if ((reach[order[0]] & reach[order[1]]) == 0 || (reach[order[1]] & reach[order[2]]) == 0)
@@ -250,13 +265,14 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
 
 }  // namespace
 
-bool findThreeStrongLinks(LogicContext&, const LogicGrid& grid, Step& step) {
+bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& step) {
+  const HousePositions& table = housePositionsOf(context.basics, grid);
   ThreeLinkSearch search;
   search.found = false;
   search.step = &step;
   DigitLinks all[9];
   for (int digit = 1; digit <= 9; ++digit)
-    findDigitLinks(grid, digit, LinkRules::kThreeLinks, all[digit - 1]);
+    findDigitLinks(grid, table, digit, LinkRules::kThreeLinks, all[digit - 1]);
   for (const auto& types : kThreeLinkTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
       const DigitLinks& links = all[digit - 1];
@@ -279,7 +295,7 @@ bool findThreeStrongLinks(LogicContext&, const LogicGrid& grid, Step& step) {
                 if (!(links.cells[houses[2]] & taken2).empty()) continue;
                 for (int c3 = 0; c3 < links.count[houses[2]]; ++c3) {
                   chosen[2] = &links.links[houses[2]][c3];
-                  tryThreeLinks(search, digit, houses, chosen);
+                  if (canChain(chosen)) tryThreeLinks(search, digit, houses, chosen);
                 }
               }
             }
