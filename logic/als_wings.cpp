@@ -4,6 +4,7 @@
 // restricted: it cannot be in both, so the other digit is in one of them.
 #include <cstring>
 
+#include "logic/house_scan.h"
 #include "logic/producers.h"
 #include "logic/techniques.h"
 
@@ -13,6 +14,7 @@ constexpr int kMaxAlsCells = 4;
 
 struct AlsSearch {
   const LogicGrid* grid;
+  const CellSet* digitCells;
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
   // The bivalue cells whose two digits a set of digits holds, by the set,
@@ -72,14 +74,14 @@ void tryBivalueCell(AlsSearch& search, const int cells[], int alsDigits, CellInd
   CellSet removed[9] = {};
   auto removeCommon = [&](int digit) {
     removed[digit - 1] =
-        digitCells(grid, digit) & seenByHolders(grid, cells, count, digit) & kHouses.peers[y];
+        search.digitCells[digit - 1] & seenByHolders(grid, cells, count, digit) & kHouses.peers[y];
   };
   if (xRestricted && zRestricted) {
     removeCommon(x);
     removeCommon(z);
     for (int rest = alsDigits & ~yDigits; rest != 0; rest &= rest - 1) {
       const int digit = firstDigit(rest);
-      removed[digit - 1] = digitCells(grid, digit) & seenByHolders(grid, cells, count, digit);
+      removed[digit - 1] = search.digitCells[digit - 1] & seenByHolders(grid, cells, count, digit);
     }
   } else {
     removeCommon(xRestricted ? z : x);
@@ -170,9 +172,10 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
   });
 }
 
-bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique technique,
-                 int ratingPeak) {
+bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], Step& step, int cellCount,
+                 Technique technique, int ratingPeak) {
   AlsSearch search{.grid = &grid,
+                   .digitCells = digitCells,
                    .bivalue = {},
                    .bivalueWithin = {},
                    .withinKnown = {},
@@ -203,10 +206,12 @@ bool findAlsWing(const LogicGrid& grid, Step& step, int cellCount, Technique tec
 
 }  // namespace
 
-bool findWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, step, 3, Technique::kWXYZWing, 1);
+bool findWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, step, 3,
+                     Technique::kWXYZWing, 1);
 }
 
-bool findVWXYZWing(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, step, 4, Technique::kVWXYZWing, 2);
+bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, step, 4,
+                     Technique::kVWXYZWing, 2);
 }

@@ -188,7 +188,7 @@ void nextVisitMark(ChainWorkspace& chains) {
 void beginChains(ChainWorkspace& chains, const LogicGrid& grid) {
   std::memcpy(chains.value, grid.value, sizeof chains.value);
   std::memcpy(chains.source, grid.candidates, sizeof chains.source);
-  for (int digit = 1; digit <= 9; ++digit) chains.sourceDigits[digit - 1] = digitCells(grid, digit);
+  findDigitCells(grid, chains.sourceDigits);
   std::memset(chains.sourcePositions, 0, sizeof chains.sourcePositions);
   for (int house = 0; house < kHouseCount; ++house) {
     for (int p = 0; p < 9; ++p) {

@@ -412,7 +412,7 @@ void prepareWorkspace(CycleWorkspace& work, const LogicGrid& grid) {
         work.positions[house][std::countr_zero(digits)] |= std::uint16_t(1 << p);
     }
   }
-  for (int d = 0; d < 9; ++d) work.digitCells[d] = digitCells(grid, d + 1);
+  findDigitCells(grid, work.digitCells);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ void findHousePositions(const LogicGrid& grid, HousePositions& out) {
     out.empty[house] = std::uint16_t(empty);
     for (int d = 0; d < 9; ++d) out.positions[house][d] = std::uint16_t(byDigit[d]);
   }
+  findDigitCells(grid, out.digitCells);
 }
 
 const HousePositions& housePositionsOf(BasicWorkspace& work, const LogicGrid& grid) {

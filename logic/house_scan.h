@@ -37,6 +37,8 @@ struct HousePositions {
   std::uint16_t positions[kHouseCount][9];
   // Bit p of empty[house] set while the cell at position p is empty.
   std::uint16_t empty[kHouseCount];
+  // The cells where each digit may go, digit d's at d - 1.
+  CellSet digitCells[9];
 };
 
 // The positions of the last grid asked about, which the basic techniques

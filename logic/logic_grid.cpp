@@ -1,5 +1,7 @@
 #include "logic/logic_grid.h"
 
+#include <bit>
+
 void initLogicGrid(LogicGrid& grid, const int board[kCellCount]) {
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     grid.value[cell] = std::uint8_t(board[cell]);
@@ -33,6 +35,14 @@ CellSet digitCells(const LogicGrid& grid, int house, int digit) {
     if (grid.candidates[cell] & digitBit(digit)) cells.add(cell);
   }
   return cells;
+}
+
+void findDigitCells(const LogicGrid& grid, CellSet cells[9]) {
+  for (int d = 0; d < 9; ++d) cells[d] = {};
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    for (int digits = grid.candidates[cell]; digits != 0; digits &= digits - 1)
+      cells[std::countr_zero(unsigned(digits))].add(cell);
+  }
 }
 
 CellSet digitCells(const LogicGrid& grid, int digit) {

@@ -37,6 +37,8 @@ int housePositions(const LogicGrid& grid, int house, int digit);
 CellSet digitCells(const LogicGrid& grid, int house, int digit);
 // Every cell of the grid where digit may still go.
 CellSet digitCells(const LogicGrid& grid, int digit);
+// The same for every digit at once, digit d's at d - 1.
+void findDigitCells(const LogicGrid& grid, CellSet cells[9]);
 int emptyCellCount(const LogicGrid& grid, int house);
 // Cells that hold digit already.
 int placedCount(const LogicGrid& grid, int digit);

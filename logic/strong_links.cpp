@@ -16,9 +16,8 @@ struct DigitLinks {
   CellSet cells[kHouseCount];
 };
 
-void findDigitLinks(const LogicGrid& grid, const HousePositions& table, int digit, LinkRules rules,
-                    DigitLinks& out) {
-  out.all = digitCells(grid, digit);
+void findDigitLinks(const HousePositions& table, int digit, LinkRules rules, DigitLinks& out) {
+  out.all = table.digitCells[digit - 1];
   for (int house = 0; house < kHouseCount; ++house) {
     out.cells[house] = out.all & kHouses.houseSets[house];
     out.count[house] =
@@ -141,7 +140,7 @@ bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
   search.found = false;
   search.step = &step;
   for (int digit = 1; digit <= 9; ++digit)
-    findDigitLinks(grid, table, digit, LinkRules::kTurbot, search.links[digit - 1]);
+    findDigitLinks(table, digit, LinkRules::kTurbot, search.links[digit - 1]);
   for (const auto& types : kTurbotTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
       const DigitLinks& links = search.links[digit - 1];
@@ -272,7 +271,7 @@ bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& st
   search.step = &step;
   DigitLinks all[9];
   for (int digit = 1; digit <= 9; ++digit)
-    findDigitLinks(grid, table, digit, LinkRules::kThreeLinks, all[digit - 1]);
+    findDigitLinks(table, digit, LinkRules::kThreeLinks, all[digit - 1]);
   for (const auto& types : kThreeLinkTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
       const DigitLinks& links = all[digit - 1];
