@@ -317,10 +317,12 @@ TEST(MakeCommand, WrongOrImpossibleRequestsEndWithAMessage) {
     EXPECT_EQ(made.err.find('\n'), made.err.size() - 1) << made.err;
   }
   // At the bounds the run goes on: a quarter turn's orbit-minimal puzzles
-  // reach 44 clues.
-  for (const char* seldom : {"--rating 16.3 --give-up 3", "--minimal strict --clues 40 --give-up 3",
-                             "--symmetry rotate90 --minimal orbits --clues 44 --give-up 3",
-                             "--symmetry rotate90 --clues 25-26 --give-up 3"}) {
+  // reach 44 clues. Seeded, for a drawn run of three candidates makes one of
+  // these now and then (a quarter turn's 25 clues once in some 300 runs).
+  for (const char* seldom :
+       {"--rating 16.3 --give-up 3 --seed 1", "--minimal strict --clues 40 --give-up 3 --seed 1",
+        "--symmetry rotate90 --minimal orbits --clues 44 --give-up 3 --seed 1",
+        "--symmetry rotate90 --clues 25-26 --give-up 3 --seed 1"}) {
     const Made made = make(seldom);
     EXPECT_EQ(made.status, 1) << seldom;
     EXPECT_NE(made.err.find("gave up after 3 candidates"), std::string::npos) << made.err;
