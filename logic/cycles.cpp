@@ -62,19 +62,10 @@ void visitStrongPartners(const Search& s, int node, bool on, Visit visit) {
     visit(chainNode(cell, firstDigit(s.grid.candidates[cell] & ~digitBit(digit)), on));
   if (s.pass->xLinks) {
     for (int type = 0; type < 3; ++type) {
-      const int house = kHouses.houses[cell][type];
-      const unsigned others =
-          s.work.positions[house][digit - 1] & ~(1u << kHouses.positions[cell][type]);
-      if (hasOneBit(others))
-        visit(chainNode(kHouses.cells[house][std::countr_zero(others)], digit, on));
+      const int partner = onlyOtherPlace(s.work.positions, cell, type, digit);
+      if (partner >= 0) visit(chainNode(partner, digit, on));
     }
   }
-}
-
-template <typename Visit>
-void visitLinks(const Search& s, int node, Visit visit) {
-  const LinkRange range = passLinks(s.work.links, *s.pass, node);
-  for (int k = range.first; k < range.last; ++k) visit(s.work.links.links[k]);
 }
 
 bool isAncestor(const CycleWorkspace& work, int node, int index) {
@@ -304,14 +295,14 @@ void searchFromOn(Search& s, int start) {
       }
     } else {
       for (int i = onBegin; i < onEnd; ++i) {
-        visitLinks(s, work.node[i],
-                   [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
+        forEachPassLink(work.links, *s.pass, work.node[i],
+                        [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
       }
     }
     const int offEnd = work.nodeCount;
     for (int i = offBegin; i < offEnd; ++i) {
       if (last && !closesLoop(work.node[i])) continue;
-      visitLinks(s, work.node[i], [&](int on) {
+      forEachPassLink(work.links, *s.pass, work.node[i], [&](int on) {
         if (on == start) {
           if (loops && cycleEnd < 0 && level + 1 >= 4 && cycleEliminations(s, i, removed)) {
             cycleEnd = i;
@@ -359,7 +350,7 @@ void searchFromOff(Search& s, int start) {
     if (!matters(level)) return;
     int reached = -1;
     for (int i = begin; i < end && reached < 0; ++i) {
-      visitLinks(s, work.node[i], [&](int on) {
+      forEachPassLink(work.links, *s.pass, work.node[i], [&](int on) {
         if (reached >= 0) return;
         if (on == target) {
           reached = i;
@@ -390,7 +381,7 @@ void searchFromOff(Search& s, int start) {
         }
         continue;
       }
-      visitLinks(s, work.node[i], [&](int off) {
+      forEachPassLink(work.links, *s.pass, work.node[i], [&](int off) {
         if (work.seen[0][off / 2] == generation) return;
         work.seen[0][off / 2] = generation;
         appendNode(work, off, i);

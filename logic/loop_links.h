@@ -42,3 +42,9 @@ inline LinkRange passLinks(const LoopLinks& links, const ChainPass& pass, int no
   return {pass.yLinks ? links.cellLinks[node] : links.houseLinks[node],
           pass.xLinks || (node & 1) != 0 ? links.linkEnd[node] : links.houseLinks[node]};
 }
+// Calls visit(next) for each of those links in order.
+template <typename Visit>
+void forEachPassLink(const LoopLinks& links, const ChainPass& pass, int node, Visit visit) {
+  const LinkRange range = passLinks(links, pass, node);
+  for (int k = range.first; k < range.last; ++k) visit(int(links.links[k]));
+}

@@ -587,9 +587,7 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
   for (int depth = 1; onBegin < onEnd && (cycles || chainEnd < 0); depth += 2) {
     const int offBegin = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
-      for (int k = links.first; k < links.last; ++k) {
-        const int off = loops.links.links[k];
+      forEachPassLink(loops.links, pass, loops.node[i], [&](int off) {
         if (loops.seen[0][off / 2] != generation) {
           loops.seen[0][off / 2] = generation;
           const int index = appendLoopNode(loops, off, i);
@@ -600,26 +598,24 @@ void searchLoopsFromOn(InnerSearch& search, const ChainPass& pass, int start, bo
         } else if (cycles && closes(off) && !isLoopAncestor(loops, off, i)) {
           appendLoopNode(loops, off, i);
         }
-      }
+      });
     }
     const int offEnd = loops.count;
     for (int i = offBegin; i < offEnd; ++i) {
-      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
-      for (int k = links.first; k < links.last; ++k) {
-        const int on = loops.links.links[k];
+      forEachPassLink(loops.links, pass, loops.node[i], [&](int on) {
         if (on == start) {
-          if (!cycles || depth + 1 < 4) continue;
+          if (!cycles || depth + 1 < 4) return;
           const int removalCount = loopRemovals(search, i, removals);
-          if (removalCount == 0) continue;
+          if (removalCount == 0) return;
           const int count = loopPath(loops, i, start, path);
           addLoopHint(search, path, count, removals, removalCount, depth + 1, pass.cycleBase,
                       pass.kind);
-          continue;
+          return;
         }
-        if (loops.seen[1][on / 2] == generation) continue;
+        if (loops.seen[1][on / 2] == generation) return;
         loops.seen[1][on / 2] = generation;
         appendLoopNode(loops, on, i);
-      }
+      });
     }
     // Each node of the tree costs about what a run's node does.
     search.context.workLeft -= loops.count - charged;
@@ -672,13 +668,11 @@ void searchChainFromOff(InnerSearch& search, const ChainPass& pass, int start) {
     const int onBegin = end;
     const int onEnd = loops.count;
     for (int i = onBegin; i < onEnd; ++i) {
-      const LinkRange links = passLinks(loops.links, pass, loops.node[i]);
-      for (int k = links.first; k < links.last; ++k) {
-        const int off = loops.links.links[k];
-        if (loops.seen[0][off / 2] == generation) continue;
+      forEachPassLink(loops.links, pass, loops.node[i], [&](int off) {
+        if (loops.seen[0][off / 2] == generation) return;
         loops.seen[0][off / 2] = generation;
         appendLoopNode(loops, off, i);
-      }
+      });
     }
     begin = onEnd;
     end = loops.count;
