@@ -6,6 +6,7 @@
 
 #include "logic/cell_set.h"
 #include "logic/chain_workspace.h"
+#include "logic/digit_memo.h"
 #include "logic/loop_links.h"
 #include "state/grid.h"
 
@@ -27,4 +28,7 @@ struct CycleWorkspace {
   std::uint16_t positions[27][9];
   CellSet digitCells[9];
   LoopLinks links;
+  // The X pass finds loops and chains of one digit; what it saw when it
+  // last found nothing. The rater forgets it when a rating begins.
+  DigitMemo xPassMemo;
 };

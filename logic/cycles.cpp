@@ -408,6 +408,8 @@ void prepareWorkspace(CycleWorkspace& work, const LogicGrid& grid) {
 
 }  // namespace
 
+static_assert(kChainPasses[0].kind == ChainKind::kXLinks, "the one-digit pass comes first");
+
 bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& step) {
   CycleWorkspace& work = context.cycles;
   prepareWorkspace(work, grid);
@@ -417,15 +419,20 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
   buildLoopLinks(work.links, grid.candidates, work.digitCells, work.positions);
   for (const ChainPass& pass : kChainPasses) {
     search.pass = &pass;
+    const bool oneDigit = pass.kind == ChainKind::kXLinks;
+    const unsigned searched = oneDigit ? changedDigits(work.xPassMemo, work.digitCells)
+                                       : unsigned(kAllCandidates);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(grid.candidates[cell]);
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;
-      for (unsigned digits = grid.candidates[cell]; digits != 0; digits &= digits - 1) {
+      for (unsigned digits = grid.candidates[cell] & searched; digits != 0; digits &= digits - 1) {
         const int digit = std::countr_zero(digits) + 1;
         searchFromOn(search, chainNode(cell, digit, true));
         if (pass.forcingChains) searchFromOff(search, chainNode(cell, digit, false));
       }
     }
+    // Finding nothing in the first pass, no bound cut its searches short.
+    if (oneDigit) rememberDigits(work.xPassMemo, search.found, work.digitCells);
   }
   return search.found;
 }

@@ -80,10 +80,11 @@ int directSingle(const HousePositions& table, int first, int second, int digit, 
 
 }  // namespace
 
-bool findLockedCandidates(const HousePositions& table, Step& step, bool direct) {
+bool findLockedCandidates(const HousePositions& table, int digits, Step& step, bool direct) {
   for (const auto& pair : kLockPairs) {
     const bool fromBox = pair[0] == kBoxHouse;
     for (int digit = 1; digit <= 9; ++digit) {
+      if (!(digits & digitBit(digit))) continue;
       for (int first = pair[0] * 9; first < pair[0] * 9 + 9; ++first) {
         const int positions = table.positions[first][digit - 1];
         if (bitCount(positions) < 2) continue;
@@ -115,5 +116,6 @@ bool findLockedCandidates(const HousePositions& table, Step& step, bool direct) 
 }
 
 bool findPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(housePositionsOf(context.basics, grid), step, false);
+  return findLockedCandidates(housePositionsOf(context.basics, grid), context.searchDigits, step,
+                              false);
 }

@@ -5,6 +5,7 @@
 
 #include "logic/chain_workspace.h"
 #include "logic/cycle_workspace.h"
+#include "logic/digit_memo.h"
 #include "logic/house_scan.h"
 #include "logic/kept_runs.h"
 #include "logic/logic_grid.h"
@@ -38,6 +39,9 @@ enum class RatingLimit : std::uint8_t {
 };
 constexpr int kRatingLimitCount = int(RatingLimit::kNestedParents) + 1;
 
+// More than the rater has producers; rating.cpp checks that.
+constexpr int kProducerSlots = 40;
+
 struct LogicContext {
   LogicGrid grid;
   Step step;
@@ -54,6 +58,11 @@ struct LogicContext {
   KeptRuns keptRuns;
   // Makes every run anew rather than take up a kept one: a check on them.
   bool remakeRuns;
+  // The digits a producer of one digit's patterns searches, as a bit set:
+  // all of them but while the rater asks such a producer with its memo.
+  std::uint16_t searchDigits = kAllCandidates;
+  // Each producer of one digit's patterns, by its place in the rater's list.
+  DigitMemo producerMemos[kProducerSlots];
 };
 
 // "work bound", "no step" and so on, as --stats counts them.

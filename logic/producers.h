@@ -69,7 +69,11 @@ struct ProducerRow {
   // The least rating a step of this producer has: its first technique's,
   // and for the dynamic chains 0.5 more a level.
   double floor;
+  // Its patterns lie in one digit and so do their removals: it searches the
+  // digits context.searchDigits names and no others.
+  bool oneDigit = false;
 };
+constexpr bool kOneDigit = true;
 
 // rating.cpp lists every producer in the order the rater tries them at
 // each step, and checks that order against the techniques'.

@@ -14,7 +14,7 @@ constexpr ProducerRow kProducers[] = {
     {findHiddenSingle, Technique::kHiddenSingle, Technique::kHiddenSingle,
      techniqueRating(Technique::kHiddenSingle)},
     {findDirectPointing, Technique::kDirectPointing, Technique::kDirectClaiming,
-     techniqueRating(Technique::kDirectPointing)},
+     techniqueRating(Technique::kDirectPointing), kOneDigit},
     {findDirectHiddenPair, Technique::kDirectHiddenPair, Technique::kDirectHiddenPair,
      techniqueRating(Technique::kDirectHiddenPair)},
     {findNakedSingle, Technique::kNakedSingle, Technique::kNakedSingle,
@@ -22,20 +22,20 @@ constexpr ProducerRow kProducers[] = {
     {findDirectHiddenTriplet, Technique::kDirectHiddenTriplet, Technique::kDirectHiddenTriplet,
      techniqueRating(Technique::kDirectHiddenTriplet)},
     {findPointing, Technique::kPointing, Technique::kClaiming,
-     techniqueRating(Technique::kPointing)},
+     techniqueRating(Technique::kPointing), kOneDigit},
     {findNakedPair, Technique::kNakedPair, Technique::kNakedPair,
      techniqueRating(Technique::kNakedPair)},
-    {findXWing, Technique::kXWing, Technique::kXWing, techniqueRating(Technique::kXWing)},
+    {findXWing, Technique::kXWing, Technique::kXWing, techniqueRating(Technique::kXWing), kOneDigit},
     {findHiddenPair, Technique::kHiddenPair, Technique::kHiddenPair,
      techniqueRating(Technique::kHiddenPair)},
     {findNakedTriplet, Technique::kNakedTriplet, Technique::kNakedTriplet,
      techniqueRating(Technique::kNakedTriplet)},
     {findSwordfish, Technique::kSwordfish, Technique::kSwordfish,
-     techniqueRating(Technique::kSwordfish)},
+     techniqueRating(Technique::kSwordfish), kOneDigit},
     {findHiddenTriplet, Technique::kHiddenTriplet, Technique::kHiddenTriplet,
      techniqueRating(Technique::kHiddenTriplet)},
     {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane,
-     techniqueRating(Technique::kSkyscraper)},
+     techniqueRating(Technique::kSkyscraper), kOneDigit},
     {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing)},
     {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing)},
     {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop,
@@ -43,11 +43,11 @@ constexpr ProducerRow kProducers[] = {
     {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad,
      techniqueRating(Technique::kNakedQuad)},
     {findJellyfish, Technique::kJellyfish, Technique::kJellyfish,
-     techniqueRating(Technique::kJellyfish)},
+     techniqueRating(Technique::kJellyfish), kOneDigit},
     {findHiddenQuad, Technique::kHiddenQuad, Technique::kHiddenQuad,
      techniqueRating(Technique::kHiddenQuad)},
     {findThreeStrongLinks, Technique::kThreeSkyscrapers, Technique::kGroupedThreeStrongLinks,
-     techniqueRating(Technique::kThreeSkyscrapers)},
+     techniqueRating(Technique::kThreeSkyscrapers), kOneDigit},
     {findWXYZWing, Technique::kWXYZWing, Technique::kWXYZWing,
      techniqueRating(Technique::kWXYZWing)},
     {findBivalueUniversalGrave, Technique::kBivalueUniversalGrave,
@@ -99,12 +99,36 @@ long long workBoundOf(const LogicContext& context) {
   return context.workBound > 0 ? context.workBound : kRatingWorkBound;
 }
 
+constexpr int kProducerCount = int(sizeof kProducers / sizeof kProducers[0]);
+static_assert(kProducerCount <= kProducerSlots, "a memo for every producer");
+
+void forgetProducerMemos(LogicContext& context) {
+  for (DigitMemo& memo : context.producerMemos) memo.valid = false;
+  context.cycles.xPassMemo.valid = false;
+}
+
+// Asks one producer of one digit's patterns, on the digits it may find
+// something in, and remembers the grid when it finds nothing.
+bool produceInChangedDigits(LogicContext& context, const ProducerRow& producer, DigitMemo& memo) {
+  const HousePositions& table = housePositionsOf(context.basics, context.grid);
+  context.searchDigits = changedDigits(memo, table.digitCells);
+  const bool found =
+      context.searchDigits != 0 && producer.produce(context, context.grid, context.step);
+  context.searchDigits = kAllCandidates;
+  rememberDigits(memo, found, table.digitCells);
+  return found;
+}
+
 // The first step of the first producer that has one. A run whose work is
 // spent stops in a producer whose steps rate floor at least, and so would
 // the rest of the path: that is the rating the run has reached.
 bool findFirstStep(LogicContext& context, double* floor) {
-  for (const ProducerRow& producer : kProducers) {
-    if (producer.produce(context, context.grid, context.step)) return true;
+  for (int i = 0; i < kProducerCount; ++i) {
+    const ProducerRow& producer = kProducers[i];
+    const bool found = producer.oneDigit
+                           ? produceInChangedDigits(context, producer, context.producerMemos[i])
+                           : producer.produce(context, context.grid, context.step);
+    if (found) return true;
     if (context.workLeft <= 0) {
       *floor = producer.floor;
       return false;
@@ -118,6 +142,7 @@ void rateContextGrid(LogicContext& context, RatingResult& result, StepObserver o
                      void* observerData) {
   context.workLeft = workBoundOf(context);
   context.limit = RatingLimit::kNone;
+  forgetProducerMemos(context);
   result =
       RatingResult{0.0, Technique::kHiddenSingle, 0, 0.0, 0.0, 0, true, RatingLimit::kNone, 0.0};
   while (!isSolved(context.grid)) {
@@ -173,6 +198,7 @@ bool findNextStepOnGrid(LogicContext& context, const LogicGrid& grid) {
   context.grid = grid;
   context.workLeft = workBoundOf(context);
   context.limit = RatingLimit::kNone;
+  forgetProducerMemos(context);
   if (isSolved(context.grid)) return false;
   double floor = 0.0;
   return findFirstStep(context, &floor) && changesGrid(context.step, context.grid);

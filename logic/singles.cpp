@@ -38,7 +38,8 @@ bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step) 
 }
 
 bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(housePositionsOf(context.basics, grid), step, true);
+  return findLockedCandidates(housePositionsOf(context.basics, grid), context.searchDigits, step,
+                              true);
 }
 
 bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {

@@ -1,0 +1,32 @@
+// What a search of one digit's patterns saw when it last found nothing:
+// each digit's cells then. A digit whose cells have not changed since can
+// give it nothing, for its patterns and what they remove lie in that digit.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "logic/cell_set.h"
+#include "state/grid.h"
+
+struct DigitMemo {
+  bool valid;
+  CellSet digitCells[9];
+};
+
+// The digits whose cells changed since the search last found nothing, as
+// bits; every digit when it has not looked yet or found something.
+inline std::uint16_t changedDigits(const DigitMemo& memo, const CellSet digitCells[9]) {
+  if (!memo.valid) return kAllCandidates;
+  std::uint16_t changed = 0;
+  for (int d = 0; d < 9; ++d) {
+    if (!(memo.digitCells[d] == digitCells[d])) changed |= std::uint16_t(1 << d);
+  }
+  return changed;
+}
+
+// After a search: what it saw when it found nothing, or forgotten.
+inline void rememberDigits(DigitMemo& memo, bool found, const CellSet digitCells[9]) {
+  memo.valid = !found;
+  if (!found) std::memcpy(memo.digitCells, digitCells, sizeof memo.digitCells);
+}
