@@ -238,6 +238,9 @@ void extendLoop(LoopSearch& search, int previousType, int extraDigits, int extra
       if (search.inPath.contains(next)) continue;
       const int digits = grid.candidates[next];
       if ((digits & search.pair) != search.pair) continue;
+      // A loop through an earlier cell holding the pair alone was walked,
+      // and its hints found first, from that cell.
+      if (digits == search.pair && next < search.start) continue;
       const int extra = digits & ~search.pair;
       if (extra != 0 && extraCells >= 2 && candidateCount(extraDigits | extra) != 1) continue;
       // A house holding two cells at places of one parity never becomes
