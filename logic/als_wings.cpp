@@ -15,6 +15,8 @@ constexpr int kMaxAlsCells = 4;
 struct AlsSearch {
   const LogicGrid* grid;
   const CellSet* digitCells;
+  // A wing needs one of these cells: the rest were tried on what they hold.
+  CellSet changed;
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
   // The bivalue cells whose two digits a set of digits holds, by the set,
@@ -141,8 +143,9 @@ const CellSet& bivalueWithin(AlsSearch& search, int digits) {
   return within;
 }
 
-void tryAls(AlsSearch& search, const int cells[], int alsDigits) {
-  const CellSet& within = bivalueWithin(search, alsDigits);
+void tryAls(AlsSearch& search, const int cells[], int alsDigits, bool touched) {
+  const CellSet within = touched ? bivalueWithin(search, alsDigits)
+                                 : bivalueWithin(search, alsDigits) & search.changed;
   if (within.empty()) return;
   CellSet around{};
   for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
@@ -152,7 +155,8 @@ void tryAls(AlsSearch& search, const int cells[], int alsDigits) {
 
 // Extends the set by later cells that see all its cells, keeping at most
 // cellCount + 1 digits; a full set holds exactly that many.
-void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common) {
+void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common,
+               bool touched) {
   const LogicGrid& grid = *search.grid;
   const int limit = search.cellCount + 1;
   const CellIndex last = cells[size - 1];
@@ -164,18 +168,20 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
     const int n = candidateCount(united);
     if (n > limit) return;
     cells[size] = next;
+    const bool nowTouched = touched || search.changed.contains(next);
     if (size + 1 == search.cellCount) {
-      if (n == limit) tryAls(search, cells, united);
+      if (n == limit) tryAls(search, cells, united, nowTouched);
       return;
     }
-    extendAls(search, cells, size + 1, united, common & kHouses.peers[next]);
+    extendAls(search, cells, size + 1, united, common & kHouses.peers[next], nowTouched);
   });
 }
 
-bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], Step& step, int cellCount,
-                 Technique technique, int ratingPeak) {
+bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet changed, Step& step,
+                 int cellCount, Technique technique, int ratingPeak) {
   AlsSearch search{.grid = &grid,
                    .digitCells = digitCells,
+                   .changed = changed,
                    .bivalue = {},
                    .bivalueWithin = {},
                    .withinKnown = {},
@@ -199,7 +205,8 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], Step& step,
     const int n = candidateCount(grid.candidates[first]);
     if (n < 2 || n > cellCount + 1) continue;
     cells[0] = first;
-    extendAls(search, cells, 1, grid.candidates[first], kHouses.peers[first]);
+    extendAls(search, cells, 1, grid.candidates[first], kHouses.peers[first],
+              search.changed.contains(first));
   }
   return search.found;
 }
@@ -207,11 +214,11 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], Step& step,
 }  // namespace
 
 bool findWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, step, 3,
-                     Technique::kWXYZWing, 1);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
+                     context.searchCells, step, 3, Technique::kWXYZWing, 1);
 }
 
 bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, step, 4,
-                     Technique::kVWXYZWing, 2);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
+                     context.searchCells, step, 4, Technique::kVWXYZWing, 2);
 }

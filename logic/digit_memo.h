@@ -25,6 +25,18 @@ inline std::uint16_t changedDigits(const DigitMemo& memo, const CellSet digitCel
   return changed;
 }
 
+constexpr CellSet kEveryCell{{~std::uint64_t(0), (std::uint64_t(1) << (kCellCount - 64)) - 1}};
+
+// The cells whose candidates changed since the search last found nothing;
+// every cell when it has not looked yet or found something.
+inline CellSet changedCells(const DigitMemo& memo, const CellSet digitCells[9]) {
+  if (!memo.valid) return kEveryCell;
+  CellSet changed{};
+  for (int d = 0; d < 9; ++d)
+    changed = changed | (memo.digitCells[d] - digitCells[d]) | (digitCells[d] - memo.digitCells[d]);
+  return changed;
+}
+
 // After a search: what it saw when it found nothing, or forgotten.
 inline void rememberDigits(DigitMemo& memo, bool found, const CellSet digitCells[9]) {
   memo.valid = !found;

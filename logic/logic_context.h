@@ -58,10 +58,11 @@ struct LogicContext {
   KeptRuns keptRuns;
   // Makes every run anew rather than take up a kept one: a check on them.
   bool remakeRuns;
-  // The digits a producer of one digit's patterns searches, as a bit set:
-  // all of them but while the rater asks such a producer with its memo.
+  // Where a producer whose patterns lie in one digit or in their own cells
+  // searches: everywhere but while the rater asks it with its memo.
   std::uint16_t searchDigits = kAllCandidates;
-  // Each producer of one digit's patterns, by its place in the rater's list.
+  CellSet searchCells = kEveryCell;
+  // Each such producer's, by its place in the rater's list.
   DigitMemo producerMemos[kProducerSlots];
 };
 

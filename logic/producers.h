@@ -61,6 +61,16 @@ bool findDynamicChains(LogicContext& context, const LogicGrid& grid, Step& step)
 constexpr Technique kFirstDynamic = Technique::kDynamicContradictionForcingChain;
 constexpr Technique kLastDynamic = Technique::kDynamicRegionForcingChain;
 
+// What a producer's patterns rest on. kOneDigit: a pattern and what it
+// removes lie in one digit, and the producer searches only the digits
+// context.searchDigits names. kOwnCells: a pattern rests on its cells'
+// candidates alone and removes only what others of them see, so one whose
+// cells hold what they held removes nothing new; the producer tries only
+// patterns with a cell of context.searchCells.
+enum class Scope : std::uint8_t { kWholeGrid, kOneDigit, kOwnCells };
+constexpr Scope kOneDigit = Scope::kOneDigit;
+constexpr Scope kOwnCells = Scope::kOwnCells;
+
 // A producer and the techniques it reports, from first to last.
 struct ProducerRow {
   Producer produce;
@@ -69,11 +79,10 @@ struct ProducerRow {
   // The least rating a step of this producer has: its first technique's,
   // and for the dynamic chains 0.5 more a level.
   double floor;
-  // Its patterns lie in one digit and so do their removals: it searches the
-  // digits context.searchDigits names and no others.
-  bool oneDigit = false;
+  // Where its patterns lie, so that the rater asks it again only where the
+  // grid changed since it last found nothing.
+  Scope scope = Scope::kWholeGrid;
 };
-constexpr bool kOneDigit = true;
 
 // rating.cpp lists every producer in the order the rater tries them at
 // each step, and checks that order against the techniques'.

@@ -36,8 +36,8 @@ constexpr ProducerRow kProducers[] = {
      techniqueRating(Technique::kHiddenTriplet)},
     {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane,
      techniqueRating(Technique::kSkyscraper), kOneDigit},
-    {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing)},
-    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing)},
+    {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing), kOwnCells},
+    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing), kOwnCells},
     {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop,
      techniqueRating(Technique::kUniqueRectangle)},
     {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad,
@@ -49,11 +49,11 @@ constexpr ProducerRow kProducers[] = {
     {findThreeStrongLinks, Technique::kThreeSkyscrapers, Technique::kGroupedThreeStrongLinks,
      techniqueRating(Technique::kThreeSkyscrapers), kOneDigit},
     {findWXYZWing, Technique::kWXYZWing, Technique::kWXYZWing,
-     techniqueRating(Technique::kWXYZWing)},
+     techniqueRating(Technique::kWXYZWing), kOwnCells},
     {findBivalueUniversalGrave, Technique::kBivalueUniversalGrave,
      Technique::kBivalueUniversalGrave, techniqueRating(Technique::kBivalueUniversalGrave)},
     {findVWXYZWing, Technique::kVWXYZWing, Technique::kVWXYZWing,
-     techniqueRating(Technique::kVWXYZWing)},
+     techniqueRating(Technique::kVWXYZWing), kOwnCells},
     {findAlignedPairExclusion, Technique::kAlignedPairExclusion, Technique::kAlignedPairExclusion,
      techniqueRating(Technique::kAlignedPairExclusion)},
     {findChainsAndCycles, Technique::kGeneralizedXWing, Technique::kForcingChain,
@@ -107,14 +107,20 @@ void forgetProducerMemos(LogicContext& context) {
   context.cycles.xPassMemo.valid = false;
 }
 
-// Asks one producer of one digit's patterns, on the digits it may find
-// something in, and remembers the grid when it finds nothing.
-bool produceInChangedDigits(LogicContext& context, const ProducerRow& producer, DigitMemo& memo) {
+// Asks a producer whose patterns lie in one digit or in their own cells
+// where it may find something, and remembers the grid when it finds nothing.
+bool produceWhereChanged(LogicContext& context, const ProducerRow& producer, DigitMemo& memo) {
   const HousePositions& table = housePositionsOf(context.basics, context.grid);
-  context.searchDigits = changedDigits(memo, table.digitCells);
-  const bool found =
-      context.searchDigits != 0 && producer.produce(context, context.grid, context.step);
-  context.searchDigits = kAllCandidates;
+  bool found = false;
+  if (producer.scope == kOneDigit) {
+    context.searchDigits = changedDigits(memo, table.digitCells);
+    found = context.searchDigits != 0 && producer.produce(context, context.grid, context.step);
+    context.searchDigits = kAllCandidates;
+  } else {
+    context.searchCells = changedCells(memo, table.digitCells);
+    found = !context.searchCells.empty() && producer.produce(context, context.grid, context.step);
+    context.searchCells = kEveryCell;
+  }
   rememberDigits(memo, found, table.digitCells);
   return found;
 }
@@ -125,8 +131,8 @@ bool produceInChangedDigits(LogicContext& context, const ProducerRow& producer, 
 bool findFirstStep(LogicContext& context, double* floor) {
   for (int i = 0; i < kProducerCount; ++i) {
     const ProducerRow& producer = kProducers[i];
-    const bool found = producer.oneDigit
-                           ? produceInChangedDigits(context, producer, context.producerMemos[i])
+    const bool found = producer.scope != Scope::kWholeGrid
+                           ? produceWhereChanged(context, producer, context.producerMemos[i])
                            : producer.produce(context, context.grid, context.step);
     if (found) return true;
     if (context.workLeft <= 0) {
