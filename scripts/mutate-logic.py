@@ -52,6 +52,18 @@ CANONICAL = ["canonical_form_tests", "canonical_form_deep_tests", "canonical_com
 
 # (name, file, text, replacement, tests)
 MUTATIONS = [
+    ("a changed digit's cells compared in their first 64 only", "logic/digit_memo.h",
+     "if (!(memo.digitCells[d] == digitCells[d]))",
+     "if (memo.digitCells[d].word[0] != digitCells[d].word[0])", RATER),
+    ("an almost locked set's own changed cells overlooked", "logic/als_wings.cpp",
+     "const CellSet within = touched ? bivalueWithin",
+     "const CellSet within = (touched && search.cellCount > 9) ? bivalueWithin", RATER),
+    ("a unique loop walked only from its last cell of the pair alone", "logic/uniqueness.cpp",
+     "digits == search.pair && next < search.start", "digits == search.pair && next > search.start",
+     RATER),
+    ("the house positions miss a candidate that comes back", "logic/house_scan.cpp",
+     "table.positions[house][std::countr_zero(unsigned(bits))] |= bit;",
+     "table.positions[house][std::countr_zero(unsigned(bits))] &= bit;", RATER),
     ("jellyfish rates 5.3", "logic/techniques.h",
      '"jellyfish", {5.2}', '"jellyfish", {5.3}', RATER),
     ("X-wing rates 3.3", "logic/techniques.h",
