@@ -9,7 +9,7 @@
 // Pointing and claiming (intersections.cpp); direct, the hidden single that
 // follows in a third house.
 bool findLockedCandidates(const HousePositions& table, int digits, Step& step, bool direct);
-// Hidden sets of size digits (subsets.cpp); direct, the hidden single that
-// follows in the same house.
-bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& step, int size,
-                   bool direct);
+// Hidden sets of size digits (subsets.cpp) in the houses with a cell of
+// changed; direct, the hidden single that follows in the same house.
+bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet changed, Step& step,
+                   int size, bool direct);

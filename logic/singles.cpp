@@ -43,7 +43,7 @@ bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step
 }
 
 bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 2, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), kEveryCell, step, 2, true);
 }
 
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
@@ -60,5 +60,5 @@ bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
 }
 
 bool findDirectHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 3, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), kEveryCell, step, 3, true);
 }

@@ -19,8 +19,10 @@ void recordSet(Step& step, int house, int digits, int positions) {
     addStepCell(step, kHouses.cells[house][std::countr_zero(unsigned(positions))]);
 }
 
-bool findNakedSet(const LogicGrid& grid, Step& step, int size) {
+// Houses with no cell of changed are passed over.
+bool findNakedSet(const LogicGrid& grid, CellSet changed, Step& step, int size) {
   for (const int house : kScanHouses) {
+    if ((kHouses.houseSets[house] & changed).empty()) continue;
     int empty = 0;
     int eligible = 0;
     int masks[9];
@@ -64,9 +66,10 @@ int directDigit(const HousePositions& table, int house, int digits, int position
 
 }  // namespace
 
-bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& step, int size,
-                   bool direct) {
+bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet changed, Step& step,
+                   int size, bool direct) {
   for (const int house : kScanHouses) {
+    if ((kHouses.houseSets[house] & changed).empty()) continue;
     if (bitCount(table.empty[house]) <= (direct ? size : 2 * size)) continue;
     int eligible = 0;
     int masks[9];
@@ -104,26 +107,29 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, Step& ste
   return false;
 }
 
-bool findNakedPair(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, step, 2);
+bool findNakedPair(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, context.searchCells, step, 2);
 }
 
 bool findHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 2, false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 2,
+                       false);
 }
 
-bool findNakedTriplet(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, step, 3);
+bool findNakedTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, context.searchCells, step, 3);
 }
 
 bool findHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 3, false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 3,
+                       false);
 }
 
-bool findNakedQuad(LogicContext&, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, step, 4);
+bool findNakedQuad(LogicContext& context, const LogicGrid& grid, Step& step) {
+  return findNakedSet(grid, context.searchCells, step, 4);
 }
 
 bool findHiddenQuad(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), step, 4, false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 4,
+                       false);
 }
