@@ -144,8 +144,8 @@ const CellSet& bivalueWithin(AlsSearch& search, int digits) {
 }
 
 void tryAls(AlsSearch& search, const int cells[], int alsDigits, bool touched) {
-  const CellSet within = touched ? bivalueWithin(search, alsDigits)
-                                 : bivalueWithin(search, alsDigits) & search.changed;
+  CellSet within = bivalueWithin(search, alsDigits);
+  if (!touched) within = within & search.changed;
   if (within.empty()) return;
   CellSet around{};
   for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
@@ -155,8 +155,7 @@ void tryAls(AlsSearch& search, const int cells[], int alsDigits, bool touched) {
 
 // Extends the set by later cells that see all its cells, keeping at most
 // cellCount + 1 digits; a full set holds exactly that many.
-void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common,
-               bool touched) {
+void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common, bool touched) {
   const LogicGrid& grid = *search.grid;
   const int limit = search.cellCount + 1;
   const CellIndex last = cells[size - 1];
@@ -214,11 +213,11 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet cha
 }  // namespace
 
 bool findWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
-                     context.searchCells, step, 3, Technique::kWXYZWing, 1);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, context.searchCells,
+                     step, 3, Technique::kWXYZWing, 1);
 }
 
 bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
-                     context.searchCells, step, 4, Technique::kVWXYZWing, 2);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, context.searchCells,
+                     step, 4, Technique::kVWXYZWing, 2);
 }

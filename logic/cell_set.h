@@ -24,6 +24,8 @@ struct CellSet {
   }
 };
 
+constexpr CellSet kEveryCell{{~std::uint64_t(0), (std::uint64_t(1) << (kCellCount - 64)) - 1}};
+
 constexpr CellSet operator&(CellSet a, CellSet b) {
   return {{a.word[0] & b.word[0], a.word[1] & b.word[1]}};
 }

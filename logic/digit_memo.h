@@ -1,6 +1,7 @@
-// What a search of one digit's patterns saw when it last found nothing:
-// each digit's cells then. A digit whose cells have not changed since can
-// give it nothing, for its patterns and what they remove lie in that digit.
+// What a search saw when it last found nothing: each digit's cells then.
+// From them come the digits whose cells changed since, for a search of one
+// digit's patterns, and the cells whose candidates changed, for a search of
+// patterns resting on their own cells; elsewhere it finds nothing again.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +25,6 @@ inline std::uint16_t changedDigits(const DigitMemo& memo, const CellSet digitCel
   }
   return changed;
 }
-
-constexpr CellSet kEveryCell{{~std::uint64_t(0), (std::uint64_t(1) << (kCellCount - 64)) - 1}};
 
 // The cells whose candidates changed since the search last found nothing;
 // every cell when it has not looked yet or found something.

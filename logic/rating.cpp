@@ -25,7 +25,8 @@ constexpr ProducerRow kProducers[] = {
      techniqueRating(Technique::kPointing), kOneDigit},
     {findNakedPair, Technique::kNakedPair, Technique::kNakedPair,
      techniqueRating(Technique::kNakedPair), kOwnCells},
-    {findXWing, Technique::kXWing, Technique::kXWing, techniqueRating(Technique::kXWing), kOneDigit},
+    {findXWing, Technique::kXWing, Technique::kXWing, techniqueRating(Technique::kXWing),
+     kOneDigit},
     {findHiddenPair, Technique::kHiddenPair, Technique::kHiddenPair,
      techniqueRating(Technique::kHiddenPair), kOwnCells},
     {findNakedTriplet, Technique::kNakedTriplet, Technique::kNakedTriplet,
@@ -36,8 +37,10 @@ constexpr ProducerRow kProducers[] = {
      techniqueRating(Technique::kHiddenTriplet), kOwnCells},
     {findTurbotFish, Technique::kSkyscraper, Technique::kGroupedTurbotCrane,
      techniqueRating(Technique::kSkyscraper), kOneDigit},
-    {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing), kOwnCells},
-    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing), kOwnCells},
+    {findXYWing, Technique::kXYWing, Technique::kXYWing, techniqueRating(Technique::kXYWing),
+     kOwnCells},
+    {findXYZWing, Technique::kXYZWing, Technique::kXYZWing, techniqueRating(Technique::kXYZWing),
+     kOwnCells},
     {findUniqueLoop, Technique::kUniqueRectangle, Technique::kUniqueLoop,
      techniqueRating(Technique::kUniqueRectangle)},
     {findNakedQuad, Technique::kNakedQuad, Technique::kNakedQuad,
@@ -111,16 +114,14 @@ void forgetProducerMemos(LogicContext& context) {
 // where it may find something, and remembers the grid when it finds nothing.
 bool produceWhereChanged(LogicContext& context, const ProducerRow& producer, DigitMemo& memo) {
   const HousePositions& table = housePositionsOf(context.basics, context.grid);
-  bool found = false;
-  if (producer.scope == kOneDigit) {
+  if (producer.scope == kOneDigit)
     context.searchDigits = changedDigits(memo, table.digitCells);
-    found = context.searchDigits != 0 && producer.produce(context, context.grid, context.step);
-    context.searchDigits = kAllCandidates;
-  } else {
+  else
     context.searchCells = changedCells(memo, table.digitCells);
-    found = !context.searchCells.empty() && producer.produce(context, context.grid, context.step);
-    context.searchCells = kEveryCell;
-  }
+  const bool unchanged = context.searchDigits == 0 || context.searchCells.empty();
+  const bool found = !unchanged && producer.produce(context, context.grid, context.step);
+  context.searchDigits = kAllCandidates;
+  context.searchCells = kEveryCell;
   rememberDigits(memo, found, table.digitCells);
   return found;
 }
