@@ -15,8 +15,8 @@ constexpr int kMaxAlsCells = 4;
 struct AlsSearch {
   const LogicGrid* grid;
   const CellSet* digitCells;
-  // A wing needs one of these cells: the rest were tried on what they hold.
-  CellSet changed;
+  // Cells tried on what they hold: a wing needs a cell outside them.
+  CellSet unchanged;
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
   // The bivalue cells whose two digits a set of digits holds, by the set,
@@ -145,7 +145,7 @@ const CellSet& bivalueWithin(AlsSearch& search, int digits) {
 
 void tryAls(AlsSearch& search, const int cells[], int alsDigits, bool touched) {
   CellSet within = bivalueWithin(search, alsDigits);
-  if (!touched) within = within & search.changed;
+  if (!touched) within = within - search.unchanged;
   if (within.empty()) return;
   CellSet around{};
   for (int i = 0; i < search.cellCount; ++i) around = around | kHouses.peers[cells[i]];
@@ -167,7 +167,7 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
     const int n = candidateCount(united);
     if (n > limit) return;
     cells[size] = next;
-    const bool nowTouched = touched || search.changed.contains(next);
+    const bool nowTouched = touched || !search.unchanged.contains(next);
     if (size + 1 == search.cellCount) {
       if (n == limit) tryAls(search, cells, united, nowTouched);
       return;
@@ -176,11 +176,11 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
   });
 }
 
-bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet changed, Step& step,
+bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet unchanged, Step& step,
                  int cellCount, Technique technique, int ratingPeak) {
   AlsSearch search{.grid = &grid,
                    .digitCells = digitCells,
-                   .changed = changed,
+                   .unchanged = unchanged,
                    .bivalue = {},
                    .bivalueWithin = {},
                    .withinKnown = {},
@@ -205,7 +205,7 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet cha
     if (n < 2 || n > cellCount + 1) continue;
     cells[0] = first;
     extendAls(search, cells, 1, grid.candidates[first], kHouses.peers[first],
-              search.changed.contains(first));
+              !search.unchanged.contains(first));
   }
   return search.found;
 }
@@ -213,11 +213,11 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet cha
 }  // namespace
 
 bool findWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, context.searchCells,
-                     step, 3, Technique::kWXYZWing, 1);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
+                     context.unchangedCells, step, 3, Technique::kWXYZWing, 1);
 }
 
 bool findVWXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells, context.searchCells,
-                     step, 4, Technique::kVWXYZWing, 2);
+  return findAlsWing(grid, housePositionsOf(context.basics, grid).digitCells,
+                     context.unchangedCells, step, 4, Technique::kVWXYZWing, 2);
 }

@@ -421,7 +421,8 @@ bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& ste
     search.pass = &pass;
     const bool oneDigit = pass.kind == ChainKind::kXLinks;
     const unsigned searched =
-        oneDigit ? changedDigits(work.xPassMemo, work.digitCells) : unsigned(kAllCandidates);
+        oneDigit ? kAllCandidates & ~unsigned(unchangedDigits(work.xPassMemo, work.digitCells))
+                 : unsigned(kAllCandidates);
     for (CellIndex cell = 0; cell < kCellCount; ++cell) {
       const int count = candidateCount(grid.candidates[cell]);
       if (count < 2 || (pass.bivalueStartsOnly && count != 2)) continue;

@@ -1,7 +1,7 @@
 // What a search saw when it last found nothing: each digit's cells then.
-// From them come the digits whose cells changed since, for a search of one
-// digit's patterns, and the cells whose candidates changed, for a search of
-// patterns resting on their own cells; elsewhere it finds nothing again.
+// From them come the digits whose cells are the same since, for a search of
+// one digit's patterns, and the cells whose candidates are, for a search of
+// patterns resting on their own cells: there it finds nothing again.
 #pragma once
 
 #include <cstdint>
@@ -15,25 +15,24 @@ struct DigitMemo {
   CellSet digitCells[9];
 };
 
-// The digits whose cells changed since the search last found nothing, as
-// bits; every digit when it has not looked yet or found something.
-inline std::uint16_t changedDigits(const DigitMemo& memo, const CellSet digitCells[9]) {
-  if (!memo.valid) return kAllCandidates;
-  std::uint16_t changed = 0;
+// The digits whose cells are as they were when the search last found
+// nothing, as bits: none when it has not looked yet or found something.
+inline std::uint16_t unchangedDigits(const DigitMemo& memo, const CellSet digitCells[9]) {
+  if (!memo.valid) return 0;
+  std::uint16_t same = 0;
   for (int d = 0; d < 9; ++d) {
-    if (!(memo.digitCells[d] == digitCells[d])) changed |= std::uint16_t(1 << d);
+    if (memo.digitCells[d] == digitCells[d]) same |= std::uint16_t(1 << d);
   }
-  return changed;
+  return same;
 }
 
-// The cells whose candidates changed since the search last found nothing;
-// every cell when it has not looked yet or found something.
-inline CellSet changedCells(const DigitMemo& memo, const CellSet digitCells[9]) {
-  if (!memo.valid) return kEveryCell;
+// The cells whose candidates are as they were then; none likewise.
+inline CellSet unchangedCells(const DigitMemo& memo, const CellSet digitCells[9]) {
+  if (!memo.valid) return {};
   CellSet changed{};
   for (int d = 0; d < 9; ++d)
     changed = changed | (memo.digitCells[d] - digitCells[d]) | (digitCells[d] - memo.digitCells[d]);
-  return changed;
+  return kEveryCell - changed;
 }
 
 // After a search: what it saw when it found nothing, or forgotten.

@@ -21,7 +21,7 @@ int fishRemovals(const HousePositions& table, int coverType, int lines, int cove
 // each pass the line sets come in increasing binary order and the digits
 // within each set, so the first fish is the digit whose first fish has the
 // smallest set.
-bool findFish(const LogicGrid& grid, const HousePositions& table, int digits, Step& step,
+bool findFish(const LogicGrid& grid, const HousePositions& table, int unchanged, Step& step,
               int size) {
   int placed[9] = {};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
@@ -33,7 +33,7 @@ bool findFish(const LogicGrid& grid, const HousePositions& table, int digits, St
     int bestCovers = 0;
     int bestDigit = 0;
     for (int digit = 1; digit <= 9; ++digit) {
-      if (!(digits & digitBit(digit)) || placed[digit - 1] + 2 * size > 9) continue;
+      if ((unchanged & digitBit(digit)) || placed[digit - 1] + 2 * size > 9) continue;
       int masks[9];
       int eligible = 0;
       for (int line = 0; line < 9; ++line) {
@@ -79,13 +79,13 @@ bool findFish(const LogicGrid& grid, const HousePositions& table, int digits, St
 }  // namespace
 
 bool findXWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findFish(grid, housePositionsOf(context.basics, grid), context.searchDigits, step, 2);
+  return findFish(grid, housePositionsOf(context.basics, grid), context.unchangedDigits, step, 2);
 }
 
 bool findSwordfish(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findFish(grid, housePositionsOf(context.basics, grid), context.searchDigits, step, 3);
+  return findFish(grid, housePositionsOf(context.basics, grid), context.unchangedDigits, step, 3);
 }
 
 bool findJellyfish(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findFish(grid, housePositionsOf(context.basics, grid), context.searchDigits, step, 4);
+  return findFish(grid, housePositionsOf(context.basics, grid), context.unchangedDigits, step, 4);
 }

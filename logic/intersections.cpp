@@ -80,11 +80,11 @@ int directSingle(const HousePositions& table, int first, int second, int digit, 
 
 }  // namespace
 
-bool findLockedCandidates(const HousePositions& table, int digits, Step& step, bool direct) {
+bool findLockedCandidates(const HousePositions& table, int unchanged, Step& step, bool direct) {
   for (const auto& pair : kLockPairs) {
     const bool fromBox = pair[0] == kBoxHouse;
     for (int digit = 1; digit <= 9; ++digit) {
-      if (!(digits & digitBit(digit))) continue;
+      if (unchanged & digitBit(digit)) continue;
       for (int first = pair[0] * 9; first < pair[0] * 9 + 9; ++first) {
         const int positions = table.positions[first][digit - 1];
         if (bitCount(positions) < 2) continue;
@@ -116,6 +116,6 @@ bool findLockedCandidates(const HousePositions& table, int digits, Step& step, b
 }
 
 bool findPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(housePositionsOf(context.basics, grid), context.searchDigits, step,
+  return findLockedCandidates(housePositionsOf(context.basics, grid), context.unchangedDigits, step,
                               false);
 }

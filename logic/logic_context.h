@@ -59,9 +59,10 @@ struct LogicContext {
   // Makes every run anew rather than take up a kept one: a check on them.
   bool remakeRuns;
   // Where a producer whose patterns lie in one digit or in their own cells
-  // searches: everywhere but while the rater asks it with its memo.
-  std::uint16_t searchDigits = kAllCandidates;
-  CellSet searchCells = kEveryCell;
+  // need not search, as the rater asks it with its memo: nowhere (zero, as
+  // a zeroed context starts) at any other time.
+  std::uint16_t unchangedDigits;
+  CellSet unchangedCells;
   // Each such producer's, by its place in the rater's list.
   DigitMemo producerMemos[kProducerSlots];
 };

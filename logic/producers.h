@@ -62,12 +62,12 @@ constexpr Technique kFirstDynamic = Technique::kDynamicContradictionForcingChain
 constexpr Technique kLastDynamic = Technique::kDynamicRegionForcingChain;
 
 // What a producer's patterns rest on. kOneDigit: a pattern and what it
-// removes lie in one digit, and the producer searches only the digits
-// context.searchDigits names. kOwnCells: a pattern rests on its cells'
+// removes lie in one digit, and the producer passes over the digits
+// context.unchangedDigits names. kOwnCells: a pattern rests on its cells'
 // candidates alone (a set's, on its house's) and removes only from cells
 // whose candidates can but shrink, so one whose cells hold what they held
-// removes nothing new; the producer tries only patterns with a cell of
-// context.searchCells.
+// removes nothing new; the producer passes over patterns whose cells are
+// all in context.unchangedCells.
 enum class Scope : std::uint8_t { kWholeGrid, kOneDigit, kOwnCells };
 constexpr Scope kOneDigit = Scope::kOneDigit;
 constexpr Scope kOwnCells = Scope::kOwnCells;

@@ -107,6 +107,8 @@ static_assert(kProducerCount <= kProducerSlots, "a memo for every producer");
 
 void forgetProducerMemos(LogicContext& context) {
   for (DigitMemo& memo : context.producerMemos) memo.valid = false;
+  context.unchangedDigits = 0;
+  context.unchangedCells = {};
   context.cycles.xPassMemo.valid = false;
 }
 
@@ -114,14 +116,17 @@ void forgetProducerMemos(LogicContext& context) {
 // where it may find something, and remembers the grid when it finds nothing.
 bool produceWhereChanged(LogicContext& context, const ProducerRow& producer, DigitMemo& memo) {
   const HousePositions& table = housePositionsOf(context.basics, context.grid);
-  if (producer.scope == kOneDigit)
-    context.searchDigits = changedDigits(memo, table.digitCells);
-  else
-    context.searchCells = changedCells(memo, table.digitCells);
-  const bool unchanged = context.searchDigits == 0 || context.searchCells.empty();
+  bool unchanged = false;
+  if (producer.scope == kOneDigit) {
+    context.unchangedDigits = unchangedDigits(memo, table.digitCells);
+    unchanged = context.unchangedDigits == kAllCandidates;
+  } else {
+    context.unchangedCells = unchangedCells(memo, table.digitCells);
+    unchanged = context.unchangedCells == kEveryCell;
+  }
   const bool found = !unchanged && producer.produce(context, context.grid, context.step);
-  context.searchDigits = kAllCandidates;
-  context.searchCells = kEveryCell;
+  context.unchangedDigits = 0;
+  context.unchangedCells = {};
   rememberDigits(memo, found, table.digitCells);
   return found;
 }

@@ -38,12 +38,12 @@ bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step) 
 }
 
 bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findLockedCandidates(housePositionsOf(context.basics, grid), context.searchDigits, step,
+  return findLockedCandidates(housePositionsOf(context.basics, grid), context.unchangedDigits, step,
                               true);
 }
 
 bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), kEveryCell, step, 2, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), CellSet{}, step, 2, true);
 }
 
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
@@ -60,5 +60,5 @@ bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
 }
 
 bool findDirectHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), kEveryCell, step, 3, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), CellSet{}, step, 3, true);
 }

@@ -139,14 +139,14 @@ bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
   search.grid = &grid;
   search.found = false;
   search.step = &step;
-  const int digits = context.searchDigits;
+  const int unchanged = context.unchangedDigits;
   for (int digit = 1; digit <= 9; ++digit) {
-    if (digits & digitBit(digit))
+    if (!(unchanged & digitBit(digit)))
       findDigitLinks(table, digit, LinkRules::kTurbot, search.links[digit - 1]);
   }
   for (const auto& types : kTurbotTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
-      if (!(digits & digitBit(digit))) continue;
+      if (unchanged & digitBit(digit)) continue;
       const DigitLinks& links = search.links[digit - 1];
       for (int b = 0; b < 9; ++b) {
         const int base = types[0] * 9 + b;
@@ -274,14 +274,14 @@ bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& st
   search.found = false;
   search.step = &step;
   DigitLinks all[9];
-  const int digits = context.searchDigits;
+  const int unchanged = context.unchangedDigits;
   for (int digit = 1; digit <= 9; ++digit) {
-    if (digits & digitBit(digit))
+    if (!(unchanged & digitBit(digit)))
       findDigitLinks(table, digit, LinkRules::kThreeLinks, all[digit - 1]);
   }
   for (const auto& types : kThreeLinkTypes) {
     for (int digit = 1; digit <= 9; ++digit) {
-      if (!(digits & digitBit(digit))) continue;
+      if (unchanged & digitBit(digit)) continue;
       const DigitLinks& links = all[digit - 1];
       search.links = &links;
       int houses[3];

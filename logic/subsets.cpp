@@ -19,10 +19,10 @@ void recordSet(Step& step, int house, int digits, int positions) {
     addStepCell(step, kHouses.cells[house][std::countr_zero(unsigned(positions))]);
 }
 
-// Houses with no cell of changed are passed over.
-bool findNakedSet(const LogicGrid& grid, CellSet changed, Step& step, int size) {
+// Houses of unchanged cells alone are passed over.
+bool findNakedSet(const LogicGrid& grid, CellSet unchanged, Step& step, int size) {
   for (const int house : kScanHouses) {
-    if ((kHouses.houseSets[house] & changed).empty()) continue;
+    if ((kHouses.houseSets[house] - unchanged).empty()) continue;
     int empty = 0;
     int eligible = 0;
     int masks[9];
@@ -66,10 +66,10 @@ int directDigit(const HousePositions& table, int house, int digits, int position
 
 }  // namespace
 
-bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet changed, Step& step,
-                   int size, bool direct) {
+bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet unchanged,
+                   Step& step, int size, bool direct) {
   for (const int house : kScanHouses) {
-    if ((kHouses.houseSets[house] & changed).empty()) continue;
+    if ((kHouses.houseSets[house] - unchanged).empty()) continue;
     if (bitCount(table.empty[house]) <= (direct ? size : 2 * size)) continue;
     int eligible = 0;
     int masks[9];
@@ -108,28 +108,28 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet c
 }
 
 bool findNakedPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, context.searchCells, step, 2);
+  return findNakedSet(grid, context.unchangedCells, step, 2);
 }
 
 bool findHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 2,
-                       false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.unchangedCells, step,
+                       2, false);
 }
 
 bool findNakedTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, context.searchCells, step, 3);
+  return findNakedSet(grid, context.unchangedCells, step, 3);
 }
 
 bool findHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 3,
-                       false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.unchangedCells, step,
+                       3, false);
 }
 
 bool findNakedQuad(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findNakedSet(grid, context.searchCells, step, 4);
+  return findNakedSet(grid, context.unchangedCells, step, 4);
 }
 
 bool findHiddenQuad(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.searchCells, step, 4,
-                       false);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.unchangedCells, step,
+                       4, false);
 }

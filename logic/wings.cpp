@@ -6,8 +6,8 @@ namespace {
 
 // An XY-wing (pivot of two digits) or XYZ-wing (three): two bivalue wings
 // that see the pivot, the three cells holding three digits between them.
-// Only wings with a cell of changed are tried.
-bool findWing(const LogicGrid& grid, CellSet changed, Step& step, bool xyz) {
+// Wings of unchanged cells alone are passed over.
+bool findWing(const LogicGrid& grid, CellSet unchanged, Step& step, bool xyz) {
   const int pivotSize = xyz ? 3 : 2;
   for (CellIndex pivot = 0; pivot < kCellCount; ++pivot) {
     const int pivotDigits = grid.candidates[pivot];
@@ -15,10 +15,10 @@ bool findWing(const LogicGrid& grid, CellSet changed, Step& step, bool xyz) {
     for (const int first : kHouses.peerList[pivot]) {
       const int firstDigits = grid.candidates[first];
       if (bitCount(firstDigits) != 2 || bitCount(pivotDigits & ~firstDigits) != 1) continue;
-      const bool touched = changed.contains(pivot) || changed.contains(first);
+      const bool touched = !unchanged.contains(pivot) || !unchanged.contains(first);
       for (const int second : kHouses.peerList[pivot]) {
         const int secondDigits = grid.candidates[second];
-        if (bitCount(secondDigits) != 2 || !(touched || changed.contains(second))) continue;
+        if (bitCount(secondDigits) != 2 || !(touched || !unchanged.contains(second))) continue;
         if (bitCount(pivotDigits | firstDigits | secondDigits) != 3) continue;
         if (bitCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) continue;
         const int z = firstDigits & secondDigits;
@@ -47,9 +47,9 @@ bool findWing(const LogicGrid& grid, CellSet changed, Step& step, bool xyz) {
 }  // namespace
 
 bool findXYWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findWing(grid, context.searchCells, step, false);
+  return findWing(grid, context.unchangedCells, step, false);
 }
 
 bool findXYZWing(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findWing(grid, context.searchCells, step, true);
+  return findWing(grid, context.unchangedCells, step, true);
 }

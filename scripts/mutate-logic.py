@@ -53,11 +53,11 @@ CANONICAL = ["canonical_form_tests", "canonical_form_deep_tests", "canonical_com
 # (name, file, text, replacement, tests)
 MUTATIONS = [
     ("a changed digit's cells compared in their first 64 only", "logic/digit_memo.h",
-     "if (!(memo.digitCells[d] == digitCells[d]))",
-     "if (memo.digitCells[d].word[0] != digitCells[d].word[0])", RATER),
+     "if (memo.digitCells[d] == digitCells[d])",
+     "if (memo.digitCells[d].word[0] == digitCells[d].word[0])", RATER),
     ("an almost locked set's own changed cells overlooked", "logic/als_wings.cpp",
-     "if (!touched) within = within & search.changed;",
-     "if (!touched || search.cellCount < 9) within = within & search.changed;", RATER),
+     "if (!touched) within = within - search.unchanged;",
+     "if (!touched || search.cellCount < 9) within = within - search.unchanged;", RATER),
     ("a unique loop walked only from its last cell of the pair alone", "logic/uniqueness.cpp",
      "digits == search.pair && next < search.start", "digits == search.pair && next > search.start",
      RATER),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -470,6 +471,32 @@ TEST(TechniqueSteps, KeptRunsGiveTheStepsOfRunsMadeAnew) {
   EXPECT_EQ(ratingTenths(results[0].rating), ratingTenths(results[1].rating));
   ASSERT_EQ(paths[0].size(), paths[1].size());
   for (std::size_t i = 0; i < paths[0].size(); ++i) EXPECT_EQ(paths[0][i], paths[1][i]) << i;
+}
+
+// The command-line programs take their contexts zeroed, without a
+// constructor: such a context rates as a made one does, step for step,
+// with the memos of where producers search again in use.
+TEST(TechniqueSteps, AZeroedContextRatesAsAMadeOne) {
+  const char* puzzles[] = {
+      "083020090000800100029300008000098700070000060006740000300006980002005000010030540",
+      "200050006010000090600801003007090600000703000900080002100000005060902010003060200",
+      "98.7..6....5.96........8.4.5.......4.9..7.3....2....1.1..3....2.3...78......6...."};
+  void* memory = std::calloc(1, sizeof(LogicContext));
+  ASSERT_NE(memory, nullptr);
+  LogicContext& zeroed = *static_cast<LogicContext*>(memory);
+  auto made = std::make_unique<LogicContext>();
+  for (const char* puzzle : puzzles) {
+    int board[kCellCount];
+    readBoard(puzzle, board);
+    std::vector<std::string> paths[2];
+    RatingResult results[2];
+    ratePuzzle(*made, board, results[0], keepStepLine, &paths[0]);
+    ratePuzzle(zeroed, board, results[1], keepStepLine, &paths[1]);
+    EXPECT_TRUE(results[1].finished) << puzzle;
+    ASSERT_EQ(paths[0].size(), paths[1].size()) << puzzle;
+    for (std::size_t i = 0; i < paths[0].size(); ++i) EXPECT_EQ(paths[0][i], paths[1][i]) << i;
+  }
+  std::free(memory);
 }
 
 // With the store of kept runs full, the runs are made again and the
