@@ -170,8 +170,10 @@ def parse_facts(line):
     facts = {"name": words[1], "place": set(), "removes": set(), "cells": set(), "digits": set()}
     section = None
     for word in words[2:]:
-        if word in ("place", "removes", "cells", "digits"):
+        if word in ("place", "removes", "cells", "digits", "complexity"):
             section = word
+        elif section == "complexity":
+            facts["complexity"] = int(word)
         elif section in ("place", "removes"):
             for digit in word[4:]:
                 facts[section].add((word[:4], digit))
@@ -200,13 +202,14 @@ def parse_trace(text):
     return results
 
 
-def run_trace(trace, puzzles, jobs):
+def run_trace(trace, puzzles, jobs, max_work):
     chunks = [puzzles[i::jobs] for i in range(jobs)]
     outputs = [""] * jobs
+    command = [trace, "-m"] + (["-w", str(max_work)] if max_work is not None else [])
 
     def run(index):
         process = subprocess.run(
-            [trace, "-m"], input="\n".join(chunks[index]) + "\n", capture_output=True, text=True
+            command, input="\n".join(chunks[index]) + "\n", capture_output=True, text=True
         )
         if process.returncode != 0:
             sys.stderr.write(process.stderr)
@@ -294,6 +297,8 @@ def print_difference(puzzle, their_rating, result, grader, context, ratings_only
         mark = ">" if i == index else " "
         their_line = grader[i][1] if i < len(grader) else "(no step)"
         our_line = ours[i][1] if i < len(ours) else "(no step)"
+        if i < len(ours) and ours[i][2] and "complexity" in ours[i][2]:
+            our_line = "%s [complexity %d]" % (our_line, ours[i][2]["complexity"])
         print("  %s %3d grader: %s" % (mark, i + 1, their_line))
         print("  %s %3s ours:   %s" % (mark, "", our_line))
 
@@ -345,6 +350,9 @@ def main():
                         help="compare steps by rating alone, not by technique and cells")
     parser.add_argument("--context", type=int, default=3, help="steps shown before a difference")
     parser.add_argument("--jobs", type=int, default=1, help="logic_trace processes at once")
+    parser.add_argument("--max-work", type=int,
+                        help="the chain nodes a rating may visit, 0 for no bound (default: the "
+                        "rater's)")
     parser.add_argument("--quiet", action="store_true", help="the summary only")
     parser.add_argument("--check", action="store_true",
                         help="exit with status 1 when a rating differs or a run is unfinished, "
@@ -373,7 +381,7 @@ def main():
     wanted = {p.replace(".", "0") for p, _ in puzzles}
     grader = read_grader_steps(args.steps or steps_file_for(args.rated), wanted)
     start = time.monotonic()
-    results = run_trace(args.trace, [p for p, _ in puzzles], max(1, args.jobs))
+    results = run_trace(args.trace, [p for p, _ in puzzles], max(1, args.jobs), args.max_work)
     elapsed = time.monotonic() - start
 
     compared, bands, differing = [], {}, []

@@ -1,6 +1,7 @@
 // A developer's view of the rater: every step of each puzzle read from
 // standard input (the first 81 cells of a line), with its rating.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -48,6 +49,7 @@ void printStepFacts(const Step& step) {
   for (int digit = 1; digit <= 9; ++digit) {
     if (step.digits & digitBit(digit)) facts += char('0' + digit);
   }
+  if (step.complexity > 0) facts += " complexity " + std::to_string(step.complexity);
   std::printf("%s\n", facts.c_str());
 }
 
@@ -61,10 +63,24 @@ void printStep(const Step& step, const LogicGrid&, void* withFacts) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // -q prints only each puzzle's rating; -m adds a line of facts to each step.
-  const bool quiet = argc > 1 && std::strcmp(argv[1], "-q") == 0;
-  bool withFacts = argc > 1 && std::strcmp(argv[1], "-m") == 0;
+  // -q prints only each puzzle's rating; -m adds a line of facts to each step;
+  // -w N lets a rating visit N chain nodes, 0 for no bound.
+  bool quiet = false;
+  bool withFacts = false;
   auto context = std::make_unique<LogicContext>();
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-q") == 0) {
+      quiet = true;
+    } else if (std::strcmp(argv[i], "-m") == 0) {
+      withFacts = true;
+    } else if (std::strcmp(argv[i], "-w") == 0 && i + 1 < argc) {
+      const long long bound = std::atoll(argv[++i]);
+      context->workBound = bound == 0 ? kNoWorkBound : bound;
+    } else {
+      std::fprintf(stderr, "usage: logic_trace [-q | -m] [-w NODES] < puzzles\n");
+      return 2;
+    }
+  }
   char line[4096];
   while (std::fgets(line, sizeof line, stdin) != nullptr) {
     std::string text(line);
