@@ -21,7 +21,8 @@
 // nested chains need far more: of the first 200 puzzles of the 11+ list,
 // 196 finish within 28 million and all within 64, and the grader's nested
 // puzzles of forum_hardest_1106 need up to 225 million, about 12 seconds,
-// so 256 million lets every one finish and stops a hopeless run in 15.
+// so 256 million lets every one finish and stops a hopeless run within
+// about 15 seconds.
 constexpr long long kRatingWorkBound = 256'000'000;
 // A bound no rating reaches: the rating runs until it is done.
 constexpr long long kNoWorkBound = 0x7FFFFFFFFFFFFFFF;

@@ -60,6 +60,15 @@ void printStep(const Step& step, const LogicGrid&, void* withFacts) {
   if (*static_cast<const bool*>(withFacts)) printStepFacts(step);
 }
 
+// The N of -w N, decimal digits alone; 0 sets no bound.
+bool readBound(const char* text, LogicContext& context) {
+  char* end = nullptr;
+  const long long bound = std::strtoll(text, &end, 10);
+  if (*text < '0' || *text > '9' || *end != '\0' || bound < 0) return false;
+  context.workBound = bound == 0 ? kNoWorkBound : bound;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,9 +82,9 @@ int main(int argc, char** argv) {
       quiet = true;
     } else if (std::strcmp(argv[i], "-m") == 0) {
       withFacts = true;
-    } else if (std::strcmp(argv[i], "-w") == 0 && i + 1 < argc) {
-      const long long bound = std::atoll(argv[++i]);
-      context->workBound = bound == 0 ? kNoWorkBound : bound;
+    } else if (std::strcmp(argv[i], "-w") == 0 && i + 1 < argc &&
+               readBound(argv[i + 1], *context)) {
+      ++i;
     } else {
       std::fprintf(stderr, "usage: logic_trace [-q | -m] [-w NODES] < puzzles\n");
       return 2;
