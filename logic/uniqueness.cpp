@@ -18,9 +18,11 @@ struct LoopSearch {
   CellIndex start;
   CellIndex path[kCellCount];
   int length;
-  CellSet inPath;
-  // The path's cells in each house, at even and at odd places.
-  std::uint8_t placed[2][kHouseCount];
+  // The cells a path may go on to: those holding both digits, less the
+  // path's own and those whose loops were walked from an earlier start.
+  CellSet open;
+  // The houses of the path's cells at even and at odd places, one bit each.
+  std::uint32_t touched[2];
   bool found;
   double bestRating;
   int bestType;
@@ -52,20 +54,16 @@ bool startLoopHint(LoopSearch& search, int type, double rating) {
 }
 
 // Each house the loop touches holds two of its cells, one at an even place
-// and one at an odd place along it.
+// and one at an odd place along it: the walk lets no house hold two at
+// places of one parity, so both parities touch the same houses.
 bool isDeadlyLoop(const LoopSearch& search) {
-  int even[kHouseCount] = {};
-  int odd[kHouseCount] = {};
-  for (int i = 0; i < search.length; ++i) {
-    for (int type = 0; type < 3; ++type) {
-      const int house = kHouses.houses[search.path[i]][type];
-      if (++(i % 2 == 0 ? even : odd)[house] > 1) return false;
-    }
-  }
-  for (int house = 0; house < kHouseCount; ++house) {
-    if (even[house] != odd[house]) return false;
-  }
-  return true;
+  return search.touched[0] == search.touched[1];
+}
+
+std::uint32_t housesOf(CellIndex cell) {
+  const std::uint8_t* houses = kHouses.houses[cell];
+  return std::uint32_t(1) << houses[0] | std::uint32_t(1) << houses[1] |
+         std::uint32_t(1) << houses[2];
 }
 
 // The extra digit leaves every cell that sees all the cells holding it.
@@ -230,32 +228,41 @@ void extendLoop(LoopSearch& search, int previousType, int extraDigits, int extra
   const CellIndex current = search.path[search.length - 1];
   for (int type = 0; type < 3; ++type) {
     if (type == previousType) continue;
-    for (const std::uint8_t next : kHouses.cells[kHouses.houses[current][type]]) {
+    const CellSet house = kHouses.houseSets[kHouses.houses[current][type]];
+    CellSet ahead = house & search.open;
+    const bool closes = house.contains(search.start);
+    if (closes) ahead.add(search.start);
+    forEachCell(ahead, [&](CellIndex next) {
       if (next == search.start) {
         if (search.length >= 4) closeLoop(search);
-        continue;
+        return;
       }
-      if (search.inPath.contains(next)) continue;
-      const int digits = grid.candidates[next];
-      if ((digits & search.pair) != search.pair) continue;
-      // A loop through an earlier cell holding the pair alone was walked,
-      // and its hints found first, from that cell.
-      if (digits == search.pair && next < search.start) continue;
-      const int extra = digits & ~search.pair;
-      if (extra != 0 && extraCells >= 2 && candidateCount(extraDigits | extra) != 1) continue;
+      const int extra = grid.candidates[next] & ~search.pair;
+      if (extra != 0 && extraCells >= 2 && candidateCount(extraDigits | extra) != 1) return;
       // A house holding two cells at places of one parity never becomes
       // part of a deadly loop.
-      std::uint8_t* placed = search.placed[search.length % 2];
-      const std::uint8_t* houses = kHouses.houses[next];
-      if (placed[houses[0]] + placed[houses[1]] + placed[houses[2]] != 0) continue;
+      const std::uint32_t houses = housesOf(next);
+      std::uint32_t& touched = search.touched[search.length % 2];
+      if ((touched & houses) != 0) return;
+      search.open.remove(next);
+      // Nor does one where the cell would stay alone, no cell left to join it.
+      const std::uint32_t joined = search.touched[1 - search.length % 2];
+      bool joinable = true;
+      for (const std::uint8_t shared : kHouses.houses[next]) {
+        joinable = joinable && ((joined >> shared & 1) != 0 ||
+                                !(kHouses.houseSets[shared] & search.open).empty());
+      }
+      if (!joinable) {
+        search.open.add(next);
+        return;
+      }
       search.path[search.length++] = next;
-      search.inPath.add(next);
-      for (int i = 0; i < 3; ++i) ++placed[houses[i]];
+      touched |= houses;
       extendLoop(search, type, extraDigits | extra, extraCells + (extra != 0));
-      for (int i = 0; i < 3; ++i) --placed[houses[i]];
-      search.inPath.remove(next);
+      touched &= ~houses;
+      search.open.add(next);
       --search.length;
-    }
+    });
   }
 }
 
@@ -266,6 +273,9 @@ bool findUniqueLoop(LogicContext&, const LogicGrid& grid, Step& step) {
   search.grid = &grid;
   search.found = false;
   search.step = &step;
+  CellSet cellsOf[9];
+  findDigitCells(grid, cellsOf);
+  CellSet pairedBefore[9][9] = {};
   for (CellIndex start = 0; start < kCellCount; ++start) {
     const int digits = grid.candidates[start];
     if (candidateCount(digits) != 2) continue;
@@ -275,10 +285,14 @@ bool findUniqueLoop(LogicContext&, const LogicGrid& grid, Step& step) {
     search.start = start;
     search.path[0] = start;
     search.length = 1;
-    search.inPath = {};
-    search.inPath.add(start);
-    std::memset(search.placed, 0, sizeof search.placed);
-    for (int type = 0; type < 3; ++type) ++search.placed[0][kHouses.houses[start][type]];
+    // A loop through an earlier cell holding the pair alone was walked,
+    // and its hints found first, from that cell.
+    CellSet& before = pairedBefore[search.low - 1][search.high - 1];
+    search.open = (cellsOf[search.low - 1] & cellsOf[search.high - 1]) - before;
+    before.add(start);
+    search.open.remove(start);
+    search.touched[0] = housesOf(start);
+    search.touched[1] = 0;
     extendLoop(search, -1, 0, 0);
   }
   return search.found;
