@@ -43,11 +43,19 @@ bool hasTwoBits(unsigned mask) {
   return mask != 0 && hasOneBit(mask & (mask - 1));
 }
 
+
 void appendNode(CycleWorkspace& work, int node, int parent) {
   if (work.nodeCount == kMaxCycleNodes) return;
   work.node[work.nodeCount] = std::uint16_t(node);
   work.parent[work.nodeCount] = parent;
   ++work.nodeCount;
+}
+
+// Whether an off node derives anything in the pass: one without a strong
+// link leads nowhere, and is kept only if it is the search's target.
+bool leadsOn(const Search& s, int off) {
+  const LinkRange range = passLinks(s.work.links, *s.pass, off);
+  return range.first != range.last;
 }
 
 // The candidates strongly linked to a node's: the other digit of a bivalue
@@ -261,7 +269,7 @@ void searchFromOn(Search& s, int start) {
         chainKey = keyOf(s, pass.chainBase, level + 1);
         chains = false;
       }
-      appendNode(work, off, from);
+      if (leadsOn(s, off)) appendNode(work, off, from);
     } else if (loops && closes && !isAncestor(work, off, from)) {
       appendNode(work, off, from);
     }
@@ -384,7 +392,7 @@ void searchFromOff(Search& s, int start) {
       forEachPassLink(work.links, *s.pass, work.node[i], [&](int off) {
         if (work.seen[0][off / 2] == generation) return;
         work.seen[0][off / 2] = generation;
-        appendNode(work, off, i);
+        if (leadsOn(s, off)) appendNode(work, off, i);
       });
     }
     begin = onEnd;
