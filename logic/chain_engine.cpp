@@ -329,7 +329,11 @@ int clashComplexity(ChainWorkspace& chains, const ChainRun& run) {
   return reachedSide + 1 + countFrom(chains, run, run.parents + run.clashStart, run.clashCount);
 }
 
-double chainRating(double base, int complexity) {
+namespace {
+
+// What a chain's length adds to its rating: a tenth past 4 links, then past
+// each threshold half as long again and a third as long again in turn.
+constexpr double lengthAddition(int complexity) {
   double added = 0.0;
   const int length = complexity - 2;
   int threshold = 4;
@@ -337,7 +341,26 @@ double chainRating(double base, int complexity) {
     added += 0.1;
     threshold = half ? threshold * 3 / 2 : threshold * 4 / 3;
   }
-  return base + added;
+  return added;
+}
+
+// The searches ask for the ratings of short chains over and over.
+constexpr int kAdditionTableSize = 256;
+struct AdditionTable {
+  double added[kAdditionTableSize];
+};
+constexpr AdditionTable makeAdditionTable() {
+  AdditionTable table{};
+  for (int c = 0; c < kAdditionTableSize; ++c) table.added[c] = lengthAddition(c);
+  return table;
+}
+constexpr AdditionTable kLengthAdditions = makeAdditionTable();
+
+}  // namespace
+
+double chainRating(double base, int complexity) {
+  const bool tabled = complexity >= 0 && complexity < kAdditionTableSize;
+  return base + (tabled ? kLengthAdditions.added[complexity] : lengthAddition(complexity));
 }
 
 int chainPath(const ChainRun& run, int node, std::uint16_t* path, int capacity) {

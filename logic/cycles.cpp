@@ -29,6 +29,7 @@ struct Search {
   CycleWorkspace& work;
   const LogicGrid& grid;
   const ChainPass* pass;
+  int passIndex;
   // The best hint so far, already written to step; found is false until one is.
   Step& step;
   HintKey best;
@@ -51,11 +52,9 @@ void appendNode(CycleWorkspace& work, int node, int parent) {
   ++work.nodeCount;
 }
 
-// Whether an off node derives anything in the pass: one without a strong
-// link leads nowhere, and is kept only if it is the search's target.
+// An off node that leads nowhere is kept only if it is the search's target.
 bool leadsOn(const Search& s, int off) {
-  const LinkRange range = passLinks(s.work.links, *s.pass, off);
-  return range.first != range.last;
+  return leadsOn(s.work.links, *s.pass, off);
 }
 
 // The candidates strongly linked to a node's: the other digit of a bivalue
@@ -302,8 +301,12 @@ void searchFromOn(Search& s, int start) {
         for (int d = 0; d < count; ++d) reachOff(derived[d], i, level, derived[d] != target);
       }
     } else {
+      // The target may lead nowhere, and so not be among the live links.
+      const bool deadTarget = chains && !leadsOn(s, target);
       for (int i = onBegin; i < onEnd; ++i) {
-        forEachPassLink(work.links, *s.pass, work.node[i],
+        if (deadTarget && derivationRank(s, work.node[i], target) >= 0)
+          reachOff(target, i, level, false);
+        forEachLiveLink(work.links, s.passIndex, work.node[i],
                         [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
       }
     }
@@ -389,10 +392,10 @@ void searchFromOff(Search& s, int start) {
         }
         continue;
       }
-      forEachPassLink(work.links, *s.pass, work.node[i], [&](int off) {
+      forEachLiveLink(work.links, s.passIndex, work.node[i], [&](int off) {
         if (work.seen[0][off / 2] == generation) return;
         work.seen[0][off / 2] = generation;
-        if (leadsOn(s, off)) appendNode(work, off, i);
+        appendNode(work, off, i);
       });
     }
     begin = onEnd;
@@ -421,12 +424,14 @@ static_assert(kChainPasses[0].kind == ChainKind::kXLinks, "the one-digit pass co
 bool findChainsAndCycles(LogicContext& context, const LogicGrid& grid, Step& step) {
   CycleWorkspace& work = context.cycles;
   prepareWorkspace(work, grid);
-  Search search{work, grid, nullptr, step, {}, false};
+  Search search{work, grid, nullptr, 0, step, {}, false};
   // Each search stops at the length where it could no longer come before
   // the best hint so far, which is all the scale's sort asks.
   buildLoopLinks(work.links, grid.candidates, work.digitCells, work.positions);
+  addLiveLinks(work.links, grid.candidates);
   for (const ChainPass& pass : kChainPasses) {
     search.pass = &pass;
+    search.passIndex = int(&pass - kChainPasses);
     const bool oneDigit = pass.kind == ChainKind::kXLinks;
     const unsigned searched =
         oneDigit ? kAllCandidates & ~unsigned(unchangedDigits(work.xPassMemo, work.digitCells))

@@ -38,3 +38,21 @@ void buildLoopLinks(LoopLinks& links, const std::uint16_t candidates[kCellCount]
   }
   assert(count <= kLoopLinkSize);
 }
+
+void addLiveLinks(LoopLinks& links, const std::uint16_t candidates[kCellCount]) {
+  int count = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    for (int rest = candidates[cell]; rest != 0; rest &= rest - 1) {
+      const int on = chainNode(cell, firstDigit(rest), true);
+      for (int p = 0; p < kPassCount; ++p) {
+        const ChainPass& pass = kChainPasses[p];
+        links.liveBegin[p][on / 2] = count;
+        forEachPassLink(links, pass, on, [&](int off) {
+          if (leadsOn(links, pass, off)) links.live[count++] = std::uint16_t(off);
+        });
+        links.liveEnd[p][on / 2] = count;
+      }
+    }
+  }
+  assert(count <= kLiveLinkSize);
+}

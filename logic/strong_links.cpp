@@ -14,6 +14,10 @@ struct DigitLinks {
   int count[kHouseCount];
   StrongLink links[kHouseCount][2];
   CellSet cells[kHouseCount];
+  // By house type, the houses holding a link, in increasing order: the
+  // searches walk these alone.
+  int linked[3][9];
+  int linkedCount[3];
 };
 
 void findDigitLinks(const HousePositions& table, int digit, LinkRules rules, DigitLinks& out) {
@@ -25,6 +29,12 @@ void findDigitLinks(const HousePositions& table, int digit, LinkRules rules, Dig
     for (int i = 0; i < out.count[house]; ++i) {
       StrongLink& link = out.links[house][i];
       link.reach = link.ends[0].houses | link.ends[1].houses;
+    }
+  }
+  for (int type = 0; type < 3; ++type) {
+    out.linkedCount[type] = 0;
+    for (int i = 0; i < 9; ++i) {
+      if (out.count[type * 9 + i] > 0) out.linked[type][out.linkedCount[type]++] = i;
     }
   }
 }
@@ -148,10 +158,13 @@ bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
     for (int digit = 1; digit <= 9; ++digit) {
       if (unchanged & digitBit(digit)) continue;
       const DigitLinks& links = search.links[digit - 1];
-      for (int b = 0; b < 9; ++b) {
+      for (int bi = 0; bi < links.linkedCount[types[0]]; ++bi) {
+        const int b = links.linked[types[0]][bi];
         const int base = types[0] * 9 + b;
         for (int i = 0; i < links.count[base]; ++i) {
-          for (int c = types[0] == types[1] ? b + 1 : 0; c < 9; ++c) {
+          for (int ci = 0; ci < links.linkedCount[types[1]]; ++ci) {
+            const int c = links.linked[types[1]][ci];
+            if (types[0] == types[1] && c <= b) continue;
             const int cover = types[1] * 9 + c;
             if (!(links.cells[base] & links.cells[cover]).empty()) continue;
             for (int j = 0; j < links.count[cover]; ++j) {
@@ -286,18 +299,23 @@ bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& st
       search.links = &links;
       int houses[3];
       const StrongLink* chosen[3];
-      for (int i1 = 0; i1 < 9; ++i1) {
+      for (int a1 = 0; a1 < links.linkedCount[types[0]]; ++a1) {
+        const int i1 = links.linked[types[0]][a1];
         houses[0] = types[0] * 9 + i1;
         const CellSet taken1 = links.cells[houses[0]];
         for (int c1 = 0; c1 < links.count[houses[0]]; ++c1) {
           chosen[0] = &links.links[houses[0]][c1];
-          for (int i2 = types[1] == types[0] ? i1 + 1 : 0; i2 < 9; ++i2) {
+          for (int a2 = 0; a2 < links.linkedCount[types[1]]; ++a2) {
+            const int i2 = links.linked[types[1]][a2];
+            if (types[1] == types[0] && i2 <= i1) continue;
             houses[1] = types[1] * 9 + i2;
             if (!(links.cells[houses[1]] & taken1).empty()) continue;
             const CellSet taken2 = taken1 | links.cells[houses[1]];
             for (int c2 = 0; c2 < links.count[houses[1]]; ++c2) {
               chosen[1] = &links.links[houses[1]][c2];
-              for (int i3 = types[2] == types[1] ? i2 + 1 : 0; i3 < 9; ++i3) {
+              for (int a3 = 0; a3 < links.linkedCount[types[2]]; ++a3) {
+                const int i3 = links.linked[types[2]][a3];
+                if (types[2] == types[1] && i3 <= i2) continue;
                 houses[2] = types[2] * 9 + i3;
                 if (!(links.cells[houses[2]] & taken2).empty()) continue;
                 for (int c3 = 0; c3 < links.count[houses[2]]; ++c3) {
