@@ -17,6 +17,8 @@ struct AlsSearch {
   const CellSet* digitCells;
   // Cells tried on what they hold: a wing needs a cell outside them.
   CellSet unchanged;
+  // The cells that may join a set: two digits or more, and not too many.
+  CellSet usable;
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
   // The bivalue cells whose two digits a set of digits holds, by the set,
@@ -153,16 +155,21 @@ void tryAls(AlsSearch& search, const int cells[], int alsDigits, bool touched) {
   forEachCell(around & within, [&](CellIndex y) { tryBivalueCell(search, cells, alsDigits, y); });
 }
 
+// The cells after one, in index order.
+CellSet cellsAfter(CellIndex cell) {
+  const int next = cell + 1;
+  if (next >= 64) return {{0, ~std::uint64_t(0) << (next - 64)}};
+  return {{~std::uint64_t(0) << next, ~std::uint64_t(0)}};
+}
+
 // Extends the set by later cells that see all its cells, keeping at most
 // cellCount + 1 digits; a full set holds exactly that many.
 void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet common, bool touched) {
   const LogicGrid& grid = *search.grid;
   const int limit = search.cellCount + 1;
   const CellIndex last = cells[size - 1];
-  forEachCell(common, [&](CellIndex next) {
-    if (next <= last) return;
+  forEachCell(common & search.usable & cellsAfter(last), [&](CellIndex next) {
     const int nextDigits = grid.candidates[next];
-    if (candidateCount(nextDigits) < 2) return;
     const int united = digits | nextDigits;
     const int n = candidateCount(united);
     if (n > limit) return;
@@ -181,6 +188,7 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet unc
   AlsSearch search{.grid = &grid,
                    .digitCells = digitCells,
                    .unchanged = unchanged,
+                   .usable = {},
                    .bivalue = {},
                    .bivalueWithin = {},
                    .withinKnown = {},
@@ -195,14 +203,15 @@ bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet unc
                    .step = &step};
   for (CellIndex cell = 0; cell < kCellCount; ++cell) {
     const int digits = grid.candidates[cell];
-    if (candidateCount(digits) != 2) continue;
+    const int n = candidateCount(digits);
+    if (n >= 2 && n <= cellCount + 1) search.usable.add(cell);
+    if (n != 2) continue;
     const int low = firstDigit(digits);
     search.bivalue[firstDigit(digits & ~digitBit(low)) - 1][low - 1].add(cell);
   }
   int cells[kMaxAlsCells];
   for (CellIndex first = 0; first < kCellCount; ++first) {
-    const int n = candidateCount(grid.candidates[first]);
-    if (n < 2 || n > cellCount + 1) continue;
+    if (!search.usable.contains(first)) continue;
     cells[0] = first;
     extendAls(search, cells, 1, grid.candidates[first], kHouses.peers[first],
               !search.unchanged.contains(first));
