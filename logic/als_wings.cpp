@@ -22,8 +22,8 @@ struct AlsSearch {
   // The bivalue cells by their higher digit, then their lower one.
   CellSet bivalue[9][9];
   // The bivalue cells whose two digits a set of digits holds, by the set,
-  // worked out the first time a set asks.
-  CellSet bivalueWithin[512];
+  // worked out the first time a set asks (and only then written).
+  CellSet* bivalueWithin;
   bool withinKnown[512];
   int cellCount;
   double baseRating;
@@ -185,12 +185,13 @@ void extendAls(AlsSearch& search, int cells[], int size, int digits, CellSet com
 
 bool findAlsWing(const LogicGrid& grid, const CellSet digitCells[9], CellSet unchanged, Step& step,
                  int cellCount, Technique technique, int ratingPeak) {
+  CellSet within[512];
   AlsSearch search{.grid = &grid,
                    .digitCells = digitCells,
                    .unchanged = unchanged,
                    .usable = {},
                    .bivalue = {},
-                   .bivalueWithin = {},
+                   .bivalueWithin = within,
                    .withinKnown = {},
                    .cellCount = cellCount,
                    .baseRating = techniqueRating(technique),

@@ -205,6 +205,14 @@ int derivationRank(const Search& s, int on, int off) {
   return -1;
 }
 
+// Whether on derives off: the cell's other digits, or the digit's peers.
+bool derives(const Search& s, int on, int off) {
+  const int cell = nodeCell(on);
+  const int other = nodeCell(off);
+  if (other == cell) return s.pass->yLinks && off != (on ^ 1);
+  return nodeDigit(off) == nodeDigit(on) && kHouses.peers[cell].contains(other);
+}
+
 // The nodes of wanted that on derives, in the order it derives them.
 int derivedAmong(const Search& s, int on, const int wanted[], int wantedCount, int out[]) {
   int ranks[5];
@@ -304,7 +312,7 @@ void searchFromOn(Search& s, int start) {
       // The target may lead nowhere, and so not be among the live links.
       const bool deadTarget = chains && !leadsOn(s, target);
       for (int i = onBegin; i < onEnd; ++i) {
-        if (deadTarget && derivationRank(s, work.node[i], target) >= 0)
+        if (deadTarget && derives(s, work.node[i], target))
           reachOff(target, i, level, false);
         forEachLiveLink(work.links, s.passIndex, work.node[i],
                         [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
