@@ -105,6 +105,15 @@ void addTypeFour(LoopSearch& search, CellIndex c1, CellIndex c2) {
   }
 }
 
+// Calls visit(subset) for each subset of mask, in increasing order.
+template <typename Visit>
+void forEachSubset(int mask, Visit visit) {
+  for (int subset = 0;; subset = (subset - mask) & mask) {
+    visit(subset);
+    if (subset == mask) return;
+  }
+}
+
 int houseCandidates(const LogicGrid& grid, int house, int positions) {
   int digits = 0;
   for (int bits = positions; bits != 0; bits &= bits - 1)
@@ -131,24 +140,25 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
       const int p1 = kHouses.positions[c1][houseTypeOf(house)];
       const int p2 = kHouses.positions[c2][houseTypeOf(house)];
       if (n >= candidateCount(extras) && empty >= 2 * n) {
-        for (int chosen = 0; chosen < 512; ++chosen) {
-          if (bitCount(chosen) != n || !(chosen >> p1 & 1) || (chosen >> p2 & 1)) continue;
-          const int others = chosen & ~(1 << p1);
+        // The sets holding p1 and not p2, in increasing order.
+        forEachSubset(0777 & ~(1 << p1) & ~(1 << p2), [&](int others) {
+          const int chosen = others | 1 << p1;
+          if (bitCount(chosen) != n) return;
           bool wide = true;
           for (int bits = others; bits != 0; bits &= bits - 1) {
             const CellIndex cell = kHouses.cells[house][std::countr_zero(unsigned(bits))];
             wide = wide && candidateCount(grid.candidates[cell]) >= 2;
           }
-          if (!wide) continue;
+          if (!wide) return;
           const int otherDigits = houseCandidates(grid, house, others);
           const int digits = extras | otherDigits;
-          if (candidateCount(digits) != n || candidateCount(common | otherDigits) != n) continue;
+          if (candidateCount(digits) != n || candidateCount(common | otherDigits) != n) return;
           const int outside = 0777 & ~chosen & ~(1 << p2);
           bool any = false;
           for (int bits = outside; bits != 0; bits &= bits - 1)
             any = any || (grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]] &
                           digits) != 0;
-          if (!any || !startLoopHint(search, 3, base + 0.1 * (n - 1))) continue;
+          if (!any || !startLoopHint(search, 3, base + 0.1 * (n - 1))) return;
           Step& step = *search.step;
           addStepHouse(step, house);
           step.setDigits = digits;
@@ -158,12 +168,12 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
             const CellIndex cell = kHouses.cells[house][std::countr_zero(unsigned(bits))];
             step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & digits);
           }
-        }
+        });
       }
       if (empty > 2 * n) {
         const int free = 0777 & ~((search.pair | extras));
-        for (int chosen = 0; chosen < 512; ++chosen) {
-          if ((chosen & ~free) != 0 || bitCount(chosen) != n - 2) continue;
+        forEachSubset(free, [&](int chosen) {
+          if (bitCount(chosen) != n - 2) return;
           const int digits = chosen | search.pair;
           int cover = 0;
           bool everyDigit = true;
@@ -172,13 +182,13 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
             everyDigit = everyDigit && positions != 0;
             cover |= positions;
           }
-          if (!everyDigit || bitCount(cover) != n || !(cover >> p1 & 1)) continue;
+          if (!everyDigit || bitCount(cover) != n || !(cover >> p1 & 1)) return;
           const int inside = cover & ~(1 << p1);
           bool any = false;
           for (int bits = inside; bits != 0; bits &= bits - 1)
             any = any || (grid.candidates[kHouses.cells[house][std::countr_zero(unsigned(bits))]] &
                           ~digits) != 0;
-          if (!any || !startLoopHint(search, 3, base + 0.1 * (n - 2))) continue;
+          if (!any || !startLoopHint(search, 3, base + 0.1 * (n - 2))) return;
           Step& step = *search.step;
           addStepHouse(step, house);
           step.setDigits = digits;
@@ -188,7 +198,7 @@ void addTypeThree(LoopSearch& search, CellIndex c1, CellIndex c2) {
             addStepCell(step, cell);
             step.eliminations[cell] = std::uint16_t(grid.candidates[cell] & ~digits);
           }
-        }
+        });
       }
     }
   }
