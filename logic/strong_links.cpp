@@ -251,7 +251,21 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
     int types[3];
     for (int i = 0; i < 3; ++i) types[i] = houseTypeOf(houses[order[i]]);
     const int code = grouped * 1000 + typeCode(types);
+    // What the chain's two ends could remove, by which way round the first
+    // and the last link are turned: most chains remove nothing either way.
+    CellSet reachable[2][2];
+    bool anyReachable = false;
+    for (int first = 0; first < 2; ++first) {
+      for (int last = 0; last < 2; ++last) {
+        reachable[first][last] = digitCellsLeft & links[order[0]]->ends[first].seenByAll &
+                                 links[order[2]]->ends[1 - last].seenByAll;
+        anyReachable = anyReachable || !reachable[first][last].empty();
+      }
+    }
+    if (!anyReachable) continue;
     for (int turn = 0; turn < 8; ++turn) {
+      const CellSet& ahead = reachable[turn >> 2 & 1][turn & 1];
+      if (ahead.empty()) continue;
       // Bit 2 turns the first link of the chain round, bit 0 the last.
       const LinkEnd* ends[6];
       for (int i = 0; i < 3; ++i) {
@@ -263,9 +277,7 @@ void tryThreeLinks(ThreeLinkSearch& search, int digit, const int houses[3],
       if (join1 < 0) continue;
       const int join2 = joiningHouse(*ends[3], *ends[4]);
       if (join2 < 0) continue;
-      const CellSet eliminated =
-          (digitCellsLeft - kHouses.houseSets[join1] - kHouses.houseSets[join2]) &
-          ends[0]->seenByAll & ends[5]->seenByAll;
+      const CellSet eliminated = ahead - kHouses.houseSets[join1] - kHouses.houseSets[join2];
       if (eliminated.empty()) continue;
       const Rank rank{rating, eliminated.count(), code};
       if (search.found && !isBetter(rank, search.best)) continue;
