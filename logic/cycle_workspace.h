@@ -23,6 +23,8 @@ struct CycleWorkspace {
   // Nodes reached in the current search carry its generation.
   std::uint32_t seen[2][kCandidateSlots];
   std::uint32_t generation;
+  // The off nodes that close a loop back to the search's start, likewise.
+  std::uint32_t closing[kCandidateSlots];
   // The grid's candidates as the search reads them: positions of each digit
   // in each house, and the cells of each digit.
   std::uint16_t positions[27][9];

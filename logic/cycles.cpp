@@ -244,6 +244,7 @@ void searchFromOn(Search& s, int start) {
   const int target = start ^ 1;
   int closing[4];
   const int closingCount = feedersOf(s, start, closing);
+  for (int c = 0; c < closingCount; ++c) work.closing[closing[c] / 2] = generation;
   work.nodeCount = 0;
   appendNode(work, start, -1);
   work.seen[1][start / 2] = generation;
@@ -268,7 +269,8 @@ void searchFromOn(Search& s, int start) {
     return (!s.found || isBefore(key, s.best)) && (cycleEnd < 0 || isBefore(key, cycleKey));
   };
   // An off node first reached, or another copy of one that closes a loop.
-  const auto reachOff = [&](int off, int from, int level, bool closes) {
+  const auto closesLoop = [&](int off) { return work.closing[off / 2] == generation; };
+  const auto reachOff = [&](int off, int from, int level) {
     if (work.seen[0][off / 2] != generation) {
       work.seen[0][off / 2] = generation;
       if (off == target && chains) {
@@ -277,14 +279,9 @@ void searchFromOn(Search& s, int start) {
         chains = false;
       }
       if (leadsOn(s, off)) appendNode(work, off, from);
-    } else if (loops && closes && !isAncestor(work, off, from)) {
+    } else if (loops && closesLoop(off) && !isAncestor(work, off, from)) {
       appendNode(work, off, from);
     }
-  };
-  const auto closesLoop = [&](int off) {
-    bool closes = false;
-    for (int c = 0; c < closingCount; ++c) closes = closes || closing[c] == off;
-    return closes;
   };
   int onBegin = 0;
   int onEnd = 1;
@@ -306,16 +303,16 @@ void searchFromOn(Search& s, int start) {
       for (int i = onBegin; i < onEnd; ++i) {
         int derived[5];
         const int count = derivedAmong(s, work.node[i], wanted, wantedCount, derived);
-        for (int d = 0; d < count; ++d) reachOff(derived[d], i, level, derived[d] != target);
+        for (int d = 0; d < count; ++d) reachOff(derived[d], i, level);
       }
     } else {
       // The target may lead nowhere, and so not be among the live links.
       const bool deadTarget = chains && !leadsOn(s, target);
       for (int i = onBegin; i < onEnd; ++i) {
         if (deadTarget && derives(s, work.node[i], target))
-          reachOff(target, i, level, false);
+          reachOff(target, i, level);
         forEachLiveLink(work.links, s.passIndex, work.node[i],
-                        [&](int off) { reachOff(off, i, level, loops && closesLoop(off)); });
+                        [&](int off) { reachOff(off, i, level); });
       }
     }
     const int offEnd = work.nodeCount;
@@ -413,6 +410,7 @@ void searchFromOff(Search& s, int start) {
 
 void prepareWorkspace(CycleWorkspace& work, const LogicGrid& grid) {
   std::memset(work.seen, 0, sizeof work.seen);
+  std::memset(work.closing, 0, sizeof work.closing);
   work.generation = 0;
   std::memset(work.positions, 0, sizeof work.positions);
   for (int house = 0; house < kHouseCount; ++house) {
