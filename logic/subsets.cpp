@@ -73,10 +73,13 @@ bool findHiddenSet(const LogicGrid& grid, const HousePositions& table, CellSet u
     if (bitCount(table.empty[house]) <= (direct ? size : 2 * size)) continue;
     int eligible = 0;
     int masks[9];
+    // A digit in more places than the set has cells is never part of it.
     for (int d = 0; d < 9; ++d) {
       masks[d] = table.positions[house][d];
-      if (bitCount(masks[d]) >= 2) eligible |= 1 << d;
+      const int places = bitCount(masks[d]);
+      if (places >= 2 && places <= size) eligible |= 1 << d;
     }
+    if (bitCount(eligible) < size) continue;
     auto report = [&](int digits, int positions) {
       if (bitCount(positions) != size) return false;
       if (direct) {
