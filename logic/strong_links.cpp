@@ -162,9 +162,9 @@ bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
         const int b = links.linked[types[0]][bi];
         const int base = types[0] * 9 + b;
         for (int i = 0; i < links.count[base]; ++i) {
-          for (int ci = 0; ci < links.linkedCount[types[1]]; ++ci) {
+          for (int ci = types[0] == types[1] ? bi + 1 : 0; ci < links.linkedCount[types[1]];
+               ++ci) {
             const int c = links.linked[types[1]][ci];
-            if (types[0] == types[1] && c <= b) continue;
             const int cover = types[1] * 9 + c;
             if (!(links.cells[base] & links.cells[cover]).empty()) continue;
             for (int j = 0; j < links.count[cover]; ++j) {
@@ -317,17 +317,18 @@ bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& st
         const CellSet taken1 = links.cells[houses[0]];
         for (int c1 = 0; c1 < links.count[houses[0]]; ++c1) {
           chosen[0] = &links.links[houses[0]][c1];
-          for (int a2 = 0; a2 < links.linkedCount[types[1]]; ++a2) {
+          // Houses of one type come in increasing order, each after the last.
+          for (int a2 = types[1] == types[0] ? a1 + 1 : 0; a2 < links.linkedCount[types[1]];
+               ++a2) {
             const int i2 = links.linked[types[1]][a2];
-            if (types[1] == types[0] && i2 <= i1) continue;
             houses[1] = types[1] * 9 + i2;
             if (!(links.cells[houses[1]] & taken1).empty()) continue;
             const CellSet taken2 = taken1 | links.cells[houses[1]];
             for (int c2 = 0; c2 < links.count[houses[1]]; ++c2) {
               chosen[1] = &links.links[houses[1]][c2];
-              for (int a3 = 0; a3 < links.linkedCount[types[2]]; ++a3) {
+              for (int a3 = types[2] == types[1] ? a2 + 1 : 0; a3 < links.linkedCount[types[2]];
+                   ++a3) {
                 const int i3 = links.linked[types[2]][a3];
-                if (types[2] == types[1] && i3 <= i2) continue;
                 houses[2] = types[2] * 9 + i3;
                 if (!(links.cells[houses[2]] & taken2).empty()) continue;
                 for (int c3 = 0; c3 < links.count[houses[2]]; ++c3) {
