@@ -61,11 +61,16 @@ int excluderMasks(const LogicGrid& grid, CellSet common, int alignedDigits, int 
   return count;
 }
 
-bool emptiesAnExcluder(const int* masks, int count, int digits) {
+// The digits that, joined to digits, would hold all of an excluder's
+// candidates; every digit when digits alone hold one's.
+int emptyingDigits(const int* masks, int count, int digits) {
+  int emptying = 0;
   for (int i = 0; i < count; ++i) {
-    if ((masks[i] & ~digits) == 0) return true;
+    const int rest = masks[i] & ~digits;
+    if (rest == 0) return 0777;
+    if ((rest & (rest - 1)) == 0) emptying |= rest;
   }
-  return false;
+  return emptying;
 }
 
 }  // namespace
@@ -83,14 +88,14 @@ bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) 
           excluderMasks(grid, common, grid.candidates[cells[0]] | grid.candidates[cells[1]], masks);
       const bool peers = sees(cells[0], cells[1]);
       int allowed[2] = {0, 0};
+      // For each digit of the first cell, the second cell's digits that go with it.
       for (int ps = grid.candidates[cells[0]]; ps != 0; ps &= ps - 1) {
         const int p = ps & -ps;
-        for (int qs = grid.candidates[cells[1]]; qs != 0; qs &= qs - 1) {
-          const int q = qs & -qs;
-          if ((p == q && peers) || emptiesAnExcluder(masks, maskCount, p | q)) continue;
-          allowed[0] |= p;
-          allowed[1] |= q;
-        }
+        const int qs = grid.candidates[cells[1]] & ~(peers ? p : 0) &
+                       ~emptyingDigits(masks, maskCount, p);
+        if (qs == 0) continue;
+        allowed[0] |= p;
+        allowed[1] |= qs;
       }
       if (reportExclusion(grid, step, Technique::kAlignedPairExclusion, cells, allowed, 2))
         return true;
@@ -129,24 +134,23 @@ bool findAlignedTripletExclusion(LogicContext&, const LogicGrid& grid, Step& ste
         const bool peers02 = sees(first, third);
         const bool peers12 = sees(second, third);
         int allowed[3] = {0, 0, 0};
-        // Stops once every candidate of the three is allowed.
+        // For each digit of the first cell and the second, the third cell's
+        // digits that go with them; stops once every candidate is allowed.
         auto allowCombinations = [&] {
           for (int ps = grid.candidates[first]; ps != 0; ps &= ps - 1) {
             const int p = ps & -ps;
             for (int qs = grid.candidates[second]; qs != 0; qs &= qs - 1) {
               const int q = qs & -qs;
               if (p == q && peers01) continue;
-              for (int rs = grid.candidates[third]; rs != 0; rs &= rs - 1) {
-                const int r = rs & -rs;
-                if ((p == r && peers02) || (q == r && peers12)) continue;
-                if (emptiesAnExcluder(masks, maskCount, p | q | r)) continue;
-                allowed[0] |= p;
-                allowed[1] |= q;
-                allowed[2] |= r;
-                if (allowed[0] == grid.candidates[first] && allowed[1] == grid.candidates[second] &&
-                    allowed[2] == grid.candidates[third])
-                  return;
-              }
+              const int rs = grid.candidates[third] & ~(peers02 ? p : 0) & ~(peers12 ? q : 0) &
+                             ~emptyingDigits(masks, maskCount, p | q);
+              if (rs == 0) continue;
+              allowed[0] |= p;
+              allowed[1] |= q;
+              allowed[2] |= rs;
+              if (allowed[0] == grid.candidates[first] && allowed[1] == grid.candidates[second] &&
+                  allowed[2] == grid.candidates[third])
+                return;
             }
           }
         };
