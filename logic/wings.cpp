@@ -9,18 +9,25 @@ namespace {
 // Wings of unchanged cells alone are passed over.
 bool findWing(const LogicGrid& grid, CellSet unchanged, Step& step, bool xyz) {
   const int pivotSize = xyz ? 3 : 2;
+  CellSet bivalue{};
+  for (CellIndex cell = 0; cell < kCellCount; ++cell) {
+    if (bitCount(grid.candidates[cell]) == 2) bivalue.add(cell);
+  }
   for (CellIndex pivot = 0; pivot < kCellCount; ++pivot) {
     const int pivotDigits = grid.candidates[pivot];
     if (bitCount(pivotDigits) != pivotSize) continue;
-    for (const int first : kHouses.peerList[pivot]) {
+    // The wings in increasing index, as the peers come.
+    const CellSet wings = kHouses.peers[pivot] & bivalue;
+    const CellSet changedWings = wings - unchanged;
+    bool found = false;
+    forEachCell(wings, [&](CellIndex first) {
       const int firstDigits = grid.candidates[first];
-      if (bitCount(firstDigits) != 2 || bitCount(pivotDigits & ~firstDigits) != 1) continue;
+      if (found || bitCount(pivotDigits & ~firstDigits) != 1) return;
       const bool touched = !unchanged.contains(pivot) || !unchanged.contains(first);
-      for (const int second : kHouses.peerList[pivot]) {
+      forEachCell(touched ? wings : changedWings, [&](CellIndex second) {
         const int secondDigits = grid.candidates[second];
-        if (bitCount(secondDigits) != 2 || !(touched || !unchanged.contains(second))) continue;
-        if (bitCount(pivotDigits | firstDigits | secondDigits) != 3) continue;
-        if (bitCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) continue;
+        if (found || bitCount(pivotDigits | firstDigits | secondDigits) != 3) return;
+        if (bitCount(pivotDigits & firstDigits & secondDigits) != (xyz ? 1 : 0)) return;
         const int z = firstDigits & secondDigits;
         CellSet targets = kHouses.peers[first] & kHouses.peers[second];
         if (xyz) targets = targets & kHouses.peers[pivot];
@@ -29,7 +36,7 @@ bool findWing(const LogicGrid& grid, CellSet unchanged, Step& step, bool xyz) {
         forEachCell(targets, [&](CellIndex cell) {
           if (grid.candidates[cell] & z) removed.add(cell);
         });
-        if (removed.empty()) continue;
+        if (removed.empty()) return;
         const Technique technique = xyz ? Technique::kXYZWing : Technique::kXYWing;
         startStep(step, technique, techniqueRating(technique));
         forEachCell(removed, [&](CellIndex cell) { step.eliminations[cell] = std::uint16_t(z); });
@@ -37,9 +44,10 @@ bool findWing(const LogicGrid& grid, CellSet unchanged, Step& step, bool xyz) {
         addStepCell(step, pivot);
         addStepCell(step, first);
         addStepCell(step, second);
-        return true;
-      }
-    }
+        found = true;
+      });
+    });
+    if (found) return true;
   }
   return false;
 }
