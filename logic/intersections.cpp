@@ -90,23 +90,22 @@ bool findLockedCandidates(const HousePositions& table, int unchanged, Step& step
         if (bitCount(positions) < 2) continue;
         const int second = lockingHouse(first, positions, pair[1]);
         if (second < 0) continue;
-        const CellSet locked = cellsAt(first, positions);
         if (direct) {
           int third = 0;
           const int cell = directSingle(table, first, second, digit, third);
           if (cell == kNoCell) continue;
           startLocked(step, fromBox ? Technique::kDirectPointing : Technique::kDirectClaiming,
-                      digit, locked, first, second);
+                      digit, cellsAt(first, positions), first, second);
           addStepHouse(step, third);
           step.placedCell = cell;
           step.placedDigit = digit;
           return true;
         }
-        const CellSet removed =
-            cellsAt(second, table.positions[second][digit - 1]) - kHouses.houseSets[first];
+        const CellSet removed = (table.digitCells[digit - 1] & kHouses.houseSets[second]) -
+                                kHouses.houseSets[first];
         if (removed.empty()) continue;
-        startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming, digit, locked,
-                    first, second);
+        startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming, digit,
+                    cellsAt(first, positions), first, second);
         forEachCell(removed, [&](CellIndex cell) { addElimination(step, cell, digit); });
         return true;
       }
