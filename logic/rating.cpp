@@ -12,15 +12,15 @@
 // the same four at each level.
 constexpr ProducerRow kProducers[] = {
     {findHiddenSingle, Technique::kHiddenSingle, Technique::kHiddenSingle,
-     techniqueRating(Technique::kHiddenSingle)},
+     techniqueRating(Technique::kHiddenSingle), kOwnCells},
     {findDirectPointing, Technique::kDirectPointing, Technique::kDirectClaiming,
      techniqueRating(Technique::kDirectPointing), kOneDigit},
     {findDirectHiddenPair, Technique::kDirectHiddenPair, Technique::kDirectHiddenPair,
-     techniqueRating(Technique::kDirectHiddenPair)},
+     techniqueRating(Technique::kDirectHiddenPair), kOwnCells},
     {findNakedSingle, Technique::kNakedSingle, Technique::kNakedSingle,
      techniqueRating(Technique::kNakedSingle)},
     {findDirectHiddenTriplet, Technique::kDirectHiddenTriplet, Technique::kDirectHiddenTriplet,
-     techniqueRating(Technique::kDirectHiddenTriplet)},
+     techniqueRating(Technique::kDirectHiddenTriplet), kOwnCells},
     {findPointing, Technique::kPointing, Technique::kClaiming,
      techniqueRating(Technique::kPointing), kOneDigit},
     {findNakedPair, Technique::kNakedPair, Technique::kNakedPair,

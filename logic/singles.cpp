@@ -19,9 +19,11 @@ void reportSingle(Step& step, int house, int position, int digit, double rating)
 
 bool findHiddenSingle(LogicContext& context, const LogicGrid& grid, Step& step) {
   const HousePositions& table = housePositionsOf(context.basics, grid);
-  // The last empty cell of a house first, then any single place of a digit.
+  // The last empty cell of a house first, then any single place of a digit;
+  // a house whose cells are as they were when none was found has none.
   for (int pass = 0; pass < 2; ++pass) {
     for (const int house : kScanHouses) {
+      if ((kHouses.houseSets[house] - context.unchangedCells).empty()) continue;
       const int empty = bitCount(table.empty[house]);
       if (empty == 0 || (empty == 1) != (pass == 0)) continue;
       for (int digit = 1; digit <= 9; ++digit) {
@@ -43,7 +45,8 @@ bool findDirectPointing(LogicContext& context, const LogicGrid& grid, Step& step
 }
 
 bool findDirectHiddenPair(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), CellSet{}, step, 2, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.unchangedCells, step,
+                       2, true);
 }
 
 bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
@@ -60,5 +63,6 @@ bool findNakedSingle(LogicContext&, const LogicGrid& grid, Step& step) {
 }
 
 bool findDirectHiddenTriplet(LogicContext& context, const LogicGrid& grid, Step& step) {
-  return findHiddenSet(grid, housePositionsOf(context.basics, grid), CellSet{}, step, 3, true);
+  return findHiddenSet(grid, housePositionsOf(context.basics, grid), context.unchangedCells, step,
+                       3, true);
 }
