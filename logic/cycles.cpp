@@ -44,7 +44,6 @@ bool hasTwoBits(unsigned mask) {
   return mask != 0 && hasOneBit(mask & (mask - 1));
 }
 
-
 void appendNode(CycleWorkspace& work, int node, int parent) {
   if (work.nodeCount == kMaxCycleNodes) return;
   work.node[work.nodeCount] = std::uint16_t(node);
@@ -52,7 +51,8 @@ void appendNode(CycleWorkspace& work, int node, int parent) {
   ++work.nodeCount;
 }
 
-// An off node that leads nowhere is kept only if it is the search's target.
+// An off node that leads nowhere is not kept: of the target, the one such
+// node that matters, the search keeps the node before it.
 bool leadsOn(const Search& s, int off) {
   return leadsOn(s.work.links, *s.pass, off);
 }
@@ -309,8 +309,7 @@ void searchFromOn(Search& s, int start) {
       // The target may lead nowhere, and so not be among the live links.
       const bool deadTarget = chains && !leadsOn(s, target);
       for (int i = onBegin; i < onEnd; ++i) {
-        if (deadTarget && derives(s, work.node[i], target))
-          reachOff(target, i, level);
+        if (deadTarget && derives(s, work.node[i], target)) reachOff(target, i, level);
         forEachLiveLink(work.links, s.passIndex, work.node[i],
                         [&](int off) { reachOff(off, i, level); });
       }

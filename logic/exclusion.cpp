@@ -91,8 +91,8 @@ bool findAlignedPairExclusion(LogicContext&, const LogicGrid& grid, Step& step) 
       // For each digit of the first cell, the second cell's digits that go with it.
       for (int ps = grid.candidates[cells[0]]; ps != 0; ps &= ps - 1) {
         const int p = ps & -ps;
-        const int qs = grid.candidates[cells[1]] & ~(peers ? p : 0) &
-                       ~emptyingDigits(masks, maskCount, p);
+        const int qs =
+            grid.candidates[cells[1]] & ~(peers ? p : 0) & ~emptyingDigits(masks, maskCount, p);
         if (qs == 0) continue;
         allowed[0] |= p;
         allowed[1] |= qs;

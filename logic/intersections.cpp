@@ -101,8 +101,8 @@ bool findLockedCandidates(const HousePositions& table, int unchanged, Step& step
           step.placedDigit = digit;
           return true;
         }
-        const CellSet removed = (table.digitCells[digit - 1] & kHouses.houseSets[second]) -
-                                kHouses.houseSets[first];
+        const CellSet removed =
+            (table.digitCells[digit - 1] & kHouses.houseSets[second]) - kHouses.houseSets[first];
         if (removed.empty()) continue;
         startLocked(step, fromBox ? Technique::kPointing : Technique::kClaiming, digit,
                     cellsAt(first, positions), first, second);

@@ -162,8 +162,7 @@ bool findTurbotFish(LogicContext& context, const LogicGrid& grid, Step& step) {
         const int b = links.linked[types[0]][bi];
         const int base = types[0] * 9 + b;
         for (int i = 0; i < links.count[base]; ++i) {
-          for (int ci = types[0] == types[1] ? bi + 1 : 0; ci < links.linkedCount[types[1]];
-               ++ci) {
+          for (int ci = types[0] == types[1] ? bi + 1 : 0; ci < links.linkedCount[types[1]]; ++ci) {
             const int c = links.linked[types[1]][ci];
             const int cover = types[1] * 9 + c;
             if (!(links.cells[base] & links.cells[cover]).empty()) continue;
@@ -318,8 +317,7 @@ bool findThreeStrongLinks(LogicContext& context, const LogicGrid& grid, Step& st
         for (int c1 = 0; c1 < links.count[houses[0]]; ++c1) {
           chosen[0] = &links.links[houses[0]][c1];
           // Houses of one type come in increasing order, each after the last.
-          for (int a2 = types[1] == types[0] ? a1 + 1 : 0; a2 < links.linkedCount[types[1]];
-               ++a2) {
+          for (int a2 = types[1] == types[0] ? a1 + 1 : 0; a2 < links.linkedCount[types[1]]; ++a2) {
             const int i2 = links.linked[types[1]][a2];
             houses[1] = types[1] * 9 + i2;
             if (!(links.cells[houses[1]] & taken1).empty()) continue;
