@@ -191,26 +191,25 @@ int feedersOf(const Search& s, int on, int feeders[4]) {
   return count;
 }
 
-// Where off comes among the off nodes that on derives, or -1 when it is not
-// one of them: the cell's digits first, then the box, the row, the column.
-int derivationRank(const Search& s, int on, int off) {
-  const int cell = nodeCell(on);
-  const int other = nodeCell(off);
-  const int digit = nodeDigit(off);
-  if (other == cell) return s.pass->yLinks && digit != nodeDigit(on) ? digit : -1;
-  if (digit != nodeDigit(on) || !kHouses.peers[cell].contains(other)) return -1;
-  for (int type = 0; type < 3; ++type) {
-    if (kChainPeers.parts[cell][type].contains(other)) return 10 + type * kCellCount + other;
-  }
-  return -1;
-}
-
 // Whether on derives off: the cell's other digits, or the digit's peers.
 bool derives(const Search& s, int on, int off) {
   const int cell = nodeCell(on);
   const int other = nodeCell(off);
   if (other == cell) return s.pass->yLinks && off != (on ^ 1);
   return nodeDigit(off) == nodeDigit(on) && kHouses.peers[cell].contains(other);
+}
+
+// Where off comes among the off nodes that on derives, or -1 when it is not
+// one of them: the cell's digits first, then the box, the row, the column.
+int derivationRank(const Search& s, int on, int off) {
+  if (!derives(s, on, off)) return -1;
+  const int cell = nodeCell(on);
+  const int other = nodeCell(off);
+  if (other == cell) return nodeDigit(off);
+  for (int type = 0; type < 3; ++type) {
+    if (kChainPeers.parts[cell][type].contains(other)) return 10 + type * kCellCount + other;
+  }
+  return -1;
 }
 
 // The nodes of wanted that on derives, in the order it derives them.

@@ -53,6 +53,13 @@ constexpr HouseTables makeHouseTables() {
 
 inline constexpr HouseTables kHouses = makeHouseTables();
 
+// A cell's box, row and column, one bit each by house index.
+constexpr std::uint32_t houseBitsOf(CellIndex cell) {
+  const std::uint8_t* houses = kHouses.houses[cell];
+  return std::uint32_t(1) << houses[0] | std::uint32_t(1) << houses[1] |
+         std::uint32_t(1) << houses[2];
+}
+
 constexpr HouseType houseTypeOf(int house) {
   return HouseType(house / 9);
 }

@@ -11,9 +11,7 @@ constexpr int kBoxColumn[3] = {0111, 0222, 0444};
 
 void addEndCell(LinkEnd& end, CellIndex cell) {
   end.cells[end.count++] = std::uint8_t(cell);
-  std::uint32_t houses = 0;
-  for (int type = 0; type < 3; ++type) houses |= std::uint32_t(1) << kHouses.houses[cell][type];
-  end.houses &= houses;
+  end.houses &= houseBitsOf(cell);
   end.seenByAll = end.seenByAll & kHouses.peers[cell];
 }
 

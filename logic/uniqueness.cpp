@@ -60,12 +60,6 @@ bool isDeadlyLoop(const LoopSearch& search) {
   return search.touched[0] == search.touched[1];
 }
 
-std::uint32_t housesOf(CellIndex cell) {
-  const std::uint8_t* houses = kHouses.houses[cell];
-  return std::uint32_t(1) << houses[0] | std::uint32_t(1) << houses[1] |
-         std::uint32_t(1) << houses[2];
-}
-
 // The extra digit leaves every cell that sees all the cells holding it.
 void addTypeTwo(LoopSearch& search, const CellIndex extras[], int count, int digit) {
   CellSet cells = digitCells(*search.grid, digit);
@@ -251,7 +245,7 @@ void extendLoop(LoopSearch& search, int previousType, int extraDigits, int extra
       if (extra != 0 && extraCells >= 2 && candidateCount(extraDigits | extra) != 1) return;
       // A house holding two cells at places of one parity never becomes
       // part of a deadly loop.
-      const std::uint32_t houses = housesOf(next);
+      const std::uint32_t houses = houseBitsOf(next);
       std::uint32_t& touched = search.touched[search.length % 2];
       if ((touched & houses) != 0) return;
       search.open.remove(next);
@@ -301,7 +295,7 @@ bool findUniqueLoop(LogicContext&, const LogicGrid& grid, Step& step) {
     search.open = (cellsOf[search.low - 1] & cellsOf[search.high - 1]) - before;
     before.add(start);
     search.open.remove(start);
-    search.touched[0] = housesOf(start);
+    search.touched[0] = houseBitsOf(start);
     search.touched[1] = 0;
     extendLoop(search, -1, 0, 0);
   }
